@@ -1,0 +1,20 @@
+# The native Linux build: the portable core with its unit tests (ASan + UBSan), the fuzz target,
+# the benchmarks and the end-to-end test runner that drives lumora.exe under Wine.
+set(LUMORA_SANITIZE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+# The core once more with sanitizers, for the unit tests; the plain library serves the benchmarks.
+add_library(lumora_core_checked STATIC ${LUMORA_CORE_SOURCES})
+target_include_directories(lumora_core_checked PUBLIC src)
+target_compile_options(lumora_core_checked PRIVATE ${LUMORA_WARNINGS} ${LUMORA_SANITIZE})
+target_link_options(lumora_core_checked PUBLIC ${LUMORA_SANITIZE})
+target_compile_options(lumora_core PRIVATE -O2)
+
+add_subdirectory(tests/unit)
+add_subdirectory(tests/bench)
+add_subdirectory(tests/fuzz)
+add_subdirectory(tests/e2e)

@@ -1,0 +1,29 @@
+# The Windows build: lumora.exe and the Win32-layer tests that run under Wine.
+enable_language(RC)
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX STRICT _WIN32_WINNT=0x0501 WINVER=0x0501)
+
+add_library(lumora_win OBJECT ${LUMORA_WIN_SOURCES})
+target_include_directories(lumora_win PUBLIC src res)
+target_compile_options(lumora_win PRIVATE ${LUMORA_WARNINGS})
+target_link_libraries(lumora_win PUBLIC lumora_core user32 gdi32 advapi32 winmm comctl32 shell32)
+
+set(LUMORA_RESOURCES ${CMAKE_SOURCE_DIR}/res/lumora.rc)
+
+set(LUMORA_DEF_FILE ${CMAKE_SOURCE_DIR}/src/actions/lumora.def)
+if(MSVC)
+    add_executable(lumora WIN32 src/app/main.cpp ${LUMORA_RESOURCES} ${LUMORA_DEF_FILE})
+else()
+    add_executable(lumora WIN32 src/app/main.cpp ${LUMORA_RESOURCES})
+    set_property(TARGET lumora APPEND PROPERTY LINK_DEPENDS ${LUMORA_DEF_FILE})
+endif()
+target_compile_options(lumora PRIVATE ${LUMORA_WARNINGS})
+target_link_libraries(lumora PRIVATE lumora_win)
+if(NOT MSVC)
+    # The exports come from the .def file, so they are undecorated with MinGW as with MSVC.
+    target_link_options(lumora PRIVATE -s -Wl,--enable-stdcall-fixup ${LUMORA_DEF_FILE})
+    target_compile_options(lumora_win PRIVATE -Os)
+    target_compile_options(lumora_core PRIVATE -O2)
+    target_compile_options(lumora PRIVATE -Os)
+endif()
+
+add_subdirectory(tests/win)

@@ -1,0 +1,66 @@
+#!/bin/bash
+# Builds both targets and runs the test levels: unit (native), win (Win32 layer under Wine),
+# e2e (lumora.exe under Wine on Xvfb), fuzz and bench (short runs that print figures).
+# With no argument every level runs; the last line gives the totals.
+set -u
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+levels=("$@")
+[ ${#levels[@]} -eq 0 ] && levels=(unit win e2e fuzz bench)
+
+passed=0
+failed=0
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+
+build() {
+    make --no-print-directory native windows || { echo "build failed"; exit 1; }
+}
+
+# Runs a CTest suite and adds its counts to the totals.
+run_ctest() {
+    local name=$1 dir=$2
+    shift 2
+    echo "== $name tests"
+    ctest --test-dir "$dir" --output-on-failure "$@" 2>&1 | tee "$log"
+    local total fails
+    total=$(sed -n 's/.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*/\2/p' "$log" | tail -1)
+    fails=$(sed -n 's/.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*/\1/p' "$log" | tail -1)
+    if [ -z "$total" ]; then
+        echo "$name: no tests ran"
+        failed=$((failed + 1))
+        return
+    fi
+    passed=$((passed + total - fails))
+    failed=$((failed + fails))
+}
+
+build
+for level in "${levels[@]}"; do
+    case $level in
+    unit) run_ctest unit build/native -j2 ;;
+    win)
+        scripts/wine-env.sh up
+        run_ctest win build/win
+        ;;
+    e2e)
+        if [ -x scripts/e2e.sh ]; then
+            scripts/e2e.sh && passed=$((passed + 1)) || failed=$((failed + 1))
+        fi
+        ;;
+    fuzz)
+        if [ -x scripts/fuzz.sh ]; then
+            scripts/fuzz.sh && passed=$((passed + 1)) || failed=$((failed + 1))
+        fi
+        ;;
+    bench)
+        if [ -x build/native/tests/bench/benchmarks ]; then
+            echo "== benchmarks"
+            build/native/tests/bench/benchmarks --benchmark_min_time=0.2 || failed=$((failed + 1))
+        fi
+        ;;
+    *) echo "unknown level $level" >&2; exit 2 ;;
+    esac
+done
+echo "check: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

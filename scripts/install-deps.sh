@@ -1,0 +1,17 @@
+#!/bin/bash
+# Installs the Debian packages that building and testing Lumora need (run as root on Debian 12).
+# Does nothing when they are all present already.
+set -eu
+packages=(cmake ninja-build make g++ clang libclang-rt-14-dev googletest libbenchmark-dev
+          g++-mingw-w64-i686-posix wine wine32:i386 xvfb xdotool x11-utils x11-apps
+          imagemagick libx11-dev libxfixes-dev clang-format)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO=sudo
+$SUDO dpkg --add-architecture i386
+$SUDO apt-get update -q
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q "${missing[@]}"

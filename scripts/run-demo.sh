@@ -1,0 +1,20 @@
+#!/bin/bash
+# Shows the demo disc in Lumora under Wine: on $DISPLAY when there is one, else on a virtual
+# display that is kept up while the program runs (watch it with a VNC viewer or screenshots).
+set -eu
+top=$(cd "$(dirname "$0")/.." && pwd)
+disc=$top/build/demo-disc
+rm -rf "$disc"
+mkdir -p "$disc"
+cp -r "$top"/demo/disc/. "$disc"/
+cp "$top/build/win/lumora.exe" "$disc/"
+[ -f "$top/build/win/demo/LNCHHLP.EXE" ] && cp "$top/build/win/demo/"*.EXE "$disc/"
+
+if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+    export DISPLAY=:94
+    echo "No display: Lumora runs on the virtual display $DISPLAY."
+fi
+"$top/scripts/wine-env.sh" up
+cd "$disc"
+echo "Starting Lumora on the demo disc in $disc (close its window to end)."
+exec "$top/scripts/wine-run.sh" "$disc/lumora.exe"

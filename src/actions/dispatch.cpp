@@ -1,0 +1,67 @@
+#include "actions/dispatch.h"
+
+#include "app/app_state.h"
+#include "win/window.h"
+
+namespace lumora {
+
+LRESULT SendDispatch(DispatchAction action, int index, const char* data) {
+    HWND main = MainWindowHandle();
+    if (App().dispatchMessageId == 0 || !main) {
+        return 0;
+    }
+    DispatchArgs args{index, data};
+    return ::SendMessageA(main, App().dispatchMessageId, action, reinterpret_cast<LPARAM>(&args));
+}
+
+bool CallExport(int index, const char* functionName, const char* data) {
+    if (!functionName) {
+        return false;
+    }
+    using ActionFunction = LRESULT(WINAPI*)(int, const char*);
+    FARPROC found = ::GetProcAddress(ProgramInstance(), functionName);
+    if (!found) {
+        return false;
+    }
+    // Every export of the program has this one form.
+    auto function = reinterpret_cast<ActionFunction>(reinterpret_cast<void*>(found));
+    function(index, data);
+    return true;
+}
+
+}  // namespace lumora
+
+using lumora::SendDispatch;
+
+extern "C" {
+LRESULT WINAPI DispatchScreen(int index, const char* data) {
+    return SendDispatch(lumora::kActionScreen, index, data);
+}
+LRESULT WINAPI DispatchPreviousScreen(int index, const char* data) {
+    return SendDispatch(lumora::kActionPreviousScreen, index, data);
+}
+LRESULT WINAPI DispatchMinimize(int index, const char* data) {
+    return SendDispatch(lumora::kActionMinimize, index, data);
+}
+LRESULT WINAPI DispatchMenu(int index, const char* data) {
+    return SendDispatch(lumora::kActionMenu, index, data);
+}
+LRESULT WINAPI DispatchHelp(int index, const char* data) {
+    return SendDispatch(lumora::kActionHelp, index, data);
+}
+LRESULT WINAPI DispatchPreferences(int index, const char* data) {
+    return SendDispatch(lumora::kActionPreferences, index, data);
+}
+LRESULT WINAPI DispatchAbout(int index, const char* data) {
+    return SendDispatch(lumora::kActionAbout, index, data);
+}
+LRESULT WINAPI DispatchProgram(int index, const char* data) {
+    return SendDispatch(lumora::kActionProgram, index, data);
+}
+LRESULT WINAPI DispatchProgramAndWait(int index, const char* data) {
+    return SendDispatch(lumora::kActionProgramAndWait, index, data);
+}
+LRESULT WINAPI DispatchExit(int index, const char* data) {
+    return SendDispatch(lumora::kActionExit, index, data);
+}
+}

@@ -1,0 +1,56 @@
+// The dispatch message: every action named in the INI file travels as this registered message
+// from an exported function to the main window.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace lumora {
+
+// What an exported action function sends as the message's lParam.
+struct DispatchArgs {
+    int32_t index;     // launch id: a region index, 16384 + a menu item's position, or -1
+    const char* data;  // the action's argument, may be null
+};
+
+enum DispatchAction : WPARAM {
+    kActionScreen = 0,
+    kActionPreviousScreen = 1,
+    kActionMinimize = 2,
+    kActionMenu = 3,
+    kActionHelp = 4,
+    kActionPreferences = 5,
+    kActionAbout = 6,
+    kActionProgram = 7,
+    kActionProgramAndWait = 8,
+    kActionExit = 10,
+    kActionReloadScreen = 100,
+};
+
+// The launch id of the first pop-up menu item; every id from here up belongs to the menu.
+constexpr int kMenuLaunchIdBase = 16384;
+
+// Finds the exported function by its exact name in the program's own module and calls it with
+// (index, data); false when there is no such export.
+bool CallExport(int index, const char* functionName, const char* data);
+
+// Sends the dispatch message with this action to the main window (nothing while the message is
+// not registered or there is no main window).
+LRESULT SendDispatch(DispatchAction action, int index, const char* data);
+
+}  // namespace lumora
+
+// The exported action functions, undecorated through the .def file.
+extern "C" {
+LRESULT WINAPI DispatchScreen(int index, const char* data);
+LRESULT WINAPI DispatchPreviousScreen(int index, const char* data);
+LRESULT WINAPI DispatchMinimize(int index, const char* data);
+LRESULT WINAPI DispatchMenu(int index, const char* data);
+LRESULT WINAPI DispatchHelp(int index, const char* data);
+LRESULT WINAPI DispatchPreferences(int index, const char* data);
+LRESULT WINAPI DispatchAbout(int index, const char* data);
+LRESULT WINAPI DispatchProgram(int index, const char* data);
+LRESULT WINAPI DispatchProgramAndWait(int index, const char* data);
+LRESULT WINAPI DispatchExit(int index, const char* data);
+}

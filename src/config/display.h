@@ -1,0 +1,17 @@
+// The display's colour class and the display requirement check of an action.
+#pragma once
+
+#include <windows.h>
+
+#include "config/program_settings.h"
+
+namespace lumora {
+
+// 0, 1 or 2 from the bits per pixel of the display (1 bit when it cannot be asked).
+int GetDisplayColorClass();
+
+// TRUE when the action may go ahead; otherwise message 2005 or 2006 has been shown, owned by
+// the given window.
+BOOL CheckDisplayRequirement(HWND owner, const StringList* requirement);
+
+}  // namespace lumora

@@ -1,0 +1,23 @@
+// Loading, saving and freeing the program settings of section "Config".
+#pragma once
+
+#include <string>
+
+#include "config/program_settings.h"
+
+namespace lumora {
+
+// The one set of program settings; every part reads it directly.
+ProgramSettings& Settings();
+
+// Reads section "Config" (after clearing the setup hand-off record).
+void LoadProgramSettings();
+// Writes the four switches and Startup; when the matte changed, posts WM_DISPLAYCHANGE to the
+// main window so it lays itself out again.
+void SaveProgramSettings();
+void FreeProgramSettings();
+
+// Expands the path macros of an INI path value with the real folders.
+void ExpandPathMacros(std::string& path);
+
+}  // namespace lumora

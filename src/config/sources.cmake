@@ -1,0 +1,6 @@
+list(APPEND LUMORA_CORE_SOURCES
+    src/config/value_parse.cpp
+    src/config/display_requirement.cpp
+)
+list(APPEND LUMORA_WIN_SOURCES
+)

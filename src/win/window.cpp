@@ -1,0 +1,84 @@
+#include "win/window.h"
+
+namespace lumora {
+
+HINSTANCE ProgramInstance() { return ::GetModuleHandleA(nullptr); }
+
+Window::~Window() {
+    if (exists()) {
+        ::DestroyWindow(hwnd_);
+    }
+}
+
+bool Window::CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, int x,
+                      int y, int width, int height, HWND parent, HMENU menuOrId) {
+    HWND created = ::CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent,
+                                     menuOrId, ProgramInstance(), this);
+    return created != nullptr;
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return Default(message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Window* self = nullptr;
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        self = static_cast<Window*>(create->lpCreateParams);
+        if (self) {
+            self->hwnd_ = hwnd;
+            ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        }
+    } else {
+        self = reinterpret_cast<Window*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    }
+    if (!self) {
+        return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    LRESULT result = self->HandleMessage(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+    }
+    return result;
+}
+
+ModelessDialog::~ModelessDialog() { Destroy(); }
+
+void ModelessDialog::Destroy() {
+    if (exists()) {
+        ::DestroyWindow(hwnd_);
+    }
+}
+
+bool ModelessDialog::Create(int templateId, HWND parent) {
+    HWND created = ::CreateDialogParamA(ProgramInstance(), MAKEINTRESOURCEA(templateId), parent,
+                                        DialogProc, reinterpret_cast<LPARAM>(this));
+    return created != nullptr;
+}
+
+INT_PTR CALLBACK ModelessDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+    ModelessDialog* self = nullptr;
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<ModelessDialog*>(lParam);
+        if (self) {
+            self->hwnd_ = hwnd;
+            ::SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        }
+    } else {
+        self = reinterpret_cast<ModelessDialog*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
+    }
+    if (!self) {
+        return FALSE;
+    }
+    INT_PTR handled = self->HandleMessage(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        self->hwnd_ = nullptr;
+    }
+    return handled;
+}
+
+}  // namespace lumora
