@@ -27,3 +27,10 @@ if(NOT MSVC)
 endif()
 
 add_subdirectory(tests/win)
+
+# Windows programs that the tests and the demo disc use beside lumora.exe.
+foreach(extra tests/e2e/windows demo)
+    if(EXISTS ${CMAKE_SOURCE_DIR}/${extra}/CMakeLists.txt)
+        add_subdirectory(${extra})
+    endif()
+endforeach()
