@@ -3,21 +3,27 @@
 # Two lanes, one after the other, each with its own X display and its own copy of a template
 # prefix (the screen size is fixed when the Wine server starts): 1024x768 runs every test but
 # the SmallDisplay ones, 640x480 runs those. Then the speed figures are printed (never judged).
-# Environment: E2E_DISPLAY (default :94), E2E_SMALL_DISPLAY (default :95), E2E_SPEED=0 skips the
+# Environment: E2E_DISPLAY (default :86), E2E_SMALL_DISPLAY (default :87), E2E_SPEED=0 skips the
 # speed figures, and anything else is passed on to the runner (e.g. --gtest_filter=Hover*).
 set -u
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
-large_display=${E2E_DISPLAY:-:94}
-small_display=${E2E_SMALL_DISPLAY:-:95}
+large_display=${E2E_DISPLAY:-:86}
+small_display=${E2E_SMALL_DISPLAY:-:87}
 work=$top/build/e2e
 template=$work/template-prefix
 runner=$top/build/native/tests/e2e/e2e_tests
 speed=$top/build/native/tests/e2e/e2e_speed
 export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-make --no-print-directory native windows >/dev/null || { echo "e2e: build failed"; exit 1; }
 mkdir -p "$work"
+# Everything, or when something unrelated fails to build, at least what this level runs.
+if ! make --no-print-directory native windows >"$work/build.log" 2>&1; then
+    cmake --build build/native --target e2e_tests e2e_speed >>"$work/build.log" 2>&1 &&
+        cmake --build build/win --target lumora lumora_probe lumora_probe_hook winmm_double \
+            bare_window >>"$work/build.log" 2>&1 ||
+        { tail -20 "$work/build.log"; echo "e2e: build failed"; exit 1; }
+fi
 
 xvfb_pids=()
 prefixes=()

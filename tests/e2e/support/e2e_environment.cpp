@@ -22,10 +22,11 @@ E2eEnvironment& Env() {
 std::string E2eEnvironment::Open() {
     windowsBuild = FromEnvironment("LUMORA_WIN_BUILD", LUMORA_E2E_WIN_BUILD);
     toolsFolder = windowsBuild + "/tests/e2e/windows";
+    lumoraExe = FromEnvironment("LUMORA_EXE", (windowsBuild + "/lumora.exe").c_str());
     resources = std::string(LUMORA_E2E_SOURCE_DIR) + "/res";
     for (const std::string& file :
-         {windowsBuild + "/lumora.exe", toolsFolder + "/lumora_probe.exe",
-          toolsFolder + "/lumora_probe_hook.dll", toolsFolder + "/winmm.dll"}) {
+         {lumoraExe, toolsFolder + "/lumora_probe.exe", toolsFolder + "/lumora_probe_hook.dll",
+          toolsFolder + "/winmm.dll"}) {
         if (!std::filesystem::exists(file)) {
             return "missing " + file + " (build the Windows target first)";
         }

@@ -11,7 +11,8 @@
 namespace e2e {
 
 struct E2eEnvironment {
-    std::string windowsBuild;  // folder of the Windows build (lumora.exe)
+    std::string windowsBuild;  // folder of the Windows build
+    std::string lumoraExe;     // the program under test (LUMORA_EXE overrides the build's)
     std::string toolsFolder;   // folder of the probe, its hook, the winmm stand-in, bare_window
     std::string resources;     // res/ of the sources (cursor files)
     std::unique_ptr<XScreen> screen;

@@ -16,7 +16,7 @@ void LumoraTest::SetUp() {
     char pattern[] = "/tmp/lumora-e2e-XXXXXX";
     ASSERT_TRUE(mkdtemp(pattern));
     folder_ = pattern;
-    fs::copy_file(Env().windowsBuild + "/lumora.exe", Path("lumora.exe"));
+    fs::copy_file(Env().lumoraExe, Path("lumora.exe"));
     fs::copy_file(Env().toolsFolder + "/winmm.dll", Path("winmm.dll"));
     ASSERT_TRUE(disc::WritePictures(folder_));
 }
@@ -118,9 +118,8 @@ std::vector<SoundCall> LumoraTest::Sounds() const {
 int LumoraTest::CountSounds(const std::string& fileName) const {
     int count = 0;
     for (const auto& call : Sounds()) {
-        const auto& name = call.name;
-        if (name.size() >= fileName.size() &&
-            strcasecmp(name.c_str() + name.size() - fileName.size(), fileName.c_str()) == 0) {
+        const std::string base = call.name.substr(call.name.find_last_of("\\/") + 1);
+        if (strcasecmp(base.c_str(), fileName.c_str()) == 0) {
             ++count;
         }
     }

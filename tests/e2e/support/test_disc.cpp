@@ -55,7 +55,7 @@ IniText StandardIni() {
 
     ini.Set("Screen Main", "Description", kMainTitle);
     ini.Set("Screen Main", "Bitmap", "%rmain.bmp");
-    ini.Set("Screen Main", "RegionNames", "A|B|Next|Exit|C|D|Minimize|Quiet|Sync|Logo");
+    ini.Set("Screen Main", "RegionNames", "A|B|Next|Exit|C|D|Minimize|Back|Quiet|Sync|Logo");
     Region(ini, "Main", "A", kRegionA);
     Highlight(ini, "Main-Region A", "highlight_a.bmp", kHighlightA);
     Balloon(ini, "Main-Region A", "balloon_a.bmp", kBalloonA);
@@ -70,6 +70,7 @@ IniText StandardIni() {
     Region(ini, "Main", "D", kRegionD);
     Highlight(ini, "Main-Region D", "highlight_d.bmp", kHighlightD);
     Region(ini, "Main", "Minimize", kRegionMinimize, "DispatchMinimize");
+    Region(ini, "Main", "Back", kRegionBack, "DispatchPreviousScreen");
     Region(ini, "Main", "Quiet", kRegionQuiet, "dispatchexit");
     Region(ini, "Main", "Sync", kRegionSync);
     Region(ini, "Main", "Logo", kRegionLogo, "DispatchHelp");

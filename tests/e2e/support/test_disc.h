@@ -43,6 +43,7 @@ constexpr Box kRegionD{60, 100, 180, 160};
 constexpr Box kHighlightD{140, 140, 180, 160};  // orange
 constexpr Point kOverlapCD{90, 130};
 constexpr Box kRegionMinimize{220, 100, 300, 160};  // DispatchMinimize
+constexpr Box kRegionBack{320, 100, 390, 160};      // DispatchPreviousScreen
 constexpr Box kRegionQuiet{20, 250, 100, 290};      // "dispatchexit": wrong letter case
 constexpr Box kRegionSync{120, 250, 200, 290};      // a sound only
 constexpr Box kRegionLogo{220, 250, 300, 290};      // Splash logo.bmp, DispatchHelp
