@@ -49,7 +49,7 @@ inline void DeleteGdiObject(T h) {
 inline void DeleteDeviceContext(HDC h) { ::DeleteDC(h); }
 inline void DestroyMenuHandle(HMENU h) { ::DestroyMenu(h); }
 inline void DestroyCursorHandle(HCURSOR h) { ::DestroyCursor(h); }
-inline void FreeModule(HMODULE h) { ::FreeLibrary(h); }
+inline void FreeLibraryHandle(HMODULE h) { ::FreeLibrary(h); }
 }  // namespace detail
 
 using UniqueHandle = UniqueAny<HANDLE, detail::CloseKernelHandle>;
@@ -60,7 +60,7 @@ using UniqueRgn = UniqueAny<HRGN, detail::DeleteGdiObject<HRGN>>;
 using UniqueBitmap = UniqueAny<HBITMAP, detail::DeleteGdiObject<HBITMAP>>;
 using UniqueMemoryDc = UniqueAny<HDC, detail::DeleteDeviceContext>;
 using UniqueMenu = UniqueAny<HMENU, detail::DestroyMenuHandle>;
-using UniqueLibrary = UniqueAny<HMODULE, detail::FreeModule>;
+using UniqueLibrary = UniqueAny<HMODULE, detail::FreeLibraryHandle>;
 
 // A window's client-area device context, released with the window it came from.
 class ClientDc {
