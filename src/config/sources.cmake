@@ -5,4 +5,5 @@ list(APPEND LUMORA_CORE_SOURCES
 list(APPEND LUMORA_WIN_SOURCES
     src/config/ini_store.cpp
     src/config/settings.cpp
+    src/config/display.cpp
 )
