@@ -11,6 +11,10 @@ namespace lumora {
 // characters.
 std::string FormatResourceString(unsigned id, ...);
 
+// The caption of every message box: the title that the main window answers to the caption query
+// (WM_USER + 100), or string 1 when there is no main window or no title.
+std::string MessageCaption();
+
 // Caption: the current screen's description, or string 1 when there is none.
 int ShowFormattedMessage(HWND owner, unsigned id, const char* value, UINT style);
 int ShowFormattedMessage(HWND owner, unsigned id, int value, UINT style);

@@ -36,7 +36,7 @@ void AppendBackslash(std::string& path);
 // The folders that the path macros stand for. The system and Windows folders are asked for only
 // when a path uses them.
 struct MacroFolders {
-    std::string programDirectory;              // %r, and its first three characters for %d
+    std::string programDirectory;  // %r, and its first three characters for %d; empty: not usable
     const std::vector<std::string>* install = nullptr;  // element 0 is %i; null: no Install list
     std::function<std::string()> systemDirectory;       // %s
     std::function<std::string()> windowsDirectory;      // %w
