@@ -12,6 +12,7 @@
 #include "config/ini_store.h"
 #include "config/settings.h"
 #include "resource.h"
+#include "win/dialog_colors.h"
 #include "win/resource_string.h"
 
 namespace lumora {
@@ -66,6 +67,7 @@ BOOL CLauncherApp::InitInstance() {
     }
     App().dispatchMessageId =
         ::RegisterWindowMessageA(ResourceString(IDS_DISPATCH_MESSAGE).c_str());
+    SetDialogColors(RGB(192, 192, 192), RGB(0, 0, 0));
     LoadProgramSettings();
     mainWindow_ = std::make_unique<CMainWindow>();
     if (!mainWindow_->Create()) {
