@@ -1,5 +1,7 @@
 #include "config/display.h"
 
+#include <algorithm>
+
 #include "actions/message_box.h"
 #include "resource.h"
 #include "win/handles.h"
@@ -25,7 +27,7 @@ DisplayFacts CurrentDisplay() {
 
 std::string DisplayRefusalMessage(const DisplayRefusal& refusal) {
     static constexpr unsigned kColorTextIds[] = {IDS_COLOR_16, IDS_COLOR_256, IDS_COLOR_TRUE};
-    const std::string color = ResourceString(kColorTextIds[refusal.colorClass]);
+    const std::string color = ResourceString(kColorTextIds[std::clamp(refusal.colorClass, 0, 2)]);
     return FormatResourceString(refusal.exact ? IDS_MSG_EXACT_DISPLAY : IDS_MSG_MINIMUM_DISPLAY,
                                 refusal.width, refusal.height, color.c_str());
 }

@@ -43,6 +43,9 @@ struct MacroFolders {
 };
 
 // Expands %r, %d, %i, %s and %w in place, left to right, each time searching from the start.
+// A percent sign followed by anything else, or by a macro that cannot be used (%i without an
+// Install list, %r and %d without a program folder), stays as it is and the search goes on after
+// it. An Install element that keeps producing macros ("%i") ends after 64 expansions.
 void ExpandPathMacros(std::string& path, const MacroFolders& folders);
 
 }  // namespace lumora

@@ -1,8 +1,8 @@
 #include "config/ini_store.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+
+#include <gtest/gtest.h>
 
 #include "ini_test_folder.h"
 
