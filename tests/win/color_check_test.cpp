@@ -3,22 +3,23 @@
 
 #include <gtest/gtest.h>
 
-#include "message_box_capture.h"
+#include "message_box_answerer.h"
 
-namespace lumora::test {
+namespace lumora::testing {
 namespace {
 
 TEST(ColorCheck, BelowEightBitsShowsTheStopMessageWithoutOwner) {
-    bool refused = false;
-    CapturedBox box = CaptureMessageBox([&] { refused = RefuseLowColorDisplay(0); });
+    MessageBoxAnswerer answerer(IDOK);
+    EXPECT_TRUE(RefuseLowColorDisplay(0));
+    const MessageBoxAnswerer::Box& box = answerer.Stop();
     ASSERT_TRUE(box.shown);
-    EXPECT_TRUE(refused);
     EXPECT_EQ(box.text,
               "Tavlen Splash requires a display configuration that supports a minimum of 256 "
               "colors.  Your display is currently configured for less than this minimum.");
     // No main window: the caption is the program's name.
     EXPECT_EQ(box.caption, "Tavlen Splash");
     EXPECT_EQ(box.owner, nullptr);
+    EXPECT_TRUE(box.hasAnswerButton);
     EXPECT_EQ(box.icon, ::LoadIconA(nullptr, IDI_HAND));
 }
 
@@ -28,4 +29,4 @@ TEST(ColorCheck, TwoFiftySixColoursAndMorePass) {
 }
 
 }  // namespace
-}  // namespace lumora::test
+}  // namespace lumora::testing

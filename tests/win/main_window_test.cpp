@@ -4,7 +4,7 @@
 #include "actions/dispatch.h"
 #include "disc_fixture.h"
 
-namespace lumora::test {
+namespace lumora::testing {
 namespace {
 
 std::string Title(HWND window) {
@@ -206,4 +206,4 @@ TEST_F(MainWindowTest, ReloadKeepsTheWindowWhereItIs) {
 }
 
 }  // namespace
-}  // namespace lumora::test
+}  // namespace lumora::testing

@@ -18,6 +18,7 @@ class MessageBoxAnswerer {
         std::string caption;
         HWND owner = nullptr;
         bool hasAnswerButton = false;
+        HICON icon = nullptr;  // the icon the box shows
     };
 
     // Starts watching the windows of the calling thread; answers the first box with `button`.
@@ -71,6 +72,7 @@ class MessageBoxAnswerer {
         box_.caption = caption;
         box_.owner = ::GetWindow(box, GW_OWNER);
         box_.hasAnswerButton = ::GetDlgItem(box, button_) != nullptr;
+        box_.icon = reinterpret_cast<HICON>(::SendDlgItemMessageA(box, 0x440, STM_GETICON, 0, 0));
         box_.shown = true;
     }
 

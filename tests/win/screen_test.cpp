@@ -4,7 +4,7 @@
 #include "app/main_window.h"
 #include "disc_fixture.h"
 
-namespace lumora::test {
+namespace lumora::testing {
 namespace {
 
 class ScreenTest : public DiscFixture {
@@ -142,4 +142,4 @@ TEST_F(ScreenTest, MatteCentresTheScreenOnTheDisplay) {
 }
 
 }  // namespace
-}  // namespace lumora::test
+}  // namespace lumora::testing
