@@ -28,6 +28,8 @@ class MainWindowTest : public DiscFixture {
         }
         main_.reset();
         App() = AppState{};
+        // Each test registers the class afresh, with the brush of its own matte setting.
+        ::UnregisterClassA(ResourceString(2).c_str(), ::GetModuleHandleA(nullptr));
         // The main window's end posts the end of the message loop; tests have none.
         MSG quit;
         ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
@@ -134,12 +136,17 @@ TEST_F(MainWindowTest, FailedScreenLaysOutAs200By100) {
 TEST_F(MainWindowTest, FrameCannotBeResized) {
     Start("Startup=One\n");
     SIZE expected = ExpectedOuter(320, 200);
-    for (WPARAM edge :
-         {WMSZ_LEFT, WMSZ_RIGHT, WMSZ_TOP, WMSZ_BOTTOM, WMSZ_TOPLEFT, WMSZ_BOTTOMRIGHT}) {
+    struct Drag {
+        WPARAM edge;
+        bool width, height;  // which sizes the edge corrects
+    };
+    for (Drag drag : {Drag{WMSZ_LEFT, true, false}, Drag{WMSZ_RIGHT, true, false},
+                      Drag{WMSZ_TOP, false, true}, Drag{WMSZ_BOTTOM, false, true},
+                      Drag{WMSZ_TOPLEFT, true, true}, Drag{WMSZ_BOTTOMRIGHT, true, true}}) {
         RECT dragged{100, 100, 900, 700};
-        ::SendMessageA(main_->hwnd(), WM_SIZING, edge, reinterpret_cast<LPARAM>(&dragged));
-        EXPECT_EQ(dragged.right - dragged.left, expected.cx) << edge;
-        EXPECT_EQ(dragged.bottom - dragged.top, expected.cy) << edge;
+        ::SendMessageA(main_->hwnd(), WM_SIZING, drag.edge, reinterpret_cast<LPARAM>(&dragged));
+        EXPECT_EQ(dragged.right - dragged.left, drag.width ? expected.cx : 800) << drag.edge;
+        EXPECT_EQ(dragged.bottom - dragged.top, drag.height ? expected.cy : 600) << drag.edge;
     }
     RECT r;
     ::GetWindowRect(main_->hwnd(), &r);
@@ -195,14 +202,14 @@ TEST_F(MainWindowTest, ExportsAreFoundByTheirExactNames) {
 
 TEST_F(MainWindowTest, ReloadKeepsTheWindowWhereItIs) {
     Start("Startup=One\n");
-    ::MoveWindow(main_->hwnd(), 5, 6, 50, 60, TRUE);
+    ::MoveWindow(main_->hwnd(), 5, 6, 500, 400, TRUE);
     HWND before = main_->screenWindow().hwnd();
     ::SendMessageA(main_->hwnd(), App().dispatchMessageId, kActionReloadScreen, 0);
     EXPECT_NE(main_->screenWindow().hwnd(), before);
     RECT r;
     ::GetWindowRect(main_->hwnd(), &r);
     EXPECT_EQ(r.left, 5);
-    EXPECT_EQ(r.right - r.left, 50);
+    EXPECT_EQ(r.right - r.left, 500);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@ class ScreenTest : public DiscFixture {
 
     void TearDown() override {
         main_.reset();
+        ::UnregisterClassA(ResourceString(2).c_str(), ::GetModuleHandleA(nullptr));
         DiscFixture::TearDown();
     }
 
