@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace lumora::test {
+namespace lumora::testing {
 
 struct Rgb {
     uint8_t r = 0, g = 0, b = 0;
@@ -102,4 +102,4 @@ inline bool WriteBitmap24(const std::string& path, int width, int height,
     return detail::Save(path, Bitmap24(width, height, color));
 }
 
-}  // namespace lumora::test
+}  // namespace lumora::testing
