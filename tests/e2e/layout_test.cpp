@@ -10,7 +10,8 @@ namespace {
 using namespace disc;
 using Layout = LumoraTest;
 
-constexpr uint32_t kCaptionAndThickFrame = 0x00CC0000;
+constexpr uint32_t kCaption = 0x00C00000;  // WS_BORDER | WS_DLGFRAME
+constexpr uint32_t kThickFrame = 0x00040000;
 constexpr uint32_t kMaximize = 0x01000000;
 
 TEST_F(Layout, TheWindowIsTheFramedBitmapCentredOnTheDisplay) {
@@ -21,7 +22,8 @@ TEST_F(Layout, TheWindowIsTheFramedBitmapCentredOnTheDisplay) {
     const int left = (m.cxScreen - width) >> 1, top = (m.cyScreen - height) >> 1;
     EXPECT_EQ(probe().WindowRect(main_), (Rect{left, top, left + width, top + height}));
     const WindowState state = probe().State(main_);
-    EXPECT_EQ(state.style & kCaptionAndThickFrame, kCaptionAndThickFrame);
+    EXPECT_EQ(state.style & kCaption, kCaption);
+    EXPECT_EQ(state.style & kThickFrame, kThickFrame);
     EXPECT_EQ(state.style & kMaximize, 0u);
     EXPECT_EQ(probe().Text(main_), kMainTitle);
     const Rect screen = probe().ClientRect(ScreenWindow());
@@ -36,7 +38,8 @@ TEST_F(Layout, BlackMatteMaximisesOnBlackWithTheScreenCentred) {
     const Metrics& m = metrics();
     const WindowState state = probe().State(main_);
     EXPECT_TRUE(state.zoomed);
-    EXPECT_EQ(state.style & kCaptionAndThickFrame, 0u) << "no caption";
+    EXPECT_NE(state.style & kCaption, kCaption) << "no caption";
+    EXPECT_EQ(state.style & kThickFrame, 0u);
     const Rect client = probe().ClientRect(main_);
     EXPECT_LE(client.left, 1);
     EXPECT_LE(client.top, 1);
