@@ -25,6 +25,27 @@ if ! make --no-print-directory native windows >"$work/build.log" 2>&1; then
         { tail -20 "$work/build.log"; echo "e2e: build failed"; exit 1; }
 fi
 
+# The winmm stand-in must export every winmm function that lumora.exe imports, or the program
+# does not start under the override.
+check_winmm_double() {
+    local exe=build/win/lumora.exe dll=build/win/tests/e2e/windows/winmm.dll missing=()
+    local imports exports
+    imports=$(i686-w64-mingw32-objdump -p "$exe" | awk '
+        /DLL Name:/ { inwinmm = toupper($3) == "WINMM.DLL"; next }
+        inwinmm && NF == 0 { inwinmm = 0 }
+        inwinmm && NF == 3 && $2 ~ /^[0-9]+$/ { print $3 }')
+    exports=$(i686-w64-mingw32-objdump -p "$dll" |
+        sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | awk 'NF >= 2 { print $NF }')
+    for name in $imports; do
+        grep -qx "$name" <<<"$exports" || missing+=("$name")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "e2e: the winmm stand-in lacks ${missing[*]} (tests/e2e/windows/winmm_double.def)"
+        return 1
+    fi
+}
+check_winmm_double || exit 1
+
 xvfb_pids=()
 prefixes=()
 cleanup() {

@@ -13,7 +13,10 @@ namespace e2e {
 namespace fs = std::filesystem;
 
 void LumoraTest::SetUp() {
-    char pattern[] = "/tmp/lumora-e2e-XXXXXX";
+    // Short names all the way, as on a disc: a long name would make Wine resolve a hashed short
+    // form of the program folder on every INI access, which is slow and not what a disc does.
+    fs::create_directories("/tmp/lme2e");
+    char pattern[] = "/tmp/lme2e/XXXXXX";
     ASSERT_TRUE(mkdtemp(pattern));
     folder_ = pattern;
     fs::copy_file(Env().lumoraExe, Path("lumora.exe"));
