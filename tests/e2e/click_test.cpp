@@ -42,6 +42,18 @@ TEST_F(Click, ADoubleClickRunsOnce) {
     EXPECT_EQ(CountSounds("A.wav"), 1);
 }
 
+TEST_F(Click, AClickTakesTheBalloonAwayAndKeepsTheHighlight) {
+    ini_.Set("Config", "BalloonDelay", "0");
+    ASSERT_TRUE(Start());
+    MoveTo(kInsideAOnly);
+    ASSERT_TRUE(WaitForPixel(kBalloonA.Center(), Paint::kGreen));
+    ClickAt(kInsideAOnly);
+    ASSERT_TRUE(WaitForSounds("A.wav", 1));
+    EXPECT_TRUE(WaitForPixel(kBalloonA.Center(), kMainPaint));
+    EXPECT_EQ(PixelAt(kHighlightA.Center()), ColorOf(Paint::kYellow));
+    EXPECT_EQ(CountSounds("highlight.wav"), 1) << "the highlight is redrawn, not shown anew";
+}
+
 TEST_F(Click, MinimiseActionMinimisesTheWindow) {
     ASSERT_TRUE(Start());
     ClickAt(kRegionMinimize.Center());

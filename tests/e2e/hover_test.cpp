@@ -74,6 +74,7 @@ TEST_F(Hover, MovingOffThePendingBalloonsRegionCancelsIt) {
     ASSERT_TRUE(Start());
     MoveTo(kInsideAOnly);
     ASSERT_TRUE(WaitForPixel(kHighlightA.Center(), Paint::kYellow));
+    EXPECT_EQ(PixelAt(kBalloonA.Center()), ColorOf(kMainPaint)) << "the balloon is not due yet";
     MoveTo(kMainPlain);
     ASSERT_TRUE(WaitForPixel(kHighlightA.Center(), kMainPaint));
     EXPECT_TRUE(StaysPlain(kBalloonA.Center(), 800));
@@ -98,6 +99,21 @@ TEST_F(Hover, LeavingTheWindowClearsEverythingAndRestoresTheCursor) {
     EXPECT_TRUE(WaitForPixel(kBalloonA.Center(), kMainPaint));
     EXPECT_TRUE(WaitUntil([&] { return !ShowsHandCursor(); }));
     EXPECT_EQ(probe().AskHook(main_, "cursor"), "same") << "the class cursor is the arrow again";
+}
+
+TEST_F(Hover, AnotherProgramComingToTheFrontClearsTheHover) {
+    ini_.Set("Config", "BalloonDelay", "0");
+    ASSERT_TRUE(Start());
+    const Hwnd other = Cover({0, 0, 40, 40});
+    ASSERT_NE(other, 0u);
+    ASSERT_EQ(probe().Ask("setforeground " + std::to_string(main_)), "1");
+    MoveTo(kInsideAOnly);
+    ASSERT_TRUE(WaitForPixel(kHighlightA.Center(), Paint::kYellow));
+    ASSERT_TRUE(WaitForPixel(kBalloonA.Center(), Paint::kGreen));
+
+    ASSERT_EQ(probe().Ask("setforeground " + std::to_string(other)), "1");
+    EXPECT_TRUE(WaitForPixel(kHighlightA.Center(), kMainPaint));
+    EXPECT_TRUE(WaitForPixel(kBalloonA.Center(), kMainPaint));
 }
 
 TEST_F(Hover, AHeldButtonShowsTheHandButNoHighlight) {

@@ -13,6 +13,7 @@ using Layout = LumoraTest;
 constexpr uint32_t kCaption = 0x00C00000;  // WS_BORDER | WS_DLGFRAME
 constexpr uint32_t kThickFrame = 0x00040000;
 constexpr uint32_t kMaximize = 0x01000000;
+constexpr unsigned kCaptionQuery = 0x464;
 
 TEST_F(Layout, TheWindowIsTheFramedBitmapCentredOnTheDisplay) {
     ASSERT_TRUE(Start());
@@ -26,6 +27,7 @@ TEST_F(Layout, TheWindowIsTheFramedBitmapCentredOnTheDisplay) {
     EXPECT_EQ(state.style & kThickFrame, kThickFrame);
     EXPECT_EQ(state.style & kMaximize, 0u);
     EXPECT_EQ(probe().Text(main_), kMainTitle);
+    EXPECT_NE(probe().Send(main_, kCaptionQuery), 0u) << "the screen's description answers";
     const Rect screen = probe().ClientRect(ScreenWindow());
     EXPECT_EQ(screen, probe().ClientRect(main_)) << "the screen fills the client area";
     EXPECT_EQ(screen.Width(), kMain.Width());
@@ -63,6 +65,7 @@ TEST_F(Layout, AFirstScreenThatFailsToLoadGivesA200By100Window) {
     EXPECT_EQ(window.Height(), 100 + 2 * m.cxFrame + m.cyCaption);
     EXPECT_EQ(window.left, (m.cxScreen - window.Width()) >> 1);
     EXPECT_EQ(probe().Text(main_), kAppTitle);
+    EXPECT_EQ(probe().Send(main_, kCaptionQuery), 0u) << "no description to answer with";
     EXPECT_EQ(probe().AskHook(main_, "brush"), "ltgray");
 }
 

@@ -27,7 +27,7 @@ TEST_F(Startup, SecondStartRestoresAndRaisesTheMinimisedFirstAndLeavesTheIniAlon
     const Rect placed = probe().WindowRect(main_);
     probe().PostSysCommand(main_, kScMinimize);
     ASSERT_TRUE(WaitUntil([&] { return probe().State(main_).iconic; }));
-    const Hwnd cover = probe().Cover(placed);
+    const Hwnd cover = Cover(placed);
     ASSERT_NE(cover, 0u);
     ASSERT_TRUE(probe().IsAbove(cover, main_));
     const std::string before = FileBytes(Path("Lumora.ini"));

@@ -25,6 +25,9 @@ void LumoraTest::SetUp() {
 }
 
 void LumoraTest::TearDown() {
+    for (Hwnd cover : covers_) {
+        probe().Ask("close " + std::to_string(cover));
+    }
     if (pid_ > 0) {
         Terminate(pid_);
         pid_ = -1;
@@ -80,6 +83,14 @@ int LumoraTest::WaitForExit(int timeoutMs) {
 bool LumoraTest::WaitUntilGone() {
     return WaitUntil([&] { return probe().Find(disc::kMainWindowClass) == 0; },
                      milliseconds(10000));
+}
+
+Hwnd LumoraTest::Cover(const Rect& where) {
+    const Hwnd cover = probe().Cover(where);
+    if (cover) {
+        covers_.push_back(cover);
+    }
+    return cover;
 }
 
 Point LumoraTest::OnScreen(Point picture) {

@@ -42,6 +42,9 @@ class LumoraTest : public ::testing::Test {
     // True once the main window is gone (after the program has been ended).
     bool WaitUntilGone();
 
+    // Another program's window at `where` (the probe's), closed when the test ends.
+    Hwnd Cover(const Rect& where);
+
     // The screen window (the main window's child) as it is now.
     Hwnd ScreenWindow() { return probe().Child(main_); }
     // A point of the current screen's picture on the display.
@@ -66,6 +69,7 @@ class LumoraTest : public ::testing::Test {
   private:
     std::string folder_;
     int syncClicks_ = 0;
+    std::vector<Hwnd> covers_;
 };
 
 }  // namespace e2e

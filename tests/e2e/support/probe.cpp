@@ -180,6 +180,13 @@ long Probe::NcHitTest(Hwnd window, Point at) {
     return n.empty() ? -1 : n[0];
 }
 
+unsigned long Probe::Send(Hwnd window, unsigned message, long wParam, long lParam) {
+    std::ostringstream question;
+    question << "send" << Of(window) << " " << std::hex << message << std::dec << " " << wParam
+             << " " << lParam;
+    return std::strtoul(Ask(question.str()).c_str(), nullptr, 10);
+}
+
 Rect Probe::Sizing(Hwnd window, int edge, const Rect& r) {
     std::ostringstream question;
     question << "sizing" << Of(window) << " " << edge << " " << r.left << " " << r.top << " "

@@ -60,6 +60,8 @@ class Probe {
     void SetCursorPosition(Point at);
     void PostSysCommand(Hwnd window, unsigned command);
     long NcHitTest(Hwnd window, Point at);
+    // Sends a message and returns the window procedure's result.
+    unsigned long Send(Hwnd window, unsigned message, long wParam = 0, long lParam = 0);
     Rect Sizing(Hwnd window, int edge, const Rect& dragged);
     Hwnd Cover(const Rect& where);
     bool IsAbove(Hwnd upper, Hwnd lower);

@@ -10,11 +10,19 @@ struct CoverRequest {
     HANDLE ready = nullptr;
 };
 
+LRESULT CALLBACK CoverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        ::PostQuitMessage(0);
+        return 0;
+    }
+    return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
 // The window gets its messages pumped by its own thread, so that another program activating
 // itself (which sends to the window that loses activation) never waits on the probe.
 void CoverThread(CoverRequest* request) {
     WNDCLASSA wc{};
-    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.lpfnWndProc = CoverProc;
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
     wc.lpszClassName = "LumoraProbeCover";

@@ -4,6 +4,6 @@
 
 #include <windows.h>
 
-// Shows a new cover window at the given screen rectangle; null on failure. The window lives
-// until the probe ends.
+// Shows a new cover window at the given screen rectangle; null on failure. It lives until it is
+// sent WM_CLOSE or the probe ends.
 HWND ShowCoverWindow(const RECT& where);

@@ -165,6 +165,16 @@ std::map<std::string, Command> Commands() {
                                    &result);
              return std::to_string(static_cast<long>(result));
          }},
+        {"send",
+         [](Args& in) {
+             HWND w = ReadWindow(in);
+             unsigned message = 0;
+             long wParam = 0, lParam = 0;
+             in >> std::hex >> message >> std::dec >> wParam >> lParam;
+             DWORD_PTR result = 0;
+             ::SendMessageTimeoutA(w, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
+             return std::to_string(static_cast<unsigned long>(result));
+         }},
         {"sizing",
          [](Args& in) {
              HWND w = ReadWindow(in);
@@ -181,6 +191,10 @@ std::map<std::string, Command> Commands() {
              RECT r{};
              in >> r.left >> r.top >> r.right >> r.bottom;
              return Handle(ShowCoverWindow(r));
+         }},
+        {"close",
+         [](Args& in) {
+             return std::to_string(::PostMessageA(ReadWindow(in), WM_CLOSE, 0, 0) ? 1 : 0);
          }},
         {"above",
          [](Args& in) {
