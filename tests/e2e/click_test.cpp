@@ -43,10 +43,7 @@ TEST_F(Click, ADoubleClickRunsOnce) {
 }
 
 TEST_F(Click, AClickTakesTheBalloonAwayAndKeepsTheHighlight) {
-    ini_.Set("Config", "BalloonDelay", "0");
-    ASSERT_TRUE(Start());
-    MoveTo(kInsideAOnly);
-    ASSERT_TRUE(WaitForPixel(kBalloonA.Center(), Paint::kGreen));
+    ASSERT_TRUE(StartHoveringA());
     ClickAt(kInsideAOnly);
     ASSERT_TRUE(WaitForSounds("A.wav", 1));
     EXPECT_TRUE(WaitForPixel(kBalloonA.Center(), kMainPaint));
@@ -69,7 +66,7 @@ TEST_F(Click, ExitActionEndsTheProgramWithTheEndSound) {
     EXPECT_TRUE(WaitUntilGone());
     EXPECT_EQ(CountSounds("Exit.wav"), 1);
     ASSERT_FALSE(Sounds().empty());
-    EXPECT_EQ(Sounds().back().name.substr(Sounds().back().name.size() - 7), "end.wav");
+    EXPECT_EQ(Sounds().back().file, "end.wav");
     EXPECT_EQ(Sounds().back().flags, 0x12u) << "the end sound plays synchronously";
     EXPECT_EQ(ReadIniValue(Path("Lumora.ini"), "Setup", "Application"), std::string());
 }

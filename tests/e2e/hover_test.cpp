@@ -55,11 +55,7 @@ TEST_F(Hover, BalloonHelpOffShowsNoBalloon) {
 }
 
 TEST_F(Hover, MovingToAnotherRegionReplacesBothPictures) {
-    ini_.Set("Config", "BalloonDelay", "0");
-    ASSERT_TRUE(Start());
-    MoveTo(kInsideAOnly);
-    ASSERT_TRUE(WaitForPixel(kHighlightA.Center(), Paint::kYellow));
-    ASSERT_TRUE(WaitForPixel(kBalloonA.Center(), Paint::kGreen));
+    ASSERT_TRUE(StartHoveringA());
 
     MoveTo({kRegionB.right - 5, kRegionB.bottom - 5});
     EXPECT_TRUE(WaitForPixel(kHighlightB.Center(), Paint::kCyan));
@@ -81,11 +77,7 @@ TEST_F(Hover, MovingOffThePendingBalloonsRegionCancelsIt) {
 }
 
 TEST_F(Hover, LeavingTheWindowClearsEverythingAndRestoresTheCursor) {
-    ini_.Set("Config", "BalloonDelay", "0");
-    ASSERT_TRUE(Start());
-    MoveTo(kInsideAOnly);
-    ASSERT_TRUE(WaitForPixel(kHighlightA.Center(), Paint::kYellow));
-    ASSERT_TRUE(WaitForPixel(kBalloonA.Center(), Paint::kGreen));
+    ASSERT_TRUE(StartHoveringA());
     ASSERT_TRUE(WaitUntil([&] { return ShowsHandCursor(); }));
 
     // Out of the window to the left; under Wine the captured window hears of it only through

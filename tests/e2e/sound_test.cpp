@@ -10,15 +10,8 @@ namespace {
 using namespace disc;
 using Sound = LumoraTest;
 
-std::string BaseName(const std::string& path) {
-    return path.substr(path.find_last_of("\\/") + 1);
-}
-
 TEST_F(Sound, StartHighlightBalloonClickAndEndEachPlayOnceWithTheirFlags) {
-    ini_.Set("Config", "BalloonDelay", "0");
-    ASSERT_TRUE(Start());
-    MoveTo(kInsideAOnly);
-    ASSERT_TRUE(WaitForPixel(kBalloonA.Center(), Paint::kGreen));
+    ASSERT_TRUE(StartHoveringA());
     ClickAt(kInsideAOnly);
     ASSERT_TRUE(WaitForSounds("A.wav", 1));
     ClickAt(kExitTip);
@@ -26,7 +19,7 @@ TEST_F(Sound, StartHighlightBalloonClickAndEndEachPlayOnceWithTheirFlags) {
 
     std::vector<std::string> names;
     for (const auto& call : LumoraTest::Sounds()) {
-        names.push_back(BaseName(call.name));
+        names.push_back(call.file);
         EXPECT_EQ(call.function, "sndPlaySoundA");
         EXPECT_EQ(call.flags, names.back() == "end.wav" ? 0x12u : 0x13u) << names.back();
     }

@@ -115,6 +115,17 @@ Rgb LumoraTest::PixelAt(Point picture) {
            << ", not " << ToString(ColorOf(paint));
 }
 
+::testing::AssertionResult LumoraTest::StartHoveringA() {
+    ini_.Set("Config", "BalloonDelay", "0");
+    auto started = Start();
+    if (!started) {
+        return started;
+    }
+    MoveTo(disc::kInsideAOnly);
+    auto lit = WaitForPixel(disc::kHighlightA.Center(), Paint::kYellow);
+    return lit ? WaitForPixel(disc::kBalloonA.Center(), Paint::kGreen) : lit;
+}
+
 std::vector<SoundCall> LumoraTest::Sounds() const {
     std::vector<SoundCall> calls;
     std::ifstream log(Path("sounds.log"));
@@ -124,6 +135,7 @@ std::vector<SoundCall> LumoraTest::Sounds() const {
         SoundCall call;
         in >> call.function >> std::hex >> call.flags >> std::ws;
         std::getline(in, call.name);
+        call.file = call.name.substr(call.name.find_last_of("\\/") + 1);
         calls.push_back(call);
     }
     return calls;
@@ -132,8 +144,7 @@ std::vector<SoundCall> LumoraTest::Sounds() const {
 int LumoraTest::CountSounds(const std::string& fileName) const {
     int count = 0;
     for (const auto& call : Sounds()) {
-        const std::string base = call.name.substr(call.name.find_last_of("\\/") + 1);
-        if (strcasecmp(base.c_str(), fileName.c_str()) == 0) {
+        if (strcasecmp(call.file.c_str(), fileName.c_str()) == 0) {
             ++count;
         }
     }

@@ -19,7 +19,8 @@ namespace e2e {
 struct SoundCall {
     std::string function;
     unsigned flags = 0;
-    std::string name;
+    std::string name;  // as passed
+    std::string file;  // the name without its folder
 };
 
 class LumoraTest : public ::testing::Test {
@@ -52,6 +53,8 @@ class LumoraTest : public ::testing::Test {
     Rgb PixelAt(Point picture);
     ::testing::AssertionResult WaitForPixel(Point picture, Paint paint, int timeoutMs = 3000);
     void MoveTo(Point picture) { MovePointer(OnScreen(picture)); }
+    // Starts with balloons at once and hovers region A until its highlight and balloon show.
+    ::testing::AssertionResult StartHoveringA();
     void ClickAt(Point picture) { Click(OnScreen(picture)); }
 
     std::vector<SoundCall> Sounds() const;
