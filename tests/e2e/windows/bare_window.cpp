@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "e2e_handles.h"
+#include "win/handles.h"
 
 namespace {
 

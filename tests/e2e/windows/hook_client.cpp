@@ -1,7 +1,7 @@
 #include "hook_client.h"
 
 #include "hook_protocol.h"
-#include "e2e_handles.h"
+#include "win/handles.h"
 
 namespace {
 

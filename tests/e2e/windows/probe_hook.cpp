@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "hook_protocol.h"
-#include "e2e_handles.h"
+#include "win/handles.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 #include "cover_window.h"
 #include "hook_client.h"
-#include "e2e_handles.h"
+#include "win/handles.h"
 
 namespace {
 

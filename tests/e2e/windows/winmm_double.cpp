@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "e2e_handles.h"
+#include "win/handles.h"
 
 namespace {
 
