@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "resource.h"
 #include "win/resource_string.h"
 
@@ -103,6 +105,41 @@ std::optional<StringList> ReadListSetting(const std::string& section, const std:
 
 std::optional<StringList> ReadListSetting(const std::string& section, unsigned keyId) {
     return ReadListSetting(section, ResourceString(keyId));
+}
+
+SectionReader::SectionReader(const std::string& section) {
+    std::optional<std::string> path = IniFilePath();
+    if (!path) {
+        return;
+    }
+    // The section reader returns size - 2 when the buffer was too small: grow and read again.
+    std::vector<char> buffer(16 * 1024);
+    for (;;) {
+        DWORD copied = ::GetPrivateProfileSectionA(
+            section.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()), path->c_str());
+        if (copied + 2 < buffer.size() || buffer.size() >= 1024 * 1024) {
+            entries_ = SectionEntries(buffer.data(), copied);
+            return;
+        }
+        buffer.resize(buffer.size() * 4);
+    }
+}
+
+std::optional<std::string> SectionReader::Read(unsigned keyId) const {
+    return entries_.Find(ResourceString(keyId));
+}
+
+int SectionReader::ReadInt(unsigned keyId) const {
+    std::optional<std::string> text = Read(keyId);
+    return text ? ParseDecimal(*text) : kSettingAbsent;
+}
+
+std::optional<StringList> SectionReader::ReadList(unsigned keyId) const {
+    std::optional<std::string> text = Read(keyId);
+    if (!text) {
+        return std::nullopt;
+    }
+    return SplitList(*text);
 }
 
 std::string SectionName(unsigned prefixId, const std::string& name) {

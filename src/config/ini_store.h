@@ -6,6 +6,7 @@
 #include <string>
 
 #include "config/program_settings.h"
+#include "config/section_entries.h"
 #include "config/value_parse.h"
 
 namespace lumora {
@@ -41,6 +42,20 @@ std::optional<StringList> ReadListSetting(const std::string& section, unsigned k
 // name followed by the text of suffixId ("Main" + "-Region " + "Exit").
 std::string SectionName(unsigned prefixId, const std::string& name);
 std::string SectionName(const std::string& owner, unsigned partId, const std::string& name);
+
+// One read of a whole section, for code that reads many of its keys at once (a region): its
+// answers are those the single reads above would give at the moment it was made.
+class SectionReader {
+  public:
+    explicit SectionReader(const std::string& section);
+    std::optional<std::string> Read(const std::string& key) const { return entries_.Find(key); }
+    std::optional<std::string> Read(unsigned keyId) const;
+    int ReadInt(unsigned keyId) const;
+    std::optional<StringList> ReadList(unsigned keyId) const;
+
+  private:
+    SectionEntries entries_;
+};
 
 // The "Config" section name.
 std::string ConfigSection();

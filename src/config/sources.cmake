@@ -1,6 +1,7 @@
 list(APPEND LUMORA_CORE_SOURCES
     src/config/value_parse.cpp
     src/config/display_requirement.cpp
+    src/config/section_entries.cpp
 )
 list(APPEND LUMORA_WIN_SOURCES
     src/config/ini_store.cpp

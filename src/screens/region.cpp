@@ -11,16 +11,16 @@ namespace lumora {
 namespace {
 
 // A path value, expanded right after it is read.
-std::optional<std::string> ReadPath(const std::string& section, unsigned keyId) {
-    std::optional<std::string> value = ReadSetting(section, keyId);
+std::optional<std::string> ReadPath(const SectionReader& section, unsigned keyId) {
+    std::optional<std::string> value = section.Read(keyId);
     if (value) {
         ExpandPathMacros(*value);
     }
     return value;
 }
 
-UniqueRgn ReadShape(const std::string& section) {
-    std::optional<StringList> elements = ReadListSetting(section, IDS_KEY_SHAPE);
+UniqueRgn ReadShape(const SectionReader& section) {
+    std::optional<StringList> elements = section.ReadList(IDS_KEY_SHAPE);
     if (!elements || elements->size() < 3) {
         return UniqueRgn();
     }
@@ -34,7 +34,7 @@ UniqueRgn ReadShape(const std::string& section) {
 }
 
 // A picture key: the bitmap object exists whenever the key does, loaded or empty.
-std::unique_ptr<CDib> ReadPicture(const std::string& section, unsigned keyId) {
+std::unique_ptr<CDib> ReadPicture(const SectionReader& section, unsigned keyId) {
     std::optional<std::string> path = ReadPath(section, keyId);
     if (!path) {
         return nullptr;
@@ -44,24 +44,26 @@ std::unique_ptr<CDib> ReadPicture(const std::string& section, unsigned keyId) {
     return picture;
 }
 
-Point ReadPoint(const std::string& section, unsigned keyId) {
-    std::optional<std::string> value = ReadSetting(section, keyId);
+Point ReadPoint(const SectionReader& section, unsigned keyId) {
+    std::optional<std::string> value = section.Read(keyId);
     return value ? ParsePoint(*value) : Point{};
 }
 
-int ReadTransparency(const std::string& section, unsigned keyId) {
-    int value = ReadIntSetting(section, keyId);
+int ReadTransparency(const SectionReader& section, unsigned keyId) {
+    int value = section.ReadInt(keyId);
     return value == kSettingAbsent ? -1 : value;
 }
 
-bool ReadPositiveFlag(const std::string& section, unsigned keyId) {
-    return ReadIntSetting(section, keyId) > 0;
+bool ReadPositiveFlag(const SectionReader& section, unsigned keyId) {
+    return section.ReadInt(keyId) > 0;
 }
 
 }  // namespace
 
 CRegion LoadRegionRecord(const std::string& screenName, const std::string& regionName) {
-    const std::string section = SectionName(screenName, IDS_SECTION_REGION, regionName);
+    const std::string sectionName = SectionName(screenName, IDS_SECTION_REGION, regionName);
+    // One read of the section serves all its keys: a screen of many regions loads quickly.
+    const SectionReader section(sectionName);
     CRegion region;
     region.name = regionName;
     region.shape = ReadShape(section);
@@ -72,23 +74,23 @@ CRegion LoadRegionRecord(const std::string& screenName, const std::string& regio
     region.highlightPos = ReadPoint(section, IDS_KEY_HIGHLIGHT_POSITION);
     region.highlightTransparency = ReadTransparency(section, IDS_KEY_HIGHLIGHT_TRANSPARENCY);
     region.sound = ReadPath(section, IDS_KEY_SOUND);
-    region.launchScreenReq = ReadListSetting(section, IDS_KEY_LAUNCH_SCREEN_REQ);
-    region.launchReq = ReadListSetting(section, IDS_KEY_LAUNCH_REQ);
+    region.launchScreenReq = section.ReadList(IDS_KEY_LAUNCH_SCREEN_REQ);
+    region.launchReq = section.ReadList(IDS_KEY_LAUNCH_REQ);
     region.launchOnReq = ReadPositiveFlag(section, IDS_KEY_LAUNCH_ON_REQ);
     region.launchLong = ReadPositiveFlag(section, IDS_KEY_LAUNCH_LONG);
-    region.launchFunc = ReadSetting(section, IDS_KEY_LAUNCH_FUNC);
+    region.launchFunc = section.Read(IDS_KEY_LAUNCH_FUNC);
     region.launchData = ReadPath(section, IDS_KEY_LAUNCH_DATA);
     if (!region.launchData) {
         // Only a region without launch data asks where the application's setup recorded it.
-        region.launchData = ResolveLaunchData(section);
+        region.launchData = ResolveLaunchData(sectionName);
     }
-    region.setupReq = ReadListSetting(section, IDS_KEY_SETUP_REQ);
-    region.setupFunc = ReadSetting(section, IDS_KEY_SETUP_FUNC);
+    region.setupReq = section.ReadList(IDS_KEY_SETUP_REQ);
+    region.setupFunc = section.Read(IDS_KEY_SETUP_FUNC);
     region.setupData = ReadPath(section, IDS_KEY_SETUP_DATA);
-    region.setupDesc = ReadSetting(section, IDS_KEY_SETUP_DESC);
-    int exitDuringSetup = ReadIntSetting(section, IDS_KEY_EXIT_DURING_SETUP);
+    region.setupDesc = section.Read(IDS_KEY_SETUP_DESC);
+    int exitDuringSetup = section.ReadInt(IDS_KEY_EXIT_DURING_SETUP);
     region.exitDuringSetup = exitDuringSetup != 0 && exitDuringSetup != kSettingAbsent;
-    region.splash = ReadListSetting(section, IDS_KEY_SPLASH);
+    region.splash = section.ReadList(IDS_KEY_SPLASH);
     if (region.splash) {
         ExpandPathMacros(region.splash->front());
     }
