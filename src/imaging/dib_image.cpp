@@ -37,9 +37,15 @@ bool DibImage::LoadFile(const std::string& path) {
     if (size < 0) {
         return false;
     }
-    return Load(static_cast<uint64_t>(size), [&](uint64_t offset, uint8_t* out, size_t count) {
-        return std::fseek(file.get(), static_cast<long>(offset), SEEK_SET) == 0 &&
-               std::fread(out, 1, count, file.get()) == count;
+    // Header, colour table and pixels are read in order: only a gap before the pixels seeks.
+    uint64_t position = static_cast<uint64_t>(size);
+    return Load(position, [&](uint64_t offset, uint8_t* out, size_t count) {
+        if (offset != position &&
+            std::fseek(file.get(), static_cast<long>(offset), SEEK_SET) != 0) {
+            return false;
+        }
+        position = offset + count;
+        return std::fread(out, 1, count, file.get()) == count;
     });
 }
 

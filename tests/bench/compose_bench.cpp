@@ -120,6 +120,8 @@ BENCHMARK(BM_Compose24);
 // The console output, then each composition's bytes per second as a ratio to memcpy's.
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
+    RatioReporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
