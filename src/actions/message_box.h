@@ -8,10 +8,15 @@
 namespace lumora {
 
 // The string-table text of id formatted with wvsprintf-style placeholders (%s, %d), cut at 511
-// characters.
+// characters. Texts are passed as const char*.
 std::string FormatResourceString(unsigned id, ...);
 
-// Caption: the current screen's description, or string 1 when there is none.
+// The caption of every message box: the title that the main window answers to the caption query
+// (WM_USER + 100), or string 1 when there is no main window or no title.
+std::string MessageCaption();
+
+// Each shows a box with MessageCaption(), owned by the owner when it is a window, and returns
+// the MessageBox result.
 int ShowFormattedMessage(HWND owner, unsigned id, const char* value, UINT style);
 int ShowFormattedMessage(HWND owner, unsigned id, int value, UINT style);
 int ShowResourceMessage(HWND owner, unsigned id, UINT style);

@@ -1,5 +1,10 @@
 list(APPEND LUMORA_CORE_SOURCES
+    src/actions/install_root.cpp
 )
 list(APPEND LUMORA_WIN_SOURCES
     src/actions/dispatch.cpp
+    src/actions/disc.cpp
+    src/actions/help.cpp
+    src/actions/message_box.cpp
+    src/actions/setup_offer.cpp
 )

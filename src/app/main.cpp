@@ -3,4 +3,6 @@
 
 #include "app/launcher_app.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return lumora::RunLauncher(); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    return lumora::RunLauncher();
+}

@@ -3,12 +3,21 @@
 
 #include <windows.h>
 
+#include <string>
+
+#include "config/display_requirement.h"
 #include "config/program_settings.h"
 
 namespace lumora {
 
 // 0, 1 or 2 from the bits per pixel of the display (1 bit when it cannot be asked).
 int GetDisplayColorClass();
+
+// The screen size and colour class of the display now.
+DisplayFacts CurrentDisplay();
+
+// Message 2005 (exact) or 2006 (minimum) for a refused requirement.
+std::string DisplayRefusalMessage(const DisplayRefusal& refusal);
 
 // TRUE when the action may go ahead; otherwise message 2005 or 2006 has been shown, owned by
 // the given window.

@@ -62,19 +62,21 @@ void AppendBackslash(std::string& path) {
 
 namespace {
 
-// An expansion may insert text that holds macros again (an Install element with a percent
-// sign); these limits make sure that such a value cannot expand for ever.
+// An expansion may insert text that holds macros again (an Install element with a percent sign,
+// even "%i" itself); these limits make sure that such a value cannot expand for ever.
 constexpr int kMaxExpansions = 64;
 constexpr size_t kMaxExpandedLength = 4096;
 
-// The text a macro letter stands for, or false when the letter is no macro or cannot be used.
+// The text a macro letter stands for, or false when the letter is no macro or cannot be used
+// (no program folder for %r and %d, no Install list for %i).
 bool MacroText(char letter, const MacroFolders& folders, std::string& text) {
     switch (letter) {
         case 'r':
-            text = folders.programDirectory;
-            return true;
         case 'd':
-            text = folders.programDirectory.substr(0, 3);
+            if (folders.programDirectory.empty()) {
+                return false;
+            }
+            text = letter == 'r' ? folders.programDirectory : folders.programDirectory.substr(0, 3);
             return true;
         case 'i':
             if (!folders.install || folders.install->empty()) {
@@ -96,8 +98,9 @@ bool MacroText(char letter, const MacroFolders& folders, std::string& text) {
 }  // namespace
 
 void ExpandPathMacros(std::string& path, const MacroFolders& folders) {
-    // A percent sign that is no usable macro is left in place and the search goes on after it;
-    // everything before `from` has been looked at already.
+    // A percent sign that is no usable macro is left in place and the search goes on after it.
+    // After every expansion the search starts again at the beginning, so that a macro formed by
+    // inserted text is found too; the limits end a value that keeps producing macros.
     size_t from = 0;
     for (int expansions = 0; expansions < kMaxExpansions && path.size() <= kMaxExpandedLength;) {
         size_t percent = path.find('%', from);
@@ -115,12 +118,12 @@ void ExpandPathMacros(std::string& path, const MacroFolders& folders) {
             rest.erase(0, 1);
         }
         std::string expanded = path.substr(0, percent) + replacement;
+        // The system and Windows folders are always joined to the rest by one backslash.
         if (letter == 's' || letter == 'w') {
             AppendBackslash(expanded);
         }
         path = expanded + rest;
-        // Inserted text is examined again, as if the search began at the start of the string.
-        from = percent;
+        from = 0;
         ++expansions;
     }
 }

@@ -36,13 +36,16 @@ void AppendBackslash(std::string& path);
 // The folders that the path macros stand for. The system and Windows folders are asked for only
 // when a path uses them.
 struct MacroFolders {
-    std::string programDirectory;              // %r, and its first three characters for %d
+    std::string programDirectory;  // %r, and its first three characters for %d; empty: not usable
     const std::vector<std::string>* install = nullptr;  // element 0 is %i; null: no Install list
     std::function<std::string()> systemDirectory;       // %s
     std::function<std::string()> windowsDirectory;      // %w
 };
 
 // Expands %r, %d, %i, %s and %w in place, left to right, each time searching from the start.
+// A percent sign followed by anything else, or by a macro that cannot be used (%i without an
+// Install list, %r and %d without a program folder), stays as it is and the search goes on after
+// it. An Install element that keeps producing macros ("%i") ends after 64 expansions.
 void ExpandPathMacros(std::string& path, const MacroFolders& folders);
 
 }  // namespace lumora

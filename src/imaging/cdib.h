@@ -11,19 +11,22 @@
 namespace lumora {
 
 class CDib {
-public:
+  public:
     CDib() = default;
     CDib(const CDib&) = delete;
     CDib& operator=(const CDib&) = delete;
     virtual ~CDib() { Free(); }
 
-    // Loads a BMP file; with a palette to borrow, no palette of its own is made.
+    // Loads a BMP file; with a palette to borrow, no palette of its own is made. The borrowed
+    // palette must outlive this bitmap's use of it.
     BOOL Load(const std::string& path, HPALETTE borrowedPalette = nullptr);
+    // Empties the bitmap; an owned palette is deleted, a borrowed one only forgotten.
     void Free();
     // A copy of the source's pixels that borrows the source's palette.
     BOOL CopyFrom(const CDib& source);
 
-    // Draws at (x, y), only inside clip when given.
+    // Draws at (x, y), only inside clip when given. The palette is selected (never realized)
+    // for the draw and the previous one put back.
     void Draw(HDC dc, int x, int y, const RECT* clip = nullptr) const;
     // Draws the dirty area with the top-left corner at (x, y) and forgets it.
     void DrawDirty(HDC dc, int x, int y);
@@ -37,7 +40,9 @@ public:
     const DibImage& image() const { return image_; }
     DibImage& image() { return image_; }
 
-private:
+  private:
+    void CreateOwnPalette();
+
     DibImage image_;
     UniquePalette ownedPalette_;
     HPALETTE borrowedPalette_ = nullptr;

@@ -4,36 +4,29 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "imaging/bmp_layout.h"
+#include "imaging/pixel_rect.h"
+
 namespace lumora {
 
-// A rectangle in pixel coordinates: origin top-left, y downwards, right and bottom exclusive.
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    bool empty() const { return right <= left || bottom <= top; }
-    bool operator==(const PixelRect& o) const {
-        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
-    }
-};
-
-enum DibFormat : int32_t { kFormat8Bit = 2, kFormat24Bit = 4 };
-
 class DibImage {
-public:
+  public:
     // Replaces the content with the BMP file (or bytes); on failure the image is left empty.
+    // What is refused is listed in bmp_layout.h.
     bool LoadFile(const std::string& path);
     bool LoadBytes(const uint8_t* data, size_t size);
     void Free();
-    // An independent copy of the source's pixels; fails (leaving this empty) for an empty source.
+    // An independent copy of the source's pixels and dirty rectangle; fails (leaving this empty)
+    // for an empty source.
     bool CopyFrom(const DibImage& source);
 
     // Copies the source's pixels with its top-left corner at (x, y), a colour key when
     // transparency >= 0 (8-bit only, low 8 bits), clipped to clip when given; widens dirty().
+    // Nothing happens when either image is empty or their formats differ.
     void Compose(const DibImage& source, int x, int y, int transparency,
                  const PixelRect* clip = nullptr);
 
@@ -44,6 +37,7 @@ public:
     int32_t stride() const { return stride_; }
     int32_t colorTableOffset() const { return colorTableOffset_; }
     int32_t bitsOffset() const { return bitsOffset_; }
+    int bytesPerPixel() const { return format_ == kFormat24Bit ? 3 : 1; }
     // Number of colour table entries (the stored biClrUsed when there is a table, else 0).
     uint32_t colorCount() const;
 
@@ -56,11 +50,16 @@ public:
     const uint8_t* color(uint32_t i) const { return block_.data() + colorTableOffset_ + 4 * i; }
     // The first byte of the pixel at (x, y), y counted from the top; no range check.
     const uint8_t* pixel(int x, int y) const;
+    uint8_t* pixel(int x, int y);
 
     const PixelRect& dirty() const { return dirty_; }
     void ClearDirty() { dirty_ = PixelRect{}; }
 
-private:
+  private:
+    // Reads count bytes at offset of the file into out; false when they are not all there.
+    using ReadAt = std::function<bool(uint64_t offset, uint8_t* out, size_t count)>;
+    bool Load(uint64_t fileSize, const ReadAt& read);
+
     std::vector<uint8_t> block_;
     int32_t format_ = 0;
     int32_t width_ = 0;

@@ -10,7 +10,7 @@ namespace lumora {
 // Owns one handle of type H and closes it with Close when it goes out of scope. Move-only.
 template <typename H, auto Close, H Invalid = H{}>
 class UniqueAny {
-public:
+  public:
     UniqueAny() = default;
     explicit UniqueAny(H handle) : handle_(handle) {}
     UniqueAny(const UniqueAny&) = delete;
@@ -35,21 +35,33 @@ public:
         }
     }
 
-private:
+  private:
     H handle_ = Invalid;
 };
 
 namespace detail {
-inline void CloseKernelHandle(HANDLE h) { ::CloseHandle(h); }
-inline void CloseRegistryKey(HKEY h) { ::RegCloseKey(h); }
+inline void CloseKernelHandle(HANDLE h) {
+    ::CloseHandle(h);
+}
+inline void CloseRegistryKey(HKEY h) {
+    ::RegCloseKey(h);
+}
 template <typename T>
 inline void DeleteGdiObject(T h) {
     ::DeleteObject(h);
 }
-inline void DeleteDeviceContext(HDC h) { ::DeleteDC(h); }
-inline void DestroyMenuHandle(HMENU h) { ::DestroyMenu(h); }
-inline void DestroyCursorHandle(HCURSOR h) { ::DestroyCursor(h); }
-inline void FreeModule(HMODULE h) { ::FreeLibrary(h); }
+inline void DeleteDeviceContext(HDC h) {
+    ::DeleteDC(h);
+}
+inline void DestroyMenuHandle(HMENU h) {
+    ::DestroyMenu(h);
+}
+inline void DestroyCursorHandle(HCURSOR h) {
+    ::DestroyCursor(h);
+}
+inline void UnloadLibrary(HMODULE h) {
+    ::FreeLibrary(h);
+}
 }  // namespace detail
 
 using UniqueHandle = UniqueAny<HANDLE, detail::CloseKernelHandle>;
@@ -60,11 +72,11 @@ using UniqueRgn = UniqueAny<HRGN, detail::DeleteGdiObject<HRGN>>;
 using UniqueBitmap = UniqueAny<HBITMAP, detail::DeleteGdiObject<HBITMAP>>;
 using UniqueMemoryDc = UniqueAny<HDC, detail::DeleteDeviceContext>;
 using UniqueMenu = UniqueAny<HMENU, detail::DestroyMenuHandle>;
-using UniqueLibrary = UniqueAny<HMODULE, detail::FreeModule>;
+using UniqueLibrary = UniqueAny<HMODULE, detail::UnloadLibrary>;
 
 // A window's client-area device context, released with the window it came from.
 class ClientDc {
-public:
+  public:
     explicit ClientDc(HWND window) : window_(window), dc_(::GetDC(window)) {}
     ClientDc(const ClientDc&) = delete;
     ClientDc& operator=(const ClientDc&) = delete;
@@ -76,14 +88,14 @@ public:
     HDC get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
 
-private:
+  private:
     HWND window_;
     HDC dc_;
 };
 
 // BeginPaint/EndPaint for one WM_PAINT.
 class PaintScope {
-public:
+  public:
     explicit PaintScope(HWND window) : window_(window) { dc_ = ::BeginPaint(window, &paint_); }
     PaintScope(const PaintScope&) = delete;
     PaintScope& operator=(const PaintScope&) = delete;
@@ -91,7 +103,7 @@ public:
     HDC get() const { return dc_; }
     const RECT& area() const { return paint_.rcPaint; }
 
-private:
+  private:
     HWND window_;
     PAINTSTRUCT paint_{};
     HDC dc_;
@@ -99,7 +111,7 @@ private:
 
 // Selects a GDI object into a device context and puts the previous one back.
 class SelectScope {
-public:
+  public:
     SelectScope(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
     SelectScope(const SelectScope&) = delete;
     SelectScope& operator=(const SelectScope&) = delete;
@@ -109,14 +121,14 @@ public:
         }
     }
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ previous_;
 };
 
 // Selects a palette (never in the background) and puts the previous one back.
 class PaletteScope {
-public:
+  public:
     PaletteScope(HDC dc, HPALETTE palette, BOOL forceBackground = FALSE)
         : dc_(dc), previous_(palette ? ::SelectPalette(dc, palette, forceBackground) : nullptr) {}
     PaletteScope(const PaletteScope&) = delete;
@@ -127,7 +139,7 @@ public:
         }
     }
 
-private:
+  private:
     HDC dc_;
     HPALETTE previous_;
 };

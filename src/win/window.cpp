@@ -1,8 +1,12 @@
 #include "win/window.h"
 
+#include "win/dialog_colors.h"
+
 namespace lumora {
 
-HINSTANCE ProgramInstance() { return ::GetModuleHandleA(nullptr); }
+HINSTANCE ProgramInstance() {
+    return ::GetModuleHandleA(nullptr);
+}
 
 Window::~Window() {
     if (exists()) {
@@ -44,7 +48,9 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     return result;
 }
 
-ModelessDialog::~ModelessDialog() { Destroy(); }
+ModelessDialog::~ModelessDialog() {
+    Destroy();
+}
 
 void ModelessDialog::Destroy() {
     if (exists()) {
@@ -58,8 +64,7 @@ bool ModelessDialog::Create(int templateId, HWND parent) {
     return created != nullptr;
 }
 
-INT_PTR CALLBACK ModelessDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam,
-                                            LPARAM lParam) {
+INT_PTR CALLBACK ModelessDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     ModelessDialog* self = nullptr;
     if (message == WM_INITDIALOG) {
         self = reinterpret_cast<ModelessDialog*>(lParam);
@@ -74,6 +79,9 @@ INT_PTR CALLBACK ModelessDialog::DialogProc(HWND hwnd, UINT message, WPARAM wPar
         return FALSE;
     }
     INT_PTR handled = self->HandleMessage(message, wParam, lParam);
+    if (!handled && (message == WM_CTLCOLORDLG || message == WM_CTLCOLORSTATIC)) {
+        return reinterpret_cast<INT_PTR>(DialogColorBrush(reinterpret_cast<HDC>(wParam)));
+    }
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrA(hwnd, DWLP_USER, 0);
         self->hwnd_ = nullptr;

@@ -1,5 +1,6 @@
 // Base class of Lumora's windows: one window procedure that finds the C++ object of a window and
-// hands it the message. The object pointer comes in with WM_NCCREATE and is dropped at WM_NCDESTROY.
+// hands it the message. The object pointer comes in with WM_NCCREATE and is dropped at
+// WM_NCDESTROY.
 #pragma once
 
 #include <windows.h>
@@ -7,7 +8,7 @@
 namespace lumora {
 
 class Window {
-public:
+  public:
     Window() = default;
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -20,7 +21,7 @@ public:
     // creation parameter of CreateWindowEx.
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-protected:
+  protected:
     // Creates the window for this object; returns false when CreateWindowEx fails.
     bool CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, int x,
                   int y, int width, int height, HWND parent, HMENU menuOrId);
@@ -31,13 +32,13 @@ protected:
         return ::DefWindowProcA(hwnd_, message, wParam, lParam);
     }
 
-private:
+  private:
     HWND hwnd_ = nullptr;
 };
 
 // Base class of modeless dialogs built from a dialog template in the program's resources.
 class ModelessDialog {
-public:
+  public:
     ModelessDialog() = default;
     ModelessDialog(const ModelessDialog&) = delete;
     ModelessDialog& operator=(const ModelessDialog&) = delete;
@@ -47,12 +48,12 @@ public:
     bool exists() const { return hwnd_ != nullptr && ::IsWindow(hwnd_); }
     void Destroy();
 
-protected:
+  protected:
     bool Create(int templateId, HWND parent);
     // Return TRUE when the message was handled; *result is then the dialog procedure's answer.
     virtual INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
 
-private:
+  private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
 };

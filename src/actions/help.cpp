@@ -1,0 +1,35 @@
+#include "actions/help.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "config/ini_store.h"
+#include "win/handles.h"
+
+namespace lumora {
+
+namespace {
+// The help launcher's file name, with the blank that separates its argument.
+constexpr char kHelpLauncher[] = "LNCHHLP.EXE ";
+}  // namespace
+
+void RunHelp(const std::string& argument) {
+    const std::string* folder = ProgramDirectory();
+    if (!folder) {
+        return;
+    }
+    std::string line = *folder + kHelpLauncher + argument;
+    std::vector<char> commandLine(line.begin(), line.end());
+    commandLine.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                         &startup, &process)) {
+        UniqueHandle processHandle(process.hProcess);
+        UniqueHandle threadHandle(process.hThread);
+    }
+}
+
+}  // namespace lumora

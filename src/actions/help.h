@@ -1,0 +1,11 @@
+// The help launcher, an outside program in the program folder.
+#pragma once
+
+#include <string>
+
+namespace lumora {
+
+// Starts "LNCHHLP.EXE <argument>" from the program folder; failures are silent.
+void RunHelp(const std::string& argument);
+
+}  // namespace lumora

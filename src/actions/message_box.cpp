@@ -1,0 +1,71 @@
+#include "actions/message_box.h"
+
+#include <cstdarg>
+#include <cstring>
+
+#include "app/app_state.h"
+#include "resource.h"
+#include "win/resource_string.h"
+
+namespace lumora {
+
+namespace {
+
+// The longest text a message shows: what fits a 512-byte buffer with its terminating zero.
+constexpr size_t kMaxMessageLength = 511;
+// wvsprintfA writes at most 1024 bytes, its terminating zero included.
+constexpr size_t kFormatBufferSize = 1025;
+// The caption query: the main window answers with its screen's title, or 0.
+constexpr UINT kCaptionQuery = WM_USER + 100;
+
+HWND ExistingWindow(HWND window) {
+    return window && ::IsWindow(window) ? window : nullptr;
+}
+
+}  // namespace
+
+std::string FormatResourceString(unsigned id, ...) {
+    const std::string format = ResourceString(id);
+    char buffer[kFormatBufferSize] = {};
+    va_list values;
+    va_start(values, id);
+    ::wvsprintfA(buffer, format.c_str(), values);
+    va_end(values);
+    return std::string(buffer, ::strnlen(buffer, kMaxMessageLength));
+}
+
+std::string MessageCaption() {
+    if (HWND main = MainWindowHandle()) {
+        auto title = reinterpret_cast<const char*>(::SendMessageA(main, kCaptionQuery, 0, 0));
+        if (title && *title) {
+            return title;
+        }
+    }
+    return ResourceString(IDS_APP_TITLE);
+}
+
+int ShowTextMessage(HWND owner, const std::string& text, UINT style) {
+    return ::MessageBoxA(ExistingWindow(owner), text.c_str(), MessageCaption().c_str(), style);
+}
+
+int ShowFormattedMessage(HWND owner, unsigned id, const char* value, UINT style) {
+    return ShowTextMessage(owner, FormatResourceString(id, value), style);
+}
+
+int ShowFormattedMessage(HWND owner, unsigned id, int value, UINT style) {
+    return ShowTextMessage(owner, FormatResourceString(id, value), style);
+}
+
+int ShowResourceMessage(HWND owner, unsigned id, UINT style) {
+    return ShowTextMessage(owner, ResourceString(id), style);
+}
+
+void PumpWaitingMessages() {
+    MSG message;
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+    }
+}
+
+}  // namespace lumora

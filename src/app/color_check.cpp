@@ -1,0 +1,18 @@
+#include "app/color_check.h"
+
+#include <windows.h>
+
+#include "actions/message_box.h"
+#include "resource.h"
+
+namespace lumora {
+
+bool RefuseLowColorDisplay(int colorClass) {
+    if (colorClass != 0) {
+        return false;
+    }
+    ShowResourceMessage(nullptr, IDS_MSG_TOO_FEW_COLORS, MB_ICONSTOP);
+    return true;
+}
+
+}  // namespace lumora

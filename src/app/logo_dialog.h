@@ -1,0 +1,33 @@
+// The timed logo popup: a picture in a thin frame at the middle of the display that closes
+// itself after a number of seconds.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "imaging/cdib.h"
+#include "win/window.h"
+
+namespace lumora {
+
+class CLogoDialog : public ModelessDialog {
+  public:
+    // Closes a popup that is still open, then shows the picture for at most 15 seconds.
+    // FALSE when the picture cannot be loaded or the popup cannot be created.
+    BOOL ShowLogo(HWND parent, const std::string& picturePath, unsigned seconds);
+
+    static constexpr UINT_PTR kTimerId = 105;
+    static constexpr unsigned kMaxSeconds = 15;
+
+  protected:
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    void OnInitDialog();
+
+    unsigned seconds_ = 0;
+    CDib picture_;
+};
+
+}  // namespace lumora

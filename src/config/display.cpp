@@ -1,0 +1,45 @@
+#include "config/display.h"
+
+#include <algorithm>
+
+#include "actions/message_box.h"
+#include "resource.h"
+#include "win/handles.h"
+#include "win/resource_string.h"
+
+namespace lumora {
+
+int GetDisplayColorClass() {
+    int bitsPerPixel = 1;
+    if (UniqueMemoryDc info{::CreateICA("DISPLAY", nullptr, nullptr, nullptr)}) {
+        bitsPerPixel = ::GetDeviceCaps(info.get(), BITSPIXEL) * ::GetDeviceCaps(info.get(), PLANES);
+    }
+    return ColorClassForBits(bitsPerPixel);
+}
+
+DisplayFacts CurrentDisplay() {
+    DisplayFacts display;
+    display.width = ::GetSystemMetrics(SM_CXSCREEN);
+    display.height = ::GetSystemMetrics(SM_CYSCREEN);
+    display.colorClass = GetDisplayColorClass();
+    return display;
+}
+
+std::string DisplayRefusalMessage(const DisplayRefusal& refusal) {
+    static constexpr unsigned kColorTextIds[] = {IDS_COLOR_16, IDS_COLOR_256, IDS_COLOR_TRUE};
+    const std::string color = ResourceString(kColorTextIds[std::clamp(refusal.colorClass, 0, 2)]);
+    return FormatResourceString(refusal.exact ? IDS_MSG_EXACT_DISPLAY : IDS_MSG_MINIMUM_DISPLAY,
+                                refusal.width, refusal.height, color.c_str());
+}
+
+BOOL CheckDisplayRequirement(HWND owner, const StringList* requirement) {
+    std::optional<DisplayRefusal> refusal =
+        EvaluateDisplayRequirement(requirement, CurrentDisplay());
+    if (!refusal) {
+        return TRUE;
+    }
+    ShowTextMessage(owner, DisplayRefusalMessage(*refusal), MB_ICONEXCLAMATION | MB_OK);
+    return FALSE;
+}
+
+}  // namespace lumora

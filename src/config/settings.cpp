@@ -1,0 +1,122 @@
+#include "config/settings.h"
+
+#include <windows.h>
+
+#include "app/app_state.h"
+#include "config/ini_store.h"
+#include "resource.h"
+
+namespace lumora {
+
+namespace {
+
+// The size of the folder buffers, as MAX_PATH + 1.
+constexpr DWORD kFolderBufferSize = 261;
+
+// A folder from GetSystemDirectoryA or GetWindowsDirectoryA, in its short form. Failures are not
+// reported: whatever the buffer holds is used.
+std::string ShortFolder(UINT(WINAPI* getFolder)(LPSTR, UINT)) {
+    char folder[kFolderBufferSize] = {};
+    getFolder(folder, kFolderBufferSize);
+    char shortFolder[kFolderBufferSize] = {};
+    DWORD length = ::GetShortPathNameA(folder, shortFolder, kFolderBufferSize);
+    return length > 0 && length < kFolderBufferSize ? shortFolder : folder;
+}
+
+// The switches are on for any number but 0; a missing key turns them off.
+int ReadSwitch(const std::string& section, unsigned keyId) {
+    int value = ReadIntSetting(section, keyId);
+    return value != 0 && value != kSettingAbsent ? 1 : 0;
+}
+
+// A path value, copied and expanded, or nothing.
+std::optional<std::string> ReadPath(const std::string& section, unsigned keyId) {
+    std::optional<std::string> path = ReadSetting(section, keyId);
+    if (path) {
+        ExpandPathMacros(*path);
+    }
+    return path;
+}
+
+}  // namespace
+
+ProgramSettings& Settings() {
+    static ProgramSettings settings;
+    return settings;
+}
+
+void ExpandPathMacros(std::string& path) {
+    MacroFolders folders;
+    if (const std::string* directory = ProgramDirectory()) {
+        folders.programDirectory = *directory;
+    }
+    const std::optional<StringList>& install = Settings().install;
+    folders.install = install ? &*install : nullptr;
+    folders.systemDirectory = [] { return ShortFolder(::GetSystemDirectoryA); };
+    folders.windowsDirectory = [] { return ShortFolder(::GetWindowsDirectoryA); };
+    ExpandPathMacros(path, folders);
+}
+
+void LoadProgramSettings() {
+    FreeProgramSettings();
+    ClearSetupState();
+
+    ProgramSettings& settings = Settings();
+    const std::string config = ConfigSection();
+    settings.balloonHelp = ReadSwitch(config, IDS_KEY_BALLOON_HELP);
+    settings.useSound = ReadSwitch(config, IDS_KEY_USE_SOUND);
+    settings.useAnim = ReadSwitch(config, IDS_KEY_USE_ANIM);
+    settings.blackMat = ReadSwitch(config, IDS_KEY_BLACK_MAT);
+    settings.startup = ReadSetting(config, IDS_KEY_STARTUP);
+    settings.install = ReadListSetting(config, IDS_KEY_INSTALL);
+    settings.screenNames = ReadListSetting(config, IDS_KEY_SCREEN_NAMES);
+    settings.startScreens = ReadListSetting(config, IDS_KEY_START_SCREENS);
+    // Install is loaded by now, so the sounds may use %i.
+    settings.startSound = ReadPath(config, IDS_KEY_START_SOUND);
+    settings.endSound = ReadPath(config, IDS_KEY_END_SOUND);
+    int delay = ReadIntSetting(config, IDS_KEY_BALLOON_DELAY);
+    if (delay != kSettingAbsent) {
+        settings.balloonDelay = delay;
+    }
+    settings.balloonSound = ReadPath(config, IDS_KEY_BALLOON_SOUND);
+    settings.highlightSound = ReadPath(config, IDS_KEY_HIGHLIGHT_SOUND);
+}
+
+void SaveProgramSettings() {
+    ProgramSettings& settings = Settings();
+    const std::string config = ConfigSection();
+    WriteIntSetting(config, IDS_KEY_BALLOON_HELP, settings.balloonHelp);
+    WriteIntSetting(config, IDS_KEY_USE_SOUND, settings.useSound);
+    WriteIntSetting(config, IDS_KEY_USE_ANIM, settings.useAnim);
+    WriteIntSetting(config, IDS_KEY_BLACK_MAT, settings.blackMat);
+    if (settings.startup) {
+        WriteSetting(config, IDS_KEY_STARTUP, settings.startup->c_str());
+    }
+    if (settings.matteChanged) {
+        settings.matteChanged = 0;
+        // A null window would post to the thread's queue instead, where nobody expects it.
+        if (HWND main = MainWindowHandle()) {
+            ::PostMessageA(
+                main, WM_DISPLAYCHANGE, 0,
+                MAKELPARAM(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)));
+        }
+    }
+}
+
+void FreeProgramSettings() {
+    ProgramSettings& settings = Settings();
+    settings.balloonHelp = 0;
+    settings.useSound = 0;
+    settings.useAnim = 0;
+    settings.blackMat = 0;
+    settings.startup.reset();
+    settings.install.reset();
+    settings.screenNames.reset();
+    settings.startScreens.reset();
+    settings.startSound.reset();
+    settings.endSound.reset();
+    settings.balloonSound.reset();
+    settings.highlightSound.reset();
+}
+
+}  // namespace lumora

@@ -1,0 +1,72 @@
+#include "imaging/bmp_layout.h"
+
+#include <cstring>
+
+namespace lumora {
+
+uint16_t ReadLe16(const uint8_t* p) {
+    return static_cast<uint16_t>(p[0] | p[1] << 8);
+}
+
+uint32_t ReadLe32(const uint8_t* p) {
+    return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
+}
+
+void WriteLe32(uint8_t* p, uint32_t value) {
+    for (int i = 0; i < 4; ++i) {
+        p[i] = static_cast<uint8_t>(value >> (8 * i));
+    }
+}
+
+std::optional<BmpLayout> ParseBmpHeaders(const uint8_t (&headers)[kBmpHeadersSize],
+                                         uint64_t fileSize) {
+    if (fileSize < kBmpHeadersSize || headers[0] != 'B' || headers[1] != 'M') {
+        return std::nullopt;
+    }
+    const uint32_t offBits = ReadLe32(headers + 10);
+    const uint8_t* info = headers + kBmpFileHeaderSize;
+    const uint16_t bitCount = ReadLe16(info + kBiBitCount);
+    if (ReadLe32(info + kBiSize) != kBmpInfoHeaderSize || ReadLe32(info + kBiCompression) != 0 ||
+        (bitCount != 8 && bitCount != 24) || ReadLe16(info + kBiPlanes) != 1) {
+        return std::nullopt;
+    }
+    const int32_t width = static_cast<int32_t>(ReadLe32(info + kBiWidth));
+    const int32_t height = static_cast<int32_t>(ReadLe32(info + kBiHeight));
+    if (width < 1 || width > kMaxDibSide || height < 1 || height > kMaxDibSide) {
+        return std::nullopt;
+    }
+
+    uint32_t colorCount = ReadLe32(info + kBiClrUsed);
+    if (colorCount == 0 && bitCount == 8) {
+        colorCount = 256;
+    }
+    if (bitCount == 8 && colorCount > 256) {
+        return std::nullopt;
+    }
+    const uint64_t tableEnd = kBmpHeadersSize + uint64_t{colorCount} * 4;
+    if (tableEnd > fileSize) {
+        return std::nullopt;
+    }
+
+    // Both factors are at most 16384 x 3 and 16384: the product fits in 32 bits.
+    const uint64_t stride = (uint64_t{bitCount} * static_cast<uint32_t>(width) + 31) / 32 * 4;
+    const uint64_t pixelBytes = stride * static_cast<uint32_t>(height);
+    if (offBits > fileSize || pixelBytes > fileSize - offBits) {
+        return std::nullopt;
+    }
+
+    BmpLayout layout;
+    layout.format = bitCount == 8 ? kFormat8Bit : kFormat24Bit;
+    layout.width = width;
+    layout.height = height;
+    layout.stride = static_cast<int32_t>(stride);
+    layout.colorCount = colorCount;
+    layout.pixelOffset = offBits;
+    layout.pixelBytes = static_cast<uint32_t>(pixelBytes);
+    std::memcpy(layout.infoHeader, info, kBmpInfoHeaderSize);
+    WriteLe32(layout.infoHeader + kBiClrUsed, colorCount);
+    WriteLe32(layout.infoHeader + kBiSizeImage, layout.pixelBytes);
+    return layout;
+}
+
+}  // namespace lumora

@@ -1,0 +1,107 @@
+#include "imaging/cdib.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace lumora {
+namespace {
+
+PixelRect ToPixelRect(const RECT& r) {
+    return {static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right),
+            static_cast<int>(r.bottom)};
+}
+
+}  // namespace
+
+BOOL CDib::Load(const std::string& path, HPALETTE borrowedPalette) {
+    Free();
+    if (!image_.LoadFile(path)) {
+        return FALSE;
+    }
+    if (borrowedPalette) {
+        borrowedPalette_ = borrowedPalette;
+    } else {
+        CreateOwnPalette();
+    }
+    return TRUE;
+}
+
+void CDib::CreateOwnPalette() {
+    // A LOGPALETTE counts its entries in a WORD; a 24-bit file may carry a longer table.
+    const uint32_t count = std::min<uint32_t>(image_.colorCount(), 0xFFFF);
+    if (count == 0) {
+        return;
+    }
+    std::vector<uint8_t> memory(offsetof(LOGPALETTE, palPalEntry) + count * sizeof(PALETTEENTRY));
+    auto* logPalette = reinterpret_cast<LOGPALETTE*>(memory.data());
+    logPalette->palVersion = 0x300;
+    logPalette->palNumEntries = static_cast<WORD>(count);
+    PALETTEENTRY* entries = logPalette->palPalEntry;
+    for (uint32_t i = 0; i < count; ++i) {
+        const uint8_t* bgrx = image_.color(i);
+        entries[i] = PALETTEENTRY{bgrx[2], bgrx[1], bgrx[0], 0};
+    }
+    ownedPalette_.reset(::CreatePalette(logPalette));
+}
+
+void CDib::Free() {
+    image_.Free();
+    ownedPalette_.reset();
+    borrowedPalette_ = nullptr;
+}
+
+BOOL CDib::CopyFrom(const CDib& source) {
+    const HPALETTE sourcePalette = source.palette();
+    Free();
+    if (!image_.CopyFrom(source.image_)) {
+        return FALSE;
+    }
+    borrowedPalette_ = sourcePalette;
+    return TRUE;
+}
+
+void CDib::Draw(HDC dc, int x, int y, const RECT* clip) const {
+    if (!dc || empty()) {
+        return;
+    }
+    PixelRect target = PlacedRect(x, y, width(), height());
+    if (clip) {
+        target = IntersectRect(target, ToPixelRect(*clip));
+    }
+    ::SetStretchBltMode(dc, COLORONCOLOR);
+    PaletteScope selected(dc, palette());
+    if (target.empty()) {
+        return;
+    }
+    // The source origin is the bottom-left corner of the DIB. target lies inside the placed
+    // picture, so both source coordinates are within it.
+    const int sourceX = target.left - x;
+    const int sourceY = static_cast<int>(int64_t{height()} + y - target.bottom);
+    ::StretchDIBits(dc, target.left, target.top, target.width(), target.height(), sourceX, sourceY,
+                    target.width(), target.height(), image_.bits(),
+                    reinterpret_cast<const BITMAPINFO*>(image_.block()), DIB_RGB_COLORS, SRCCOPY);
+}
+
+void CDib::DrawDirty(HDC dc, int x, int y) {
+    const PixelRect dirty = image_.dirty();
+    if (dirty.empty()) {
+        return;
+    }
+    const PixelRect moved = OffsetRect(dirty, x, y);
+    const RECT clip{moved.left, moved.top, moved.right, moved.bottom};
+    Draw(dc, x, y, &clip);
+    image_.ClearDirty();
+}
+
+void CDib::Compose(const CDib& source, int x, int y, int transparency, const RECT* clip) {
+    if (clip) {
+        const PixelRect pixelClip = ToPixelRect(*clip);
+        image_.Compose(source.image_, x, y, transparency, &pixelClip);
+    } else {
+        image_.Compose(source.image_, x, y, transparency);
+    }
+}
+
+}  // namespace lumora

@@ -1,0 +1,134 @@
+#include "imaging/dib_image.h"
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+#ifdef _WIN32
+#include <share.h>
+#endif
+
+namespace lumora {
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
+
+UniqueFile OpenForReading(const std::string& path) {
+#ifdef _WIN32
+    // Nobody may write the picture while it is read.
+    return UniqueFile(_fsopen(path.c_str(), "rb", _SH_DENYWR));
+#else
+    return UniqueFile(std::fopen(path.c_str(), "rb"));
+#endif
+}
+
+}  // namespace
+
+bool DibImage::LoadFile(const std::string& path) {
+    Free();
+    UniqueFile file = OpenForReading(path);
+    if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) {
+        return false;
+    }
+    const long size = std::ftell(file.get());
+    if (size < 0) {
+        return false;
+    }
+    return Load(static_cast<uint64_t>(size), [&](uint64_t offset, uint8_t* out, size_t count) {
+        return std::fseek(file.get(), static_cast<long>(offset), SEEK_SET) == 0 &&
+               std::fread(out, 1, count, file.get()) == count;
+    });
+}
+
+bool DibImage::LoadBytes(const uint8_t* data, size_t size) {
+    return Load(size, [&](uint64_t offset, uint8_t* out, size_t count) {
+        if (offset > size || count > size - offset) {
+            return false;
+        }
+        if (count != 0) {
+            std::memcpy(out, data + offset, count);
+        }
+        return true;
+    });
+}
+
+bool DibImage::Load(uint64_t fileSize, const ReadAt& read) {
+    Free();
+    uint8_t headers[kBmpHeadersSize];
+    if (fileSize < kBmpHeadersSize || !read(0, headers, kBmpHeadersSize)) {
+        return false;
+    }
+    const std::optional<BmpLayout> layout = ParseBmpHeaders(headers, fileSize);
+    if (!layout) {
+        return false;
+    }
+    const size_t tableBytes = size_t{layout->colorCount} * 4;
+    const size_t bitsOffset = kBmpInfoHeaderSize + tableBytes;
+    std::vector<uint8_t> block;
+    try {
+        block.resize(bitsOffset + layout->pixelBytes);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    std::memcpy(block.data(), layout->infoHeader, kBmpInfoHeaderSize);
+    if (!read(kBmpHeadersSize, block.data() + kBmpInfoHeaderSize, tableBytes) ||
+        !read(layout->pixelOffset, block.data() + bitsOffset, layout->pixelBytes)) {
+        return false;
+    }
+
+    block_ = std::move(block);
+    format_ = layout->format;
+    width_ = layout->width;
+    height_ = layout->height;
+    stride_ = layout->stride;
+    colorTableOffset_ = tableBytes != 0 ? static_cast<int32_t>(kBmpInfoHeaderSize) : 0;
+    bitsOffset_ = static_cast<int32_t>(bitsOffset);
+    return true;
+}
+
+void DibImage::Free() {
+    block_ = std::vector<uint8_t>();
+    format_ = 0;
+    width_ = 0;
+    height_ = 0;
+    stride_ = 0;
+    colorTableOffset_ = 0;
+    bitsOffset_ = 0;
+}
+
+bool DibImage::CopyFrom(const DibImage& source) {
+    Free();  // a copy from itself thus fails like one from an empty bitmap
+    if (source.empty()) {
+        return false;
+    }
+    try {
+        block_ = source.block_;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    format_ = source.format_;
+    width_ = source.width_;
+    height_ = source.height_;
+    stride_ = source.stride_;
+    colorTableOffset_ = source.colorTableOffset_;
+    bitsOffset_ = source.bitsOffset_;
+    dirty_ = source.dirty_;
+    return true;
+}
+
+uint32_t DibImage::colorCount() const {
+    return colorTableOffset_ != 0 ? ReadLe32(block_.data() + kBiClrUsed) : 0;
+}
+
+const uint8_t* DibImage::pixel(int x, int y) const {
+    return bits() + size_t(stride_) * size_t(height_ - 1 - y) + size_t(x) * bytesPerPixel();
+}
+
+uint8_t* DibImage::pixel(int x, int y) {
+    return const_cast<uint8_t*>(static_cast<const DibImage&>(*this).pixel(x, y));
+}
+
+}  // namespace lumora

@@ -1,0 +1,46 @@
+// One hot area of a screen: its polygon, pictures, sounds and the action a click runs.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "config/program_settings.h"
+#include "config/value_parse.h"
+#include "imaging/cdib.h"
+#include "win/handles.h"
+
+namespace lumora {
+
+struct CRegion {
+    UniqueRgn shape;                  // null: never hit
+    std::unique_ptr<CDib> balloon;    // present whenever the key is, even if the file failed
+    std::unique_ptr<CDib> highlight;  // likewise
+    Point balloonPos;
+    Point highlightPos;
+    int balloonTransparency = -1;  // palette index drawn as transparent, -1 for none
+    int highlightTransparency = -1;
+    int discDrive = 0;  // last disc search: 0, a drive letter, or -1
+    bool launchOnReq = false;
+    bool launchLong = false;
+    bool exitDuringSetup = false;
+    std::optional<std::string> name;  // always set by loading
+    std::optional<std::string> sound;
+    std::optional<StringList> splash;  // picture path, seconds
+    std::optional<StringList> launchScreenReq;
+    std::optional<StringList> launchReq;
+    std::optional<StringList> setupReq;
+    std::optional<std::string> launchDir;
+    std::optional<std::string> launchFunc;
+    std::optional<std::string> launchData;
+    std::optional<std::string> setupFunc;
+    std::optional<std::string> setupData;
+    std::optional<std::string> setupDesc;
+};
+
+// Reads the region's section (screen name + "-Region " + region name) into a fresh record.
+CRegion LoadRegionRecord(const std::string& screenName, const std::string& regionName);
+
+}  // namespace lumora

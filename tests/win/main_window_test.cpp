@@ -1,0 +1,216 @@
+// The main window: screens and their one-level history, layout, and the frame rules.
+#include "app/main_window.h"
+
+#include "actions/dispatch.h"
+#include "disc_fixture.h"
+
+namespace lumora::testing {
+namespace {
+
+std::string Title(HWND window) {
+    char text[256] = {};
+    ::GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+class MainWindowTest : public DiscFixture {
+  protected:
+    void SetUp() override {
+        DiscFixture::SetUp();
+        SolidPicture("one.bmp", 320, 200, 1);
+        SolidPicture("two.bmp", 400, 300, 2);
+        App().dispatchMessageId = ::RegisterWindowMessageA(ResourceString(500).c_str());
+    }
+
+    void TearDown() override {
+        if (main_ && main_->exists()) {
+            ::DestroyWindow(main_->hwnd());
+        }
+        main_.reset();
+        App() = AppState{};
+        // Each test registers the class afresh, with the brush of its own matte setting.
+        ::UnregisterClassA(ResourceString(2).c_str(), ::GetModuleHandleA(nullptr));
+        // The main window's end posts the end of the message loop; tests have none.
+        MSG quit;
+        ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        DiscFixture::TearDown();
+    }
+
+    void Start(const std::string& config) {
+        WriteIni("[Config]\nScreenNames=One|Two|Broken\n" + config +
+                 "[Screen One]\nBitmap=%r\\one.bmp\nRegionNames=A\nDescription=First\n"
+                 "[Screen Two]\nBitmap=%r\\two.bmp\nRegionNames=A\n"
+                 "[Screen Broken]\nRegionNames=A\nDescription=Never\n"
+                 "[Screen Three]\nBitmap=%r\\two.bmp\nRegionNames=A\nDescription=Unlisted\n");
+        main_ = std::make_unique<CMainWindow>();
+        ASSERT_TRUE(main_->Create());
+        App().mainWindow = main_->hwnd();
+    }
+
+    SIZE OuterSize() const {
+        RECT r;
+        ::GetWindowRect(main_->hwnd(), &r);
+        return SIZE{r.right - r.left, r.bottom - r.top};
+    }
+
+    SIZE ExpectedOuter(int width, int height) const {
+        const int frame = ::GetSystemMetrics(SM_CXFRAME);
+        return SIZE{width + 2 * frame, height + 2 * frame + ::GetSystemMetrics(SM_CYCAPTION)};
+    }
+
+    std::unique_ptr<CMainWindow> main_;
+};
+
+TEST_F(MainWindowTest, StartsOnTheStartupScreenCentredWithCaption) {
+    Start("Startup=One\n");
+    EXPECT_EQ(main_->currentScreen(), "One");
+    EXPECT_EQ(Title(main_->hwnd()), "First");
+    ASSERT_TRUE(main_->screenWindow().exists());
+    SIZE outer = OuterSize();
+    SIZE expected = ExpectedOuter(320, 200);
+    EXPECT_EQ(outer.cx, expected.cx);
+    EXPECT_EQ(outer.cy, expected.cy);
+    RECT r;
+    ::GetWindowRect(main_->hwnd(), &r);
+    EXPECT_EQ(r.left, (::GetSystemMetrics(SM_CXSCREEN) - expected.cx) >> 1);
+    EXPECT_EQ(r.top, (::GetSystemMetrics(SM_CYSCREEN) - expected.cy) >> 1);
+    // The caption query answers the screen's description.
+    auto caption = reinterpret_cast<const char*>(
+        ::SendMessageA(main_->hwnd(), CMainWindow::kCaptionQuery, 0, 0));
+    ASSERT_NE(caption, nullptr);
+    EXPECT_STREQ(caption, "First");
+}
+
+TEST_F(MainWindowTest, HistoryIsOneLevelDeep) {
+    Start("Startup=One\n");
+    main_->ShowScreen("Two");
+    EXPECT_EQ(main_->previousScreen(), "One");
+    // No description: the title and the caption query fall back.
+    EXPECT_EQ(Title(main_->hwnd()), "Tavlen Splash");
+    EXPECT_EQ(::SendMessageA(main_->hwnd(), CMainWindow::kCaptionQuery, 0, 0), 0);
+    DispatchPreviousScreen(0, nullptr);
+    EXPECT_EQ(main_->currentScreen(), "One");
+    DispatchPreviousScreen(0, nullptr);
+    EXPECT_EQ(main_->currentScreen(), "Two");
+    // Showing the current screen again reloads it and keeps the history.
+    HWND before = main_->screenWindow().hwnd();
+    main_->ShowScreen("Two");
+    EXPECT_EQ(main_->previousScreen(), "One");
+    EXPECT_NE(main_->screenWindow().hwnd(), before);
+}
+
+TEST_F(MainWindowTest, NameOutsideScreenNamesOnlyResetsTheTitle) {
+    Start("Startup=One\n");
+    DispatchScreen(0, "Three");
+    EXPECT_EQ(main_->currentScreen(), "One");
+    EXPECT_EQ(Title(main_->hwnd()), "Tavlen Splash");
+    EXPECT_TRUE(main_->screenWindow().exists());
+    // Letter case counts.
+    DispatchScreen(0, "two");
+    EXPECT_EQ(main_->currentScreen(), "One");
+}
+
+TEST_F(MainWindowTest, ScreenChangeKeepsThePositionAndFitsTheSize) {
+    Start("Startup=One\n");
+    ::MoveWindow(main_->hwnd(), 10, 20, 100, 100, TRUE);
+    DispatchScreen(0, "Two");
+    RECT r;
+    ::GetWindowRect(main_->hwnd(), &r);
+    EXPECT_EQ(r.left, 10);
+    EXPECT_EQ(r.top, 20);
+    SIZE expected = ExpectedOuter(400, 300);
+    EXPECT_EQ(r.right - r.left, expected.cx);
+    EXPECT_EQ(r.bottom - r.top, expected.cy);
+}
+
+TEST_F(MainWindowTest, FailedScreenLaysOutAs200By100) {
+    Start("Startup=Broken\n");
+    EXPECT_FALSE(main_->screenWindow().exists());
+    EXPECT_EQ(Title(main_->hwnd()), "Tavlen Splash");
+    SIZE outer = OuterSize();
+    SIZE expected = ExpectedOuter(200, 100);
+    EXPECT_EQ(outer.cx, expected.cx);
+    EXPECT_EQ(outer.cy, expected.cy);
+}
+
+TEST_F(MainWindowTest, FrameCannotBeResized) {
+    Start("Startup=One\n");
+    SIZE expected = ExpectedOuter(320, 200);
+    struct Drag {
+        WPARAM edge;
+        bool width, height;  // which sizes the edge corrects
+    };
+    for (Drag drag : {Drag{WMSZ_LEFT, true, false}, Drag{WMSZ_RIGHT, true, false},
+                      Drag{WMSZ_TOP, false, true}, Drag{WMSZ_BOTTOM, false, true},
+                      Drag{WMSZ_TOPLEFT, true, true}, Drag{WMSZ_BOTTOMRIGHT, true, true}}) {
+        RECT dragged{100, 100, 900, 700};
+        ::SendMessageA(main_->hwnd(), WM_SIZING, drag.edge, reinterpret_cast<LPARAM>(&dragged));
+        EXPECT_EQ(dragged.right - dragged.left, drag.width ? expected.cx : 800) << drag.edge;
+        EXPECT_EQ(dragged.bottom - dragged.top, drag.height ? expected.cy : 600) << drag.edge;
+    }
+    RECT r;
+    ::GetWindowRect(main_->hwnd(), &r);
+    LRESULT hit =
+        ::SendMessageA(main_->hwnd(), WM_NCHITTEST, 0, MAKELPARAM(r.left + 1, r.top + 60));
+    EXPECT_FALSE(hit >= HTLEFT && hit <= HTBOTTOMRIGHT) << hit;
+    HMENU system = ::GetSystemMenu(main_->hwnd(), FALSE);
+    EXPECT_EQ(::GetMenuState(system, SC_SIZE, MF_BYCOMMAND), static_cast<UINT>(-1));
+    EXPECT_EQ(::GetMenuState(system, SC_MAXIMIZE, MF_BYCOMMAND), static_cast<UINT>(-1));
+    EXPECT_NE(::GetMenuState(system, SC_MINIMIZE, MF_BYCOMMAND), static_cast<UINT>(-1));
+    // Size and Maximize commands are swallowed.
+    ::SendMessageA(main_->hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    EXPECT_FALSE(::IsZoomed(main_->hwnd()));
+}
+
+TEST_F(MainWindowTest, MatteMaximisesWithoutCaption) {
+    Start("Startup=One\nBlackMat=1\n");
+    EXPECT_TRUE(::IsZoomed(main_->hwnd()));
+    LONG style = ::GetWindowLongA(main_->hwnd(), GWL_STYLE);
+    EXPECT_EQ(style & WS_CAPTION, WS_BORDER);
+    EXPECT_EQ(::GetClassLongPtrA(main_->hwnd(), GCLP_HBRBACKGROUND),
+              reinterpret_cast<LONG_PTR>(::GetStockObject(BLACK_BRUSH)));
+}
+
+TEST_F(MainWindowTest, DisplayChangeAppliesTheMatteAtOnce) {
+    Start("Startup=One\n");
+    Settings().blackMat = 1;
+    ::SendMessageA(main_->hwnd(), WM_DISPLAYCHANGE, 0,
+                   MAKELPARAM(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)));
+    EXPECT_TRUE(::IsZoomed(main_->hwnd()));
+    Settings().blackMat = 0;
+    ::SendMessageA(main_->hwnd(), WM_DISPLAYCHANGE, 0,
+                   MAKELPARAM(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)));
+    LONG style = ::GetWindowLongA(main_->hwnd(), GWL_STYLE);
+    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+    EXPECT_EQ(::GetClassLongPtrA(main_->hwnd(), GCLP_HBRBACKGROUND),
+              reinterpret_cast<LONG_PTR>(::GetStockObject(LTGRAY_BRUSH)));
+}
+
+TEST_F(MainWindowTest, ExportsAreFoundByTheirExactNames) {
+    Start("Startup=One\n");
+    EXPECT_TRUE(CallExport(0, "DispatchScreen", "Two"));
+    EXPECT_EQ(main_->currentScreen(), "Two");
+    EXPECT_FALSE(CallExport(0, "dispatchscreen", "One"));
+    EXPECT_FALSE(CallExport(0, "NoSuchExport", nullptr));
+    EXPECT_EQ(main_->currentScreen(), "Two");
+    // Code 9 and codes without an action do nothing.
+    ::SendMessageA(main_->hwnd(), App().dispatchMessageId, 9, 0);
+    EXPECT_TRUE(main_->exists());
+    DispatchExit(0, nullptr);
+    EXPECT_FALSE(main_->exists());
+}
+
+TEST_F(MainWindowTest, ReloadKeepsTheWindowWhereItIs) {
+    Start("Startup=One\n");
+    ::MoveWindow(main_->hwnd(), 5, 6, 500, 400, TRUE);
+    HWND before = main_->screenWindow().hwnd();
+    ::SendMessageA(main_->hwnd(), App().dispatchMessageId, kActionReloadScreen, 0);
+    EXPECT_NE(main_->screenWindow().hwnd(), before);
+    RECT r;
+    ::GetWindowRect(main_->hwnd(), &r);
+    EXPECT_EQ(r.left, 5);
+    EXPECT_EQ(r.right - r.left, 500);
+}
+
+}  // namespace
+}  // namespace lumora::testing

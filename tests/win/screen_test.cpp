@@ -1,0 +1,146 @@
+// Loading screens and regions from real INI files, and mapping points to regions.
+#include "screens/screen_window.h"
+
+#include "app/main_window.h"
+#include "disc_fixture.h"
+
+namespace lumora::testing {
+namespace {
+
+class ScreenTest : public DiscFixture {
+  protected:
+    // The main window registers the class that the screen window uses; it starts on no screen.
+    void SetUp() override {
+        DiscFixture::SetUp();
+        SolidPicture("back.bmp", 640, 480, 5);
+    }
+
+    void TearDown() override {
+        main_.reset();
+        ::UnregisterClassA(ResourceString(2).c_str(), ::GetModuleHandleA(nullptr));
+        DiscFixture::TearDown();
+    }
+
+    // Loads the screen into a fresh main window's screen window.
+    CScreenWindow& Load(const std::string& screen, BOOL expected = TRUE) {
+        main_ = std::make_unique<CMainWindow>();
+        EXPECT_TRUE(main_->Create());
+        CScreenWindow& window = main_->screenWindow();
+        EXPECT_EQ(window.LoadScreen(main_->hwnd(), screen), expected);
+        return window;
+    }
+
+    std::unique_ptr<CMainWindow> main_;
+};
+
+TEST_F(ScreenTest, ShapesArePolygonsAndTheFirstListedRegionWins) {
+    WriteIni(
+        "[Screen Main]\nBitmap=%r\\back.bmp\nRegionNames=Tri|Two|Big|Small\n"
+        "[Main-Region Tri]\nShape=10,20| 30, 40|50\n"
+        "[Main-Region Two]\nShape=300,300|400,400\n"
+        "[Main-Region Big]\nShape=100,100|300,100|300,300|100,300\n"
+        "[Main-Region Small]\nShape=150,150|200,150|200,200|150,200\n");
+    CScreenWindow& screen = Load("Main");
+    ASSERT_EQ(screen.regionCount(), 4);
+    // "50" without a comma is the point (50, 50): the triangle spans y 35..40 at x 30.
+    EXPECT_EQ(screen.HitTest({30, 37}), 0);
+    EXPECT_EQ(screen.HitTest({30, 30}), -1);
+    // Two points make no shape: never hit.
+    EXPECT_FALSE(screen.region(1)->shape);
+    EXPECT_EQ(screen.HitTest({350, 350}), -1);
+    // Inside the overlap, Big is listed first.
+    EXPECT_EQ(screen.HitTest({175, 175}), 2);
+    EXPECT_EQ(screen.HitTest({120, 120}), 2);
+}
+
+TEST_F(ScreenTest, RegionKeysGetTheirDefaultsAndRules) {
+    WriteIni(
+        "[Screen Main]\nBitmap=%r\\back.bmp\nRegionNames=Plain|Keyed|Keyed\n"
+        "[Main-Region Plain]\nShape=0,0|10,0|10,10\nBalloonBitmap=%r\\missing.bmp\n"
+        "[Main-Region Keyed]\nBalloonTransparency=0\nHighlightTransparency=7\n"
+        "LaunchOnReq=-1\nLaunchLong=7\nExitDuringSetup=-1\nLaunchFunc=DispatchScreen\n"
+        "LaunchData=%r\\x\nSplash=%rlogo.bmp|3|extra\nHighlightPosition=15\n"
+        "BalloonPosition=,5\n");
+    CScreenWindow& screen = Load("Main");
+    ASSERT_EQ(screen.regionCount(), 3);
+    const CRegion& plain = *screen.region(0);
+    EXPECT_EQ(plain.name, "Plain");
+    EXPECT_EQ(plain.balloonTransparency, -1);
+    EXPECT_EQ(plain.highlightTransparency, -1);
+    // A balloon key with a missing file still gives an (empty) picture.
+    ASSERT_TRUE(plain.balloon);
+    EXPECT_TRUE(plain.balloon->empty());
+    EXPECT_FALSE(plain.highlight);
+    EXPECT_FALSE(plain.exitDuringSetup);
+    EXPECT_FALSE(plain.launchFunc);
+    EXPECT_FALSE(plain.launchData);
+
+    const CRegion& keyed = *screen.region(1);
+    EXPECT_EQ(keyed.balloonTransparency, 0);
+    EXPECT_EQ(keyed.highlightTransparency, 7);
+    EXPECT_FALSE(keyed.launchOnReq);
+    EXPECT_TRUE(keyed.launchLong);
+    EXPECT_TRUE(keyed.exitDuringSetup);
+    EXPECT_EQ(keyed.launchFunc, "DispatchScreen");
+    EXPECT_EQ(keyed.launchData, folder() + "x");
+    ASSERT_TRUE(keyed.splash);
+    EXPECT_EQ(*keyed.splash, (StringList{folder() + "logo.bmp", "3", "extra"}));
+    EXPECT_EQ(keyed.highlightPos, (Point{15, 15}));
+    EXPECT_EQ(keyed.balloonPos, (Point{0, 5}));
+    // A name listed twice reads the same section twice.
+    EXPECT_EQ(screen.region(2)->launchFunc, "DispatchScreen");
+    EXPECT_EQ(screen.region(3), nullptr);
+    EXPECT_EQ(screen.region(-1), nullptr);
+}
+
+TEST_F(ScreenTest, ScreenWithoutRegionNamesOrBackgroundIsNotShown) {
+    WriteIni(
+        "[Screen NoRegions]\nBitmap=%r\\back.bmp\n"
+        "[Screen NoPicture]\nBitmap=%r\\missing.bmp\nRegionNames=A|B\n"
+        "[Screen NoBitmapKey]\nRegionNames=A\n");
+    for (const char* name : {"NoRegions", "NoPicture", "NoBitmapKey", "Unknown"}) {
+        CScreenWindow& screen = Load(name, FALSE);
+        EXPECT_FALSE(screen.exists()) << name;
+        EXPECT_EQ(screen.regionCount(), 0) << name;
+        EXPECT_TRUE(screen.background().empty()) << name;
+    }
+}
+
+TEST_F(ScreenTest, EmptyMiddleNameIsARegionOfItsOwn) {
+    WriteIni("[Screen Main]\nBitmap=%r\\back.bmp\nRegionNames=A||B\nDescription=Hello\n");
+    CScreenWindow& screen = Load("Main");
+    ASSERT_EQ(screen.regionCount(), 3);
+    EXPECT_EQ(screen.region(1)->name, "");
+    EXPECT_EQ(screen.description(), "Hello");
+    RECT placed;
+    ::GetWindowRect(screen.hwnd(), &placed);
+    EXPECT_EQ(placed.right - placed.left, 640);
+    EXPECT_EQ(placed.bottom - placed.top, 480);
+    EXPECT_EQ(::GetDlgCtrlID(screen.hwnd()), CScreenWindow::kChildId);
+}
+
+TEST_F(ScreenTest, ReloadRegionReadsTheSectionAgain) {
+    SolidPicture("balloon.bmp", 20, 10, 1);
+    WriteIni(
+        "[Screen Main]\nBitmap=%r\\back.bmp\nRegionNames=A\n"
+        "[Main-Region A]\nBalloonBitmap=%r\\balloon.bmp\n");
+    CScreenWindow& screen = Load("Main");
+    ASSERT_TRUE(screen.region(0)->balloon);
+    EXPECT_EQ(screen.region(0)->balloon->width(), 20);
+    WriteSetting("Main-Region A", "BalloonBitmap", nullptr);
+    screen.ReloadRegion(0);
+    EXPECT_FALSE(screen.region(0)->balloon);
+    EXPECT_EQ(screen.region(0)->name, "A");
+}
+
+TEST_F(ScreenTest, MatteCentresTheScreenOnTheDisplay) {
+    WriteIni("[Config]\nBlackMat=1\n[Screen Main]\nBitmap=%r\\back.bmp\nRegionNames=A\n");
+    CScreenWindow& screen = Load("Main");
+    POINT origin{0, 0};
+    ::MapWindowPoints(screen.hwnd(), ::GetParent(screen.hwnd()), &origin, 1);
+    EXPECT_EQ(origin.x, (::GetSystemMetrics(SM_CXSCREEN) - 640) >> 1);
+    EXPECT_EQ(origin.y, (::GetSystemMetrics(SM_CYSCREEN) - 480) >> 1);
+}
+
+}  // namespace
+}  // namespace lumora::testing
