@@ -551,11 +551,26 @@ def text_width(text, font, size):
     return int(out)
 
 
+def balanced_width(body, most):
+    """The narrowest text width that needs no more lines than the widest one: the lines of a
+    balloon come out even, without a last word on its own."""
+    def height(width):
+        return caption(body, TEXT_FONT, 12, "black", width, spacing=1)[1]
+    lines = height(most)
+    low, high = 40, most
+    while low < high:
+        middle = (low + high) // 2
+        if height(middle) <= lines:
+            high = middle
+        else:
+            low = middle + 1
+    return high + 4
+
+
 def balloon(layer, tip, side, heading, body, most=236):
     """A cream speech bubble whose tail points at tip from the given side of it."""
-    widest = max(text_width(body, TEXT_FONT, 12),
-                 text_width(heading, BOLD_FONT, 12.5) if heading else 0)
-    width = min(most, widest + 26)
+    width = max(balanced_width(body, most - 24) + 24,
+                text_width(heading, BOLD_FONT, 12.5) + 30 if heading else 0)
     text, text_h = caption(body, TEXT_FONT, 12, "#2b2410", width - 24, spacing=1)
     head = heading is not None
     height = 12 + (19 if head else 0) + text_h + 10
@@ -679,7 +694,7 @@ def main_screen():
         Region("Badge", "badge", star_points(*badge_c, 58, 49, 16, 0.1),
                lambda l, hot: badge(l, *badge_c, hot),
                ((badge_c[0] + 8, badge_c[1] - 60), "above", "Start here",
-                "A short tour of the software on this disc."),
+                "Take a short tour of the software."),
                [("Sound", PAGE), ("LaunchFunc", "DispatchScreen"), ("LaunchData", "Software")],
                ["The gold seal: a star-shaped polygon of 32 corners that overlaps the disc.",
                 "Where two shapes overlap, the region listed first in RegionNames wins: this",
@@ -743,7 +758,7 @@ PRODUCTS = [
     ("StarChart", "stars", "stars", "Star Chart",
      "The night sky for any place and date: 9,000 stars, the planets and the "
      "constellations.",
-     "Star Chart 3.0", "Needs a display of 640 x 480 with 256 colours or more. "
+     "Star Chart 3.0", "Needs a display of 640\u00d7480 with 256 colours or more. "
      "Click to read more."),
 ]
 
