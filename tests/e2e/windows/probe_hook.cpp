@@ -1,0 +1,154 @@
+// Hook DLL that the probe loads into lumora.exe to read what only the program itself can see:
+// its class icon and cursor (compared with its own resources), its system menu.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "hook_protocol.h"
+#include "win/handles.h"
+
+namespace {
+
+using lumora::UniqueAny;
+using lumora::UniqueBitmap;
+using lumora::UniqueHandle;
+
+void DestroyIconHandle(HICON icon) {
+    ::DestroyIcon(icon);
+}
+using UniqueIcon = UniqueAny<HICON, DestroyIconHandle>;
+
+// The pixels of one bitmap of an icon as 32-bit rows, with its size.
+std::vector<DWORD> Pixels(HBITMAP bitmap, int& width, int& height) {
+    BITMAP info{};
+    if (!bitmap || !::GetObjectA(bitmap, sizeof info, &info)) {
+        return {};
+    }
+    width = info.bmWidth;
+    height = info.bmHeight;
+    BITMAPINFO bmi{};
+    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
+    bmi.bmiHeader.biWidth = width;
+    bmi.bmiHeader.biHeight = height;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
+    HDC screen = ::GetDC(nullptr);
+    ::GetDIBits(screen, bitmap, 0, height, pixels.data(), &bmi, DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// Colour and mask pixels of an icon or cursor, and its size; empty when it cannot be read.
+std::string Fingerprint(HICON icon) {
+    ICONINFO info{};
+    if (!icon || !::GetIconInfo(icon, &info)) {
+        return {};
+    }
+    UniqueBitmap color(info.hbmColor);
+    UniqueBitmap mask(info.hbmMask);
+    int cw = 0, ch = 0, mw = 0, mh = 0;
+    std::vector<DWORD> colorPixels = Pixels(color.get(), cw, ch);
+    std::vector<DWORD> maskPixels = Pixels(mask.get(), mw, mh);
+    char head[64];
+    std::snprintf(head, sizeof head, "%dx%d/%dx%d hot %lu,%lu:", cw, ch, mw, mh, info.xHotspot,
+                  info.yHotspot);
+    std::string print = head;
+    for (DWORD p : colorPixels) {
+        print += std::to_string(p & 0xFFFFFF) + ",";
+    }
+    for (DWORD p : maskPixels) {
+        print += (p & 0xFFFFFF) ? '1' : '0';
+    }
+    return print;
+}
+
+// "same" when the handle shows the program's own resource, "differ" or "none" otherwise.
+std::string CompareWithResource(HANDLE handle, int id, UINT type) {
+    if (!handle) {
+        return "none";
+    }
+    ICONINFO info{};
+    if (!::GetIconInfo(static_cast<HICON>(handle), &info)) {
+        return "unreadable";
+    }
+    UniqueBitmap color(info.hbmColor), mask(info.hbmMask);
+    BITMAP bm{};
+    ::GetObjectA(info.hbmMask, sizeof bm, &bm);
+    int width = bm.bmWidth;
+    int height = info.hbmColor ? bm.bmHeight : bm.bmHeight / 2;
+    UniqueIcon own(static_cast<HICON>(
+        ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), type, width, height, 0)));
+    if (!own) {
+        return "noresource";
+    }
+    return Fingerprint(static_cast<HICON>(handle)) == Fingerprint(own.get()) ? "same" : "differ";
+}
+
+std::string SystemMenuIds(HWND window) {
+    HMENU menu = ::GetSystemMenu(window, FALSE);
+    if (!menu) {
+        return "none";
+    }
+    std::string ids;
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        ids += std::to_string(::GetMenuItemID(menu, i)) + " ";
+    }
+    return ids;
+}
+
+std::string Answer(HWND window, const char* query) {
+    if (!std::strcmp(query, "icon")) {
+        return CompareWithResource(reinterpret_cast<HANDLE>(::GetClassLongPtrA(window, GCLP_HICON)),
+                                   103, IMAGE_ICON);
+    }
+    if (!std::strcmp(query, "cursor")) {
+        return CompareWithResource(
+            reinterpret_cast<HANDLE>(::GetClassLongPtrA(window, GCLP_HCURSOR)), 105, IMAGE_CURSOR);
+    }
+    if (!std::strcmp(query, "hotcursor")) {
+        return CompareWithResource(
+            reinterpret_cast<HANDLE>(::GetClassLongPtrA(window, GCLP_HCURSOR)), 104, IMAGE_CURSOR);
+    }
+    if (!std::strcmp(query, "sysmenu")) {
+        return SystemMenuIds(window);
+    }
+    if (!std::strcmp(query, "classstyle")) {
+        return std::to_string(::GetClassLongA(window, GCL_STYLE));
+    }
+    if (!std::strcmp(query, "brush")) {
+        LONG_PTR brush = ::GetClassLongPtrA(window, GCLP_HBRBACKGROUND);
+        if (brush == reinterpret_cast<LONG_PTR>(::GetStockObject(BLACK_BRUSH))) {
+            return "black";
+        }
+        if (brush == reinterpret_cast<LONG_PTR>(::GetStockObject(LTGRAY_BRUSH))) {
+            return "ltgray";
+        }
+        return "other";
+    }
+    return "unknown";
+}
+
+}  // namespace
+
+extern "C" __declspec(dllexport) LRESULT CALLBACK
+    ProbeCallWndProc(int code, WPARAM wParam, LPARAM lParam) {
+    static const UINT query = ::RegisterWindowMessageA(LUMORA_HOOK_MESSAGE);
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call && call->message == query) {
+        UniqueHandle block(::OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, LUMORA_HOOK_MAPPING));
+        if (block) {
+            char* text = static_cast<char*>(
+                ::MapViewOfFile(block.get(), FILE_MAP_ALL_ACCESS, 0, 0, LUMORA_HOOK_BLOCK_SIZE));
+            if (text) {
+                std::string answer = Answer(call->hwnd, text);
+                lstrcpynA(text, answer.c_str(), LUMORA_HOOK_BLOCK_SIZE);
+                ::UnmapViewOfFile(text);
+            }
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}

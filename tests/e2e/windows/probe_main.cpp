@@ -1,0 +1,246 @@
+// lumora_probe.exe: answers questions about windows in the Wine prefix, one per line on stdin,
+// one answer line on stdout ("ok ..." or "err ..."), so a native test can read Win32 facts that
+// X cannot show (classes, styles, iconic state, Z order) and act from inside Wine where needed.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "cover_window.h"
+#include "hook_client.h"
+#include "win/handles.h"
+
+namespace {
+
+using Args = std::istringstream;
+
+HWND ReadWindow(Args& in) {
+    unsigned long value = 0;
+    in >> value;
+    return reinterpret_cast<HWND>(static_cast<uintptr_t>(value));
+}
+
+std::string Handle(HWND window) {
+    return std::to_string(static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window)));
+}
+
+std::string Rect(const RECT& r) {
+    std::ostringstream out;
+    out << r.left << ' ' << r.top << ' ' << r.right << ' ' << r.bottom;
+    return out.str();
+}
+
+std::string Rest(Args& in) {
+    std::string rest;
+    std::getline(in >> std::ws, rest);
+    return rest;
+}
+
+DWORD ProcessOf(HWND window) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(window, &pid);
+    return pid;
+}
+
+// The first visible top-level window of the given class in the process that owns `window`.
+HWND FindInProcess(HWND window, const std::string& className) {
+    DWORD pid = ProcessOf(window);
+    for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
+        char name[256] = {};
+        ::GetClassNameA(w, name, sizeof name);
+        if (ProcessOf(w) == pid && ::IsWindowVisible(w) && className == name) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
+// True when `upper` comes before `lower` in the Z order of top-level windows.
+bool IsAbove(HWND upper, HWND lower) {
+    for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
+        if (w == upper) {
+            return true;
+        }
+        if (w == lower) {
+            return false;
+        }
+    }
+    return false;
+}
+
+using Command = std::function<std::string(Args&)>;
+
+std::map<std::string, Command> Commands() {
+    return {
+        {"find", [](Args& in) { return Handle(::FindWindowA(Rest(in).c_str(), nullptr)); }},
+        {"findin",
+         [](Args& in) {
+             HWND w = ReadWindow(in);
+             return Handle(FindInProcess(w, Rest(in)));
+         }},
+        {"child", [](Args& in) { return Handle(::GetWindow(ReadWindow(in), GW_CHILD)); }},
+        {"exists", [](Args& in) { return std::to_string(::IsWindow(ReadWindow(in)) ? 1 : 0); }},
+        {"rect",
+         [](Args& in) {
+             RECT r{};
+             ::GetWindowRect(ReadWindow(in), &r);
+             return Rect(r);
+         }},
+        {"client",
+         [](Args& in) {
+             HWND w = ReadWindow(in);
+             RECT r{};
+             ::GetClientRect(w, &r);
+             ::MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&r), 2);
+             return Rect(r);
+         }},
+        {"state",
+         [](Args& in) {
+             HWND w = ReadWindow(in);
+             std::ostringstream out;
+             out << (::IsWindowVisible(w) ? 1 : 0) << ' ' << (::IsIconic(w) ? 1 : 0) << ' '
+                 << (::IsZoomed(w) ? 1 : 0) << ' '
+                 << static_cast<unsigned long>(::GetWindowLongA(w, GWL_STYLE));
+             return out.str();
+         }},
+        {"text",
+         [](Args& in) {
+             char text[512] = {};
+             ::GetWindowTextA(ReadWindow(in), text, sizeof text);
+             return std::string(text);
+         }},
+        {"class",
+         [](Args& in) {
+             char name[256] = {};
+             ::GetClassNameA(ReadWindow(in), name, sizeof name);
+             return std::string(name);
+         }},
+        {"pid", [](Args& in) { return std::to_string(ProcessOf(ReadWindow(in))); }},
+        {"idle",
+         [](Args& in) {
+             HWND w = ReadWindow(in);
+             DWORD ms = 5000;
+             in >> ms;
+             lumora::UniqueHandle process(
+                 ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, ProcessOf(w)));
+             if (!process) {
+                 return std::string("-1");
+             }
+             return std::to_string(::WaitForInputIdle(process.get(), ms));
+         }},
+        {"metrics",
+         [](Args&) {
+             std::ostringstream out;
+             for (int m : {SM_CXFRAME, SM_CYFRAME, SM_CYCAPTION, SM_CXSCREEN, SM_CYSCREEN,
+                           SM_CXDLGFRAME, SM_CYDLGFRAME}) {
+                 out << ::GetSystemMetrics(m) << ' ';
+             }
+             return out.str();
+         }},
+        {"cursorpos",
+         [](Args& in) {
+             int x = 0, y = 0;
+             in >> x >> y;
+             return std::to_string(::SetCursorPos(x, y) ? 1 : 0);
+         }},
+        {"syscommand",
+         [](Args& in) {
+             HWND w = ReadWindow(in);
+             unsigned long command = 0;
+             in >> std::hex >> command;
+             return std::to_string(::PostMessageA(w, WM_SYSCOMMAND, command, 0) ? 1 : 0);
+         }},
+        {"nchittest",
+         [](Args& in) {
+             HWND w = ReadWindow(in);
+             int x = 0, y = 0;
+             in >> x >> y;
+             DWORD_PTR result = 0;
+             ::SendMessageTimeoutA(w, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 5000,
+                                   &result);
+             return std::to_string(static_cast<long>(result));
+         }},
+        {"send",
+         [](Args& in) {
+             HWND w = ReadWindow(in);
+             unsigned message = 0;
+             long wParam = 0, lParam = 0;
+             in >> std::hex >> message >> std::dec >> wParam >> lParam;
+             DWORD_PTR result = 0;
+             ::SendMessageTimeoutA(w, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
+             return std::to_string(static_cast<unsigned long>(result));
+         }},
+        {"sizing",
+         [](Args& in) {
+             HWND w = ReadWindow(in);
+             int edge = 0;
+             RECT r{};
+             in >> edge >> r.left >> r.top >> r.right >> r.bottom;
+             DWORD_PTR result = 0;
+             ::SendMessageTimeoutA(w, WM_SIZING, edge, reinterpret_cast<LPARAM>(&r),
+                                   SMTO_ABORTIFHUNG, 5000, &result);
+             return Rect(r);
+         }},
+        {"cover",
+         [](Args& in) {
+             RECT r{};
+             in >> r.left >> r.top >> r.right >> r.bottom;
+             return Handle(ShowCoverWindow(r));
+         }},
+        {"close",
+         [](Args& in) {
+             return std::to_string(::PostMessageA(ReadWindow(in), WM_CLOSE, 0, 0) ? 1 : 0);
+         }},
+        {"above",
+         [](Args& in) {
+             HWND upper = ReadWindow(in);
+             HWND lower = ReadWindow(in);
+             return std::to_string(IsAbove(upper, lower) ? 1 : 0);
+         }},
+        {"foreground", [](Args&) { return Handle(::GetForegroundWindow()); }},
+        {"setforeground",
+         [](Args& in) { return std::to_string(::SetForegroundWindow(ReadWindow(in)) ? 1 : 0); }},
+        {"dlgtext",
+         [](Args& in) {
+             HWND w = ReadWindow(in);
+             int id = 0;
+             in >> std::hex >> id;
+             char text[1024] = {};
+             ::GetDlgItemTextA(w, id, text, sizeof text);
+             return std::string(text);
+         }},
+        {"hook",
+         [](Args& in) {
+             HWND w = ReadWindow(in);
+             return AskHook(w, Rest(in));
+         }},
+    };
+}
+
+}  // namespace
+
+int main() {
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    const auto commands = Commands();
+    char line[4096];
+    while (std::fgets(line, sizeof line, stdin)) {
+        line[std::strcspn(line, "\r\n")] = '\0';
+        Args in(line);
+        std::string name;
+        in >> name;
+        if (name == "quit") {
+            break;
+        }
+        auto command = commands.find(name);
+        std::string answer =
+            command == commands.end() ? "err unknown command " + name : "ok " + command->second(in);
+        answer += '\n';
+        std::fputs(answer.c_str(), stdout);
+    }
+    return 0;
+}
