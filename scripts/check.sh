@@ -64,8 +64,15 @@ for level in "${levels[@]}"; do
         run_gtest win scripts/wine-run.sh build/win/tests/win/win_tests.exe
         ;;
     e2e)
-        if [ -x scripts/e2e.sh ]; then
-            scripts/e2e.sh && passed=$((passed + 1)) || failed=$((failed + 1))
+        # The end-to-end script closes with "e2e: N passed, N failed".
+        scripts/e2e.sh 2>&1 | tee "$log"
+        counts=$(sed -n 's/^e2e: \([0-9]*\) passed, \([0-9]*\) failed.*/\1 \2/p' "$log" | tail -1)
+        if [ -z "$counts" ]; then
+            echo "e2e: the end-to-end tests did not finish"
+            failed=$((failed + 1))
+        else
+            passed=$((passed + ${counts% *}))
+            failed=$((failed + ${counts#* }))
         fi
         ;;
     fuzz)
