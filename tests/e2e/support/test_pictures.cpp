@@ -1,7 +1,8 @@
 #include "test_pictures.h"
 
-#include <fstream>
 #include <vector>
+
+#include "support/bmp_writer.h"
 
 namespace e2e {
 
@@ -31,48 +32,14 @@ Rgb ColorOf(Paint paint) {
     return {0, 0, 0};
 }
 
-namespace {
-
-void Put(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-    }
-}
-
-}  // namespace
-
 bool WriteSolidBitmap(const std::string& path, int width, int height, Paint paint) {
-    const uint32_t stride = (static_cast<uint32_t>(width) + 3) & ~3u;
-    const uint32_t imageSize = stride * height;
-    const uint32_t offset = 14 + 40 + 256 * 4;
-    std::vector<uint8_t> out;
-    out.push_back('B');
-    out.push_back('M');
-    Put(out, offset + imageSize, 4);
-    Put(out, 0, 4);
-    Put(out, offset, 4);
-    Put(out, 40, 4);  // BITMAPINFOHEADER
-    Put(out, width, 4);
-    Put(out, height, 4);  // positive: bottom-up
-    Put(out, 1, 2);
-    Put(out, 8, 2);
-    Put(out, 0, 4);  // BI_RGB
-    Put(out, imageSize, 4);
-    Put(out, 2835, 4);
-    Put(out, 2835, 4);
-    Put(out, 256, 4);
-    Put(out, 0, 4);
+    std::vector<lumora::testing::Rgb> palette;
     for (int i = 0; i < 256; ++i) {
         const Rgb c = ColorOf(static_cast<Paint>(i));
-        out.insert(out.end(), {c.b, c.g, c.r, 0});
+        palette.push_back({c.r, c.g, c.b});
     }
-    for (int y = 0; y < height; ++y) {
-        out.insert(out.end(), width, static_cast<uint8_t>(paint));
-        out.insert(out.end(), stride - width, 0);
-    }
-    std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(out.data()), out.size());
-    return static_cast<bool>(file);
+    return lumora::testing::WriteBitmap8(path, width, height, palette,
+                                         [paint](int, int) { return static_cast<uint8_t>(paint); });
 }
 
 }  // namespace e2e
