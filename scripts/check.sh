@@ -89,5 +89,7 @@ for level in "${levels[@]}"; do
     *) echo "unknown level $level" >&2; exit 2 ;;
     esac
 done
+# The virtual display and the Wine server of the Win32 tests are not left behind.
+scripts/wine-env.sh down >/dev/null 2>&1 || true
 echo "check: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
