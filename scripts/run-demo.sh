@@ -15,6 +15,8 @@ if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
     echo "No display: Lumora runs on the virtual display $DISPLAY."
 fi
 "$top/scripts/wine-env.sh" up
+# Without a sound card the audio drivers only print errors: leave them out (sounds are silent).
+[ -e /dev/snd ] || export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv="
 cd "$disc"
 echo "Starting Lumora on the demo disc in $disc (close its window to end)."
 exec "$top/scripts/wine-run.sh" "$disc/lumora.exe"
