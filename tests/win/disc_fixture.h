@@ -22,7 +22,7 @@ inline const std::vector<Rgb>& TestPalette() {
 }
 
 class DiscFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { disc_ = std::make_unique<IniTestFolder>(); }
     void TearDown() override {
         FreeProgramSettings();
@@ -44,7 +44,7 @@ protected:
 
     const std::string& folder() const { return disc_->directory(); }
 
-private:
+  private:
     std::unique_ptr<IniTestFolder> disc_;
 };
 
