@@ -1,17 +1,26 @@
 // The main window's handler of the dispatch message: the actions named in the INI file.
+#include <optional>
+#include <string>
+
 #include "actions/help.h"
 #include "app/main_window.h"
 
 namespace lumora {
 
 void CMainWindow::OnDispatch(WPARAM action, const DispatchArgs* args) {
-    // The data may belong to a region that the action frees (a screen change): copy it first.
-    const bool hasData = args && args->data;
-    const std::string data = hasData ? args->data : std::string();
+    // Only the codes that carry data look at lParam: the message is registered system-wide, so
+    // any other sender may pass anything there. The data may belong to a region that the action
+    // frees (a screen change), so it is copied before the action runs.
+    const auto dataOf = [args]() -> std::optional<std::string> {
+        if (args && args->data) {
+            return std::string(args->data);
+        }
+        return std::nullopt;
+    };
     switch (action) {
         case kActionScreen:
-            if (hasData) {
-                ShowScreen(data);
+            if (const auto name = dataOf()) {
+                ShowScreen(*name);
                 SizeToScreen(false);
             }
             break;
@@ -26,12 +35,12 @@ void CMainWindow::OnDispatch(WPARAM action, const DispatchArgs* args) {
             break;
         case kActionMenu:
             if (screen_.exists()) {
-                screen_.menus().ShowMenu(screen_.hwnd(), data);
+                screen_.menus().ShowMenu(screen_.hwnd(), dataOf().value_or(std::string()));
             }
             break;
         case kActionHelp:
-            if (hasData) {
-                RunHelp(data);
+            if (const auto argument = dataOf()) {
+                RunHelp(*argument);
             }
             break;
         case kActionExit:

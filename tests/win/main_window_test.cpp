@@ -200,6 +200,21 @@ TEST_F(MainWindowTest, ExportsAreFoundByTheirExactNames) {
     EXPECT_FALSE(main_->exists());
 }
 
+TEST_F(MainWindowTest, CodesWithoutDataNeverReadLParam) {
+    // The message is registered system-wide: another sender may pass anything as lParam.
+    Start("Startup=One\n");
+    const LPARAM notAPointer = 0x10;
+    const WPARAM codesWithoutData[] = {
+        kActionPreviousScreen, kActionMinimize, kActionPreferences, kActionAbout, 9,
+        kActionReloadScreen};
+    for (WPARAM code : codesWithoutData) {
+        ::SendMessageA(main_->hwnd(), App().dispatchMessageId, code, notAPointer);
+    }
+    EXPECT_TRUE(main_->exists());
+    ::SendMessageA(main_->hwnd(), App().dispatchMessageId, kActionExit, notAPointer);
+    EXPECT_FALSE(main_->exists());
+}
+
 TEST_F(MainWindowTest, ReloadKeepsTheWindowWhereItIs) {
     Start("Startup=One\n");
     ::MoveWindow(main_->hwnd(), 5, 6, 500, 400, TRUE);
