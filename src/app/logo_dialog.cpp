@@ -9,8 +9,10 @@ namespace lumora {
 BOOL CLogoDialog::ShowLogo(HWND parent, const std::string& picturePath, unsigned seconds) {
     Destroy();
     seconds_ = seconds < kMaxSeconds ? seconds : kMaxSeconds;
-    // Borrow the screen's palette so the picture shows in the colours that are realized.
-    if (!picture_.Load(picturePath, App().appPalette)) {
+    // The picture is drawn with the screen's colours, the ones that are realized. The popup keeps
+    // a copy of that palette: a screen change during the popup's seconds deletes the original.
+    screenPalette_ = DuplicatePalette(App().appPalette);
+    if (!picture_.Load(picturePath, screenPalette_.get())) {
         return FALSE;
     }
     return Create(IDD_LOGO_POPUP, parent) ? TRUE : FALSE;

@@ -17,6 +17,8 @@ class CLogoDialog : public ModelessDialog {
     // FALSE when the picture cannot be loaded or the popup cannot be created.
     BOOL ShowLogo(HWND parent, const std::string& picturePath, unsigned seconds);
 
+    const CDib& picture() const { return picture_; }
+
     static constexpr UINT_PTR kTimerId = 105;
     static constexpr unsigned kMaxSeconds = 15;
 
@@ -27,6 +29,7 @@ class CLogoDialog : public ModelessDialog {
     void OnInitDialog();
 
     unsigned seconds_ = 0;
+    UniquePalette screenPalette_;  // outlives the picture that borrows it
     CDib picture_;
 };
 

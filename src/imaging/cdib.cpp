@@ -13,7 +13,32 @@ PixelRect ToPixelRect(const RECT& r) {
             static_cast<int>(r.bottom)};
 }
 
+UniquePalette MakePalette(const std::vector<PALETTEENTRY>& colors) {
+    if (colors.empty()) {
+        return UniquePalette();
+    }
+    std::vector<uint8_t> memory(offsetof(LOGPALETTE, palPalEntry) +
+                                colors.size() * sizeof(PALETTEENTRY));
+    auto* logPalette = reinterpret_cast<LOGPALETTE*>(memory.data());
+    logPalette->palVersion = 0x300;
+    logPalette->palNumEntries = static_cast<WORD>(colors.size());
+    std::copy(colors.begin(), colors.end(), logPalette->palPalEntry);
+    return UniquePalette(::CreatePalette(logPalette));
+}
+
 }  // namespace
+
+UniquePalette DuplicatePalette(HPALETTE source) {
+    if (!source) {
+        return UniquePalette();
+    }
+    std::vector<PALETTEENTRY> colors(::GetPaletteEntries(source, 0, 0, nullptr));
+    if (colors.empty()) {
+        return UniquePalette();
+    }
+    ::GetPaletteEntries(source, 0, static_cast<UINT>(colors.size()), colors.data());
+    return MakePalette(colors);
+}
 
 BOOL CDib::Load(const std::string& path, HPALETTE borrowedPalette) {
     Free();
@@ -31,19 +56,12 @@ BOOL CDib::Load(const std::string& path, HPALETTE borrowedPalette) {
 void CDib::CreateOwnPalette() {
     // A LOGPALETTE counts its entries in a WORD; a 24-bit file may carry a longer table.
     const uint32_t count = std::min<uint32_t>(image_.colorCount(), 0xFFFF);
-    if (count == 0) {
-        return;
-    }
-    std::vector<uint8_t> memory(offsetof(LOGPALETTE, palPalEntry) + count * sizeof(PALETTEENTRY));
-    auto* logPalette = reinterpret_cast<LOGPALETTE*>(memory.data());
-    logPalette->palVersion = 0x300;
-    logPalette->palNumEntries = static_cast<WORD>(count);
-    PALETTEENTRY* entries = logPalette->palPalEntry;
+    std::vector<PALETTEENTRY> colors(count);
     for (uint32_t i = 0; i < count; ++i) {
         const uint8_t* bgrx = image_.color(i);
-        entries[i] = PALETTEENTRY{bgrx[2], bgrx[1], bgrx[0], 0};
+        colors[i] = PALETTEENTRY{bgrx[2], bgrx[1], bgrx[0], 0};
     }
-    ownedPalette_.reset(::CreatePalette(logPalette));
+    ownedPalette_ = MakePalette(colors);
 }
 
 void CDib::Free() {

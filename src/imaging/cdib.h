@@ -48,4 +48,7 @@ class CDib {
     HPALETTE borrowedPalette_ = nullptr;
 };
 
+// A palette of its own with the same entries; empty for no palette.
+UniquePalette DuplicatePalette(HPALETTE source);
+
 }  // namespace lumora

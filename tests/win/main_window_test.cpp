@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include "actions/dispatch.h"
+#include "app/logo_dialog.h"
 #include "disc_fixture.h"
 
 namespace lumora::testing {
@@ -213,6 +214,22 @@ TEST_F(MainWindowTest, CodesWithoutDataNeverReadLParam) {
     EXPECT_TRUE(main_->exists());
     ::SendMessageA(main_->hwnd(), App().dispatchMessageId, kActionExit, notAPointer);
     EXPECT_FALSE(main_->exists());
+}
+
+TEST_F(MainWindowTest, SplashKeepsItsColoursAcrossAScreenChange) {
+    // A click may open the splash and change the screen at once; the old screen's palette goes.
+    Start("Startup=One\n");
+    const std::string logo = SolidPicture("logo.bmp", 32, 16, 1);
+    CLogoDialog popup;
+    ASSERT_TRUE(popup.ShowLogo(main_->hwnd(), logo, 5));
+    DispatchScreen(0, "Two");
+    ASSERT_TRUE(popup.exists());
+    const HPALETTE palette = popup.picture().palette();
+    ASSERT_EQ(::GetObjectType(palette), static_cast<DWORD>(OBJ_PAL));
+    PALETTEENTRY red{};
+    ASSERT_EQ(::GetPaletteEntries(palette, 1, 1, &red), 1u);
+    EXPECT_EQ(red.peRed, 255);
+    EXPECT_EQ(red.peGreen, 0);
 }
 
 TEST_F(MainWindowTest, ReloadKeepsTheWindowWhereItIs) {
