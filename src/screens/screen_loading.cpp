@@ -47,11 +47,15 @@ BOOL CScreenWindow::LoadScreen(HWND parent, const std::string& name) {
         ::OffsetRect(&placed, (::GetSystemMetrics(SM_CXSCREEN) - background_.width()) >> 1,
                      (::GetSystemMetrics(SM_CYSCREEN) - background_.height()) >> 1);
     }
-    return CreateEx(0, className.c_str(), nullptr, WS_CHILD | WS_VISIBLE, placed.left, placed.top,
-                    placed.right - placed.left, placed.bottom - placed.top, parent,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(kChildId)))
-               ? TRUE
-               : FALSE;
+    if (!CreateEx(0, className.c_str(), nullptr, WS_CHILD | WS_VISIBLE, placed.left, placed.top,
+                  placed.right - placed.left, placed.bottom - placed.top, parent,
+                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kChildId)))) {
+        // No window, so no WM_DESTROY: let go of the screen here, or its picture would still
+        // decide the layout.
+        ReleaseScreen();
+        return FALSE;
+    }
+    return TRUE;
 }
 
 BOOL CScreenWindow::BuildRegions(const StringList& names) {

@@ -8,6 +8,7 @@
 #include "app/sound.h"
 #include "config/display.h"
 #include "config/settings.h"
+#include "imaging/pixel_rect.h"
 
 namespace lumora {
 
@@ -63,6 +64,11 @@ void CScreenWindow::OnDestroy() {
     // The balloon timer dies with the window.
     balloonTimer_ = 0;
     highlightShown_ = false;
+    ReleaseScreen();
+}
+
+void CScreenWindow::ReleaseScreen() {
+    // The canvas borrows the background's palette: it goes first.
     canvas_.Free();
     background_.Free();
     FreeRegions();
@@ -86,7 +92,8 @@ void CScreenWindow::PlacePicture(const CDib& picture, Point position, int transp
 }
 
 void CScreenWindow::RestorePicture(const CDib& picture, Point position, bool draw) {
-    RECT area{position.x, position.y, position.x + picture.width(), position.y + picture.height()};
+    const PixelRect placed = PlacedRect(position.x, position.y, picture.width(), picture.height());
+    RECT area{placed.left, placed.top, placed.right, placed.bottom};
     canvas_.Compose(background_, 0, 0, -1, &area);
     if (draw) {
         DrawCanvasChanges();

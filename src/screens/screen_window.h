@@ -71,6 +71,8 @@ class CScreenWindow : public Window {
     // Messages.
     LRESULT OnCreate(UINT message, WPARAM wParam, LPARAM lParam);
     void OnDestroy();
+    // Frees the canvas, the background and the regions, in that order.
+    void ReleaseScreen();
     void OnPaint();
     void OnTimer(UINT_PTR id);
     void OnMouseMove(WPARAM flags, POINT point);

@@ -106,6 +106,20 @@ TEST_F(ScreenTest, ScreenWithoutRegionNamesOrBackgroundIsNotShown) {
     }
 }
 
+TEST_F(ScreenTest, AWindowThatCannotBeCreatedHoldsNoScreen) {
+    WriteIni("[Screen Main]\nBitmap=%r\\back.bmp\nRegionNames=A|B\n");
+    main_ = std::make_unique<CMainWindow>();
+    ASSERT_TRUE(main_->Create());
+    HWND gone =
+        ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    ::DestroyWindow(gone);
+    CScreenWindow& screen = main_->screenWindow();
+    EXPECT_FALSE(screen.LoadScreen(gone, "Main"));
+    EXPECT_FALSE(screen.exists());
+    EXPECT_EQ(screen.regionCount(), 0);
+    EXPECT_TRUE(screen.background().empty());
+}
+
 TEST_F(ScreenTest, EmptyMiddleNameIsARegionOfItsOwn) {
     WriteIni("[Screen Main]\nBitmap=%r\\back.bmp\nRegionNames=A||B\nDescription=Hello\n");
     CScreenWindow& screen = Load("Main");
