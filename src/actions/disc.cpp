@@ -51,8 +51,12 @@ BOOL EnsureDisk(HWND owner, const StringList* requirement, int& slot) {
         if (slot != 0) {
             return TRUE;
         }
-        if (ShowFormattedMessage(owner, IDS_MSG_INSERT_DISK, (*requirement)[1].c_str(),
-                                 MB_RETRYCANCEL | MB_ICONEXCLAMATION) == IDCANCEL) {
+        const int answer =
+            ShowFormattedMessage(owner, IDS_MSG_INSERT_DISK, (*requirement)[1].c_str(),
+                                 MB_RETRYCANCEL | MB_ICONEXCLAMATION);
+        // A box that could not be shown (answer 0) ends the search too: asking again would
+        // spin for ever without anyone to answer.
+        if (answer == IDCANCEL || answer == 0) {
             return FALSE;
         }
     }

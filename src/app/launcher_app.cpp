@@ -39,12 +39,17 @@ bool RaiseRunningInstance() {
     return true;
 }
 
-// The folder of the executable in its short form, ending in a backslash.
+// The folder of the executable in its short form, ending in a backslash; empty when it cannot
+// be found (a bare file name would send the INI file to the Windows folder).
 std::string ExecutableFolder() {
     char path[MAX_PATH + 1] = {};
     DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
-    folder.erase(folder.find_last_of('\\') + 1);
+    std::string folder(path, length < MAX_PATH ? length : 0);
+    const size_t lastSeparator = folder.find_last_of('\\');
+    if (lastSeparator == std::string::npos) {
+        return std::string();
+    }
+    folder.erase(lastSeparator + 1);
     char shortForm[261] = {};
     DWORD shortLength = ::GetShortPathNameA(folder.c_str(), shortForm, sizeof shortForm);
     if (shortLength > 0 && shortLength < sizeof shortForm) {
@@ -61,7 +66,11 @@ BOOL CLauncherApp::InitInstance() {
     if (iniFileName.empty()) {
         return FALSE;
     }
-    SetIniLocation(ExecutableFolder(), std::move(iniFileName));
+    std::string folder = ExecutableFolder();
+    if (folder.empty()) {
+        return FALSE;
+    }
+    SetIniLocation(std::move(folder), std::move(iniFileName));
     if (RefuseLowColorDisplay(GetDisplayColorClass())) {
         return FALSE;
     }
