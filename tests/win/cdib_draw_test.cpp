@@ -2,6 +2,7 @@
 // back exactly.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -151,6 +152,32 @@ TEST_P(CDibDraw, PaletteIsPutBackEvenWhenNothingIsDrawn) {
 
     ::SelectPalette(surface.dc(), static_cast<HPALETTE>(::GetStockObject(DEFAULT_PALETTE)), FALSE);
     ::DeleteObject(before);
+}
+
+int CALLBACK CollectRecordType(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM out) {
+    reinterpret_cast<std::vector<DWORD>*>(out)->push_back(record->iType);
+    return 1;
+}
+
+TEST_P(CDibDraw, PaletteIsSelectedEvenWhenNothingIsDrawn) {
+    // A metafile records every palette selection, so the select-and-put-back shows in it.
+    const TempBmp file(Picture());
+    CDib dib;
+    ASSERT_TRUE(dib.Load(file.path()));
+    HDC recorder = ::CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(recorder, nullptr);
+    const RECT outside{100, 100, 120, 120};
+    dib.Draw(recorder, 0, 0, &outside);
+    HENHMETAFILE recording = ::CloseEnhMetaFile(recorder);
+    ASSERT_NE(recording, nullptr);
+
+    std::vector<DWORD> kinds;
+    ::EnumEnhMetaFile(nullptr, recording, CollectRecordType, &kinds, nullptr);
+    ::DeleteEnhMetaFile(recording);
+    // A 24-bit picture without a colour table has no palette to select.
+    const int selections = dib.palette() ? 2 : 0;
+    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), DWORD{EMR_SELECTPALETTE}), selections);
+    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), DWORD{EMR_STRETCHDIBITS}), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(EightAndTwentyFourBits, CDibDraw, ::testing::Values(8, 24));
