@@ -1264,6 +1264,12 @@ def ini_text(screens):
         "; DispatchMenu opens the pop-up menu named by LaunchData: a section [Menu <name>] with",
         ";   MenuItems (and MenuPosition), and a section [<name>-MenuItem <item>] per item with",
         ";   Description, LaunchFunc and LaunchData.",
+        "",
+        "; Lumora keeps this section itself: the program being installed, and whether Lumora ends",
+        "; while it runs. Listing it here with its resting values keeps the file as written.",
+        "[Setup]",
+        "Application=",
+        "ExitDuringSetup=0",
     ]
     return "\r\n".join(lines) + "\r\n"
 
