@@ -137,17 +137,28 @@ TEST_F(MainWindowTest, FailedScreenLaysOutAs200By100) {
 TEST_F(MainWindowTest, FrameCannotBeResized) {
     Start("Startup=One\n");
     SIZE expected = ExpectedOuter(320, 200);
+    // The dragged edges move back to the window's size; the opposite edges stay where they are.
+    const LONG w = expected.cx;
+    const LONG h = expected.cy;
     struct Drag {
         WPARAM edge;
-        bool width, height;  // which sizes the edge corrects
+        RECT corrected;
     };
-    for (Drag drag : {Drag{WMSZ_LEFT, true, false}, Drag{WMSZ_RIGHT, true, false},
-                      Drag{WMSZ_TOP, false, true}, Drag{WMSZ_BOTTOM, false, true},
-                      Drag{WMSZ_TOPLEFT, true, true}, Drag{WMSZ_BOTTOMRIGHT, true, true}}) {
+    const Drag drags[] = {
+        {WMSZ_LEFT, {900 - w, 100, 900, 700}},
+        {WMSZ_RIGHT, {100, 100, 100 + w, 700}},
+        {WMSZ_TOP, {100, 700 - h, 900, 700}},
+        {WMSZ_TOPLEFT, {900 - w, 700 - h, 900, 700}},
+        {WMSZ_TOPRIGHT, {100, 700 - h, 100 + w, 700}},
+        {WMSZ_BOTTOM, {100, 100, 900, 100 + h}},
+        {WMSZ_BOTTOMLEFT, {900 - w, 100, 900, 100 + h}},
+        {WMSZ_BOTTOMRIGHT, {100, 100, 100 + w, 100 + h}},
+        {9, {100, 100, 900, 700}},
+    };
+    for (const Drag& drag : drags) {
         RECT dragged{100, 100, 900, 700};
         ::SendMessageA(main_->hwnd(), WM_SIZING, drag.edge, reinterpret_cast<LPARAM>(&dragged));
-        EXPECT_EQ(dragged.right - dragged.left, drag.width ? expected.cx : 800) << drag.edge;
-        EXPECT_EQ(dragged.bottom - dragged.top, drag.height ? expected.cy : 600) << drag.edge;
+        EXPECT_TRUE(::EqualRect(&dragged, &drag.corrected)) << "edge " << drag.edge;
     }
     RECT r;
     ::GetWindowRect(main_->hwnd(), &r);
