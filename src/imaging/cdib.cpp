@@ -5,13 +5,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "imaging/rect_conversion.h"
+
 namespace lumora {
 namespace {
-
-PixelRect ToPixelRect(const RECT& r) {
-    return {static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right),
-            static_cast<int>(r.bottom)};
-}
 
 UniquePalette MakePalette(const std::vector<PALETTEENTRY>& colors) {
     if (colors.empty()) {
@@ -33,9 +30,6 @@ UniquePalette DuplicatePalette(HPALETTE source) {
         return UniquePalette();
     }
     std::vector<PALETTEENTRY> colors(::GetPaletteEntries(source, 0, 0, nullptr));
-    if (colors.empty()) {
-        return UniquePalette();
-    }
     ::GetPaletteEntries(source, 0, static_cast<UINT>(colors.size()), colors.data());
     return MakePalette(colors);
 }
@@ -107,8 +101,7 @@ void CDib::DrawDirty(HDC dc, int x, int y) {
     if (dirty.empty()) {
         return;
     }
-    const PixelRect moved = OffsetRect(dirty, x, y);
-    const RECT clip{moved.left, moved.top, moved.right, moved.bottom};
+    const RECT clip = ToRect(OffsetRect(dirty, x, y));
     Draw(dc, x, y, &clip);
     image_.ClearDirty();
 }

@@ -25,19 +25,12 @@ BOOL CScreenWindow::LoadScreen(HWND parent, const std::string& name) {
         return FALSE;
     }
     std::optional<std::string> bitmap = ReadSetting(section, IDS_KEY_BITMAP);
-    if (!bitmap) {
-        FreeRegions();
-        return FALSE;
+    if (bitmap) {
+        ExpandPathMacros(*bitmap);
     }
-    ExpandPathMacros(*bitmap);
     // The background makes its own palette; the canvas borrows it.
-    if (!background_.Load(*bitmap)) {
-        FreeRegions();
-        return FALSE;
-    }
-    if (!canvas_.CopyFrom(background_)) {
-        background_.Free();
-        FreeRegions();
+    if (!bitmap || !background_.Load(*bitmap) || !canvas_.CopyFrom(background_)) {
+        ReleaseScreen();
         return FALSE;
     }
     description_ = ReadSetting(section, IDS_KEY_DESCRIPTION).value_or(std::string());

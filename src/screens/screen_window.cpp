@@ -8,7 +8,7 @@
 #include "app/sound.h"
 #include "config/display.h"
 #include "config/settings.h"
-#include "imaging/pixel_rect.h"
+#include "imaging/rect_conversion.h"
 
 namespace lumora {
 
@@ -92,8 +92,7 @@ void CScreenWindow::PlacePicture(const CDib& picture, Point position, int transp
 }
 
 void CScreenWindow::RestorePicture(const CDib& picture, Point position, bool draw) {
-    const PixelRect placed = PlacedRect(position.x, position.y, picture.width(), picture.height());
-    RECT area{placed.left, placed.top, placed.right, placed.bottom};
+    const RECT area = ToRect(PlacedRect(position.x, position.y, picture.width(), picture.height()));
     canvas_.Compose(background_, 0, 0, -1, &area);
     if (draw) {
         DrawCanvasChanges();
