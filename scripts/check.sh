@@ -54,6 +54,8 @@ run_gtest() {
     failed=$((failed + fails))
 }
 
+# The folders include one another one way only.
+if scripts/check-layers.sh; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
 build
 for level in "${levels[@]}"; do
     case $level in

@@ -1,7 +1,7 @@
 #include "actions/disc.h"
 
 #include "actions/install_root.h"
-#include "actions/message_box.h"
+#include "win/message_box.h"
 #include "config/settings.h"
 #include "resource.h"
 

@@ -1,6 +1,6 @@
 #include "actions/dispatch.h"
 
-#include "app/app_state.h"
+#include "win/app_state.h"
 #include "win/window.h"
 
 namespace lumora {

@@ -5,6 +5,6 @@ list(APPEND LUMORA_WIN_SOURCES
     src/actions/dispatch.cpp
     src/actions/disc.cpp
     src/actions/help.cpp
-    src/actions/message_box.cpp
+    src/actions/logo_dialog.cpp
     src/actions/setup_offer.cpp
 )

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "actions/message_box.h"
+#include "win/message_box.h"
 #include "resource.h"
 
 namespace lumora {

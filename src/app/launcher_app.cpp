@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "actions/message_box.h"
-#include "app/app_state.h"
+#include "win/message_box.h"
+#include "win/app_state.h"
 #include "app/color_check.h"
 #include "app/main_window.h"
 #include "config/display.h"

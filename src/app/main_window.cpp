@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/app_state.h"
-#include "app/sound.h"
+#include "win/app_state.h"
+#include "screens/sound.h"
 #include "config/settings.h"
 #include "resource.h"
 #include "win/resource_string.h"

@@ -1,11 +1,8 @@
 list(APPEND LUMORA_CORE_SOURCES
 )
 list(APPEND LUMORA_WIN_SOURCES
-    src/app/app_state.cpp
     src/app/color_check.cpp
     src/app/launcher_app.cpp
-    src/app/logo_dialog.cpp
     src/app/main_window.cpp
     src/app/main_window_actions.cpp
-    src/app/sound.cpp
 )

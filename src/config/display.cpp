@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "actions/message_box.h"
+#include "win/message_box.h"
 #include "resource.h"
 #include "win/handles.h"
 #include "win/resource_string.h"

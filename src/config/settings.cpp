@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
-#include "app/app_state.h"
+#include <utility>
+
+#include "win/app_state.h"
 #include "config/ini_store.h"
 #include "resource.h"
 
@@ -82,7 +84,7 @@ void LoadProgramSettings() {
     settings.highlightSound = ReadPath(config, IDS_KEY_HIGHLIGHT_SOUND);
 }
 
-void SaveProgramSettings() {
+bool SaveProgramSettings() {
     ProgramSettings& settings = Settings();
     const std::string config = ConfigSection();
     WriteIntSetting(config, IDS_KEY_BALLOON_HELP, settings.balloonHelp);
@@ -92,15 +94,7 @@ void SaveProgramSettings() {
     if (settings.startup) {
         WriteSetting(config, IDS_KEY_STARTUP, settings.startup->c_str());
     }
-    if (settings.matteChanged) {
-        settings.matteChanged = 0;
-        // A null window would post to the thread's queue instead, where nobody expects it.
-        if (HWND main = MainWindowHandle()) {
-            ::PostMessageA(
-                main, WM_DISPLAYCHANGE, 0,
-                MAKELPARAM(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)));
-        }
-    }
+    return std::exchange(settings.matteChanged, 0) != 0;
 }
 
 void FreeProgramSettings() {

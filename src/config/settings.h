@@ -12,9 +12,9 @@ ProgramSettings& Settings();
 
 // Reads section "Config" (after clearing the setup hand-off record).
 void LoadProgramSettings();
-// Writes the four switches and Startup; when the matte changed, posts WM_DISPLAYCHANGE to the
-// main window so it lays itself out again.
-void SaveProgramSettings();
+// Writes the four switches and Startup. True when the matte changed since the last save: the
+// caller then has the main window lay itself out again (WM_DISPLAYCHANGE with the screen size).
+bool SaveProgramSettings();
 void FreeProgramSettings();
 
 // Expands the path macros of an INI path value with the real folders.

@@ -5,7 +5,7 @@
 
 #include "actions/disc.h"
 #include "actions/dispatch.h"
-#include "app/sound.h"
+#include "screens/sound.h"
 #include "config/display.h"
 #include "config/settings.h"
 #include "imaging/rect_conversion.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/logo_dialog.h"
+#include "actions/logo_dialog.h"
 #include "imaging/cdib.h"
 #include "menus/popup_menu.h"
 #include "screens/region.h"

@@ -4,4 +4,5 @@ list(APPEND LUMORA_WIN_SOURCES
     src/screens/region.cpp
     src/screens/screen_loading.cpp
     src/screens/screen_window.cpp
+    src/screens/sound.cpp
 )

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "app/app_state.h"
+#include "win/app_state.h"
 #include "config/settings.h"
 #include "ini_test_folder.h"
 #include "support/bmp_writer.h"

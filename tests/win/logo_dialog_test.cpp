@@ -1,6 +1,6 @@
 // The timed logo popup: one at a time, deaf to Enter and Escape, gone at its timer, and nothing
 // at all for a picture that cannot be loaded.
-#include "app/logo_dialog.h"
+#include "actions/logo_dialog.h"
 
 #include <fstream>
 

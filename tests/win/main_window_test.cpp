@@ -2,7 +2,7 @@
 #include "app/main_window.h"
 
 #include "actions/dispatch.h"
-#include "app/logo_dialog.h"
+#include "actions/logo_dialog.h"
 #include "disc_fixture.h"
 
 namespace lumora::testing {

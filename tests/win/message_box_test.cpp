@@ -1,8 +1,8 @@
-#include "actions/message_box.h"
+#include "win/message_box.h"
 
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
+#include "win/app_state.h"
 #include "message_box_answerer.h"
 #include "resource.h"
 

@@ -1,4 +1,4 @@
-#include "app/sound.h"
+#include "screens/sound.h"
 
 #include <windows.h>
 #include <mmsystem.h>

@@ -1,9 +1,9 @@
-#include "actions/message_box.h"
+#include "win/message_box.h"
 
 #include <cstdarg>
 #include <cstring>
 
-#include "app/app_state.h"
+#include "win/app_state.h"
 #include "resource.h"
 #include "win/resource_string.h"
 

@@ -1,6 +1,6 @@
-#include "app/logo_dialog.h"
+#include "actions/logo_dialog.h"
 
-#include "app/app_state.h"
+#include "win/app_state.h"
 #include "resource.h"
 #include "win/handles.h"
 
