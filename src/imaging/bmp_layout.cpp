@@ -1,5 +1,6 @@
 #include "imaging/bmp_layout.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace lumora {
@@ -40,20 +41,23 @@ std::optional<BmpLayout> ParseBmpHeaders(const uint8_t (&headers)[kBmpHeadersSiz
     if (colorCount == 0 && bitCount == 8) {
         colorCount = 256;
     }
-    if (bitCount == 8 && colorCount > 256) {
-        return std::nullopt;
-    }
-    const uint64_t tableEnd = kBmpHeadersSize + uint64_t{colorCount} * 4;
-    if (tableEnd > fileSize) {
+    if (colorCount > (bitCount == 8 ? 256 : kMaxColorTable24)) {
         return std::nullopt;
     }
 
-    // Both factors are at most 16384 x 3 and 16384: the product fits in 32 bits.
+    // All in 64 bits: no sum or product below can wrap, whatever the headers say.
+    const uint64_t tableBytes = uint64_t{colorCount} * 4;
+    const uint64_t tableEnd = kBmpHeadersSize + tableBytes;
     const uint64_t stride = (uint64_t{bitCount} * static_cast<uint32_t>(width) + 31) / 32 * 4;
     const uint64_t pixelBytes = stride * static_cast<uint32_t>(height);
-    if (offBits > fileSize || pixelBytes > fileSize - offBits) {
+    const uint64_t pixelEnd = uint64_t{offBits} + pixelBytes;
+    // The parts of the file do not overlap, which bounds the block by the file size.
+    if (offBits < tableEnd || pixelEnd > fileSize || pixelEnd > INT32_MAX) {
         return std::nullopt;
     }
+    const uint64_t bitsOffset = kBmpInfoHeaderSize + tableBytes;
+    const uint64_t blockSize = bitsOffset + pixelBytes;  // at most pixelEnd - 14
+    // Every value narrowed below is at most pixelEnd, so none of them changes.
 
     BmpLayout layout;
     layout.format = bitCount == 8 ? kFormat8Bit : kFormat24Bit;
@@ -61,11 +65,14 @@ std::optional<BmpLayout> ParseBmpHeaders(const uint8_t (&headers)[kBmpHeadersSiz
     layout.height = height;
     layout.stride = static_cast<int32_t>(stride);
     layout.colorCount = colorCount;
-    layout.pixelOffset = offBits;
-    layout.pixelBytes = static_cast<uint32_t>(pixelBytes);
+    layout.tableBytes = static_cast<int32_t>(tableBytes);
+    layout.pixelOffset = static_cast<int32_t>(offBits);
+    layout.pixelBytes = static_cast<int32_t>(pixelBytes);
+    layout.bitsOffset = static_cast<int32_t>(bitsOffset);
+    layout.blockSize = static_cast<int32_t>(blockSize);
     std::memcpy(layout.infoHeader, info, kBmpInfoHeaderSize);
     WriteLe32(layout.infoHeader + kBiClrUsed, colorCount);
-    WriteLe32(layout.infoHeader + kBiSizeImage, layout.pixelBytes);
+    WriteLe32(layout.infoHeader + kBiSizeImage, static_cast<uint32_t>(pixelBytes));
     return layout;
 }
 

@@ -5,11 +5,18 @@
 // - it starts with "BM" and holds the 14-byte file header and a 40-byte info header;
 // - the info header is 40 bytes, uncompressed, one plane, 8 or 24 bits per pixel;
 // - width and height are 1 to kMaxDibSide (a negative height, a top-down file, is refused);
-// - an 8-bit file has at most 256 colours (biClrUsed, or 256 when it is 0);
-// - the colour table lies inside the file;
-// - the whole pixel array, stride x height bytes from bfOffBits, lies inside the file.
-// biSizeImage and bfSize are not trusted: the pixel array is always stride x height bytes, so a
-// file never makes the loader allocate more than the file itself holds.
+// - an 8-bit file has at most 256 colours (biClrUsed, or 256 when it is 0); a 24-bit file keeps
+//   the colour table it declares, of at most kMaxColorTable24 entries (a palette's limit);
+// - the colour table follows the info header and lies inside the file;
+// - the pixel array, stride x height bytes from bfOffBits, starts at or after the end of the
+//   colour table and lies inside the file, and ends at most INT32_MAX bytes into it, so that
+//   every file offset fits a 32-bit seek.
+// biSizeImage and bfSize are not trusted: the pixel array is always stride x height bytes.
+//
+// Since header, colour table and pixel array are disjoint parts of the file, the packed DIB that
+// the loader allocates (info header, colour table, pixels) is at most the file's size less the
+// 14-byte file header: a file never makes the loader allocate more than the file itself holds.
+// Every offset and size is worked out in 64 bits and checked before it is narrowed to 32.
 #pragma once
 
 #include <cstddef>
@@ -25,6 +32,9 @@ constexpr size_t kBmpInfoHeaderSize = 40;
 constexpr size_t kBmpHeadersSize = kBmpFileHeaderSize + kBmpInfoHeaderSize;
 // Larger pictures are refused: no screen of the program's time is near that size.
 constexpr int32_t kMaxDibSide = 16384;
+// The colour table of a 24-bit file is only ever turned into a palette, which counts its entries
+// in 16 bits; a longer table is refused.
+constexpr uint32_t kMaxColorTable24 = 0xFFFF;
 
 // Byte offsets of the info header fields that the loader reads or amends.
 enum BmpInfoField : size_t {
@@ -43,9 +53,12 @@ struct BmpLayout {
     int32_t width = 0;
     int32_t height = 0;
     int32_t stride = 0;
-    uint32_t colorCount = 0;   // colour table entries; 0 when there is no table
-    uint32_t pixelOffset = 0;  // bfOffBits: where the pixel rows start in the file
-    uint32_t pixelBytes = 0;   // stride x height
+    uint32_t colorCount = 0;  // colour table entries; 0 when there is no table
+    int32_t tableBytes = 0;   // 4 x colorCount, read from the file right after the info header
+    int32_t pixelOffset = 0;  // bfOffBits: where the pixel rows start in the file
+    int32_t pixelBytes = 0;   // stride x height
+    int32_t bitsOffset = 0;   // where the pixel rows start in the packed DIB: 40 + tableBytes
+    int32_t blockSize = 0;    // the packed DIB: bitsOffset + pixelBytes, less than the file size
     // The info header as read, with biClrUsed set to the colour count and biSizeImage to
     // pixelBytes, as the packed DIB stores it.
     uint8_t infoHeader[kBmpInfoHeaderSize] = {};

@@ -48,8 +48,9 @@ BOOL CDib::Load(const std::string& path, HPALETTE borrowedPalette) {
 }
 
 void CDib::CreateOwnPalette() {
-    // A LOGPALETTE counts its entries in a WORD; a 24-bit file may carry a longer table.
-    const uint32_t count = std::min<uint32_t>(image_.colorCount(), 0xFFFF);
+    // The loader keeps no more entries than a LOGPALETTE can count in its WORD.
+    static_assert(kMaxColorTable24 <= 0xFFFF);
+    const uint32_t count = image_.colorCount();
     std::vector<PALETTEENTRY> colors(count);
     for (uint32_t i = 0; i < count; ++i) {
         const uint8_t* bgrx = image_.color(i);

@@ -38,6 +38,7 @@ bool DibImage::LoadFile(const std::string& path) {
         return false;
     }
     // Header, colour table and pixels are read in order: only a gap before the pixels seeks.
+    // Every offset asked for is at most INT32_MAX (bmp_layout.h), so it fits a long everywhere.
     uint64_t position = static_cast<uint64_t>(size);
     return Load(position, [&](uint64_t offset, uint8_t* out, size_t count) {
         if (offset != position &&
@@ -71,17 +72,16 @@ bool DibImage::Load(uint64_t fileSize, const ReadAt& read) {
     if (!layout) {
         return false;
     }
-    const size_t tableBytes = size_t{layout->colorCount} * 4;
-    const size_t bitsOffset = kBmpInfoHeaderSize + tableBytes;
     std::vector<uint8_t> block;
     try {
-        block.resize(bitsOffset + layout->pixelBytes);
+        block.resize(size_t(layout->blockSize));
     } catch (const std::bad_alloc&) {
         return false;
     }
     std::memcpy(block.data(), layout->infoHeader, kBmpInfoHeaderSize);
-    if (!read(kBmpHeadersSize, block.data() + kBmpInfoHeaderSize, tableBytes) ||
-        !read(layout->pixelOffset, block.data() + bitsOffset, layout->pixelBytes)) {
+    if (!read(kBmpHeadersSize, block.data() + kBmpInfoHeaderSize, size_t(layout->tableBytes)) ||
+        !read(uint64_t(layout->pixelOffset), block.data() + layout->bitsOffset,
+              size_t(layout->pixelBytes))) {
         return false;
     }
 
@@ -90,8 +90,8 @@ bool DibImage::Load(uint64_t fileSize, const ReadAt& read) {
     width_ = layout->width;
     height_ = layout->height;
     stride_ = layout->stride;
-    colorTableOffset_ = tableBytes != 0 ? static_cast<int32_t>(kBmpInfoHeaderSize) : 0;
-    bitsOffset_ = static_cast<int32_t>(bitsOffset);
+    colorTableOffset_ = layout->tableBytes != 0 ? int32_t{kBmpInfoHeaderSize} : 0;
+    bitsOffset_ = layout->bitsOffset;
     return true;
 }
 
