@@ -78,8 +78,15 @@ for level in "${levels[@]}"; do
         fi
         ;;
     fuzz)
-        if [ -x scripts/fuzz.sh ]; then
-            scripts/fuzz.sh && passed=$((passed + 1)) || failed=$((failed + 1))
+        # One count per fuzz target; the script closes with "fuzz: N passed, N failed".
+        scripts/fuzz.sh 2>&1 | tee "$log"
+        counts=$(sed -n 's/^fuzz: \([0-9]*\) passed, \([0-9]*\) failed.*/\1 \2/p' "$log" | tail -1)
+        if [ -z "$counts" ]; then
+            echo "fuzz: the fuzz targets did not finish"
+            failed=$((failed + 1))
+        else
+            passed=$((passed + ${counts% *}))
+            failed=$((failed + ${counts#* }))
         fi
         ;;
     bench)

@@ -1,33 +1,68 @@
 #!/bin/bash
-# Runs the bitmap fuzz target on a copy of the seed corpus in tests/data/bmp and prints libFuzzer's
-# figures. Fails on a crash, a sanitizer report, a hang or an allocation above the limit; the input
-# that did it is kept as build/fuzz-crash-* (or -timeout-, -oom-).
-# Environment: FUZZ_SECONDS (default 60).
-set -eu
+# Runs every fuzz target (build/native/tests/fuzz/*_fuzz, or the ones named as arguments) in turn,
+# each on a copy of its seed corpus, and prints each one's executions per second. A target fails
+# on a crash, a broken invariant, a sanitizer report, a hang or an allocation above the limit; the
+# input that did it is kept as build/fuzz-TARGET-crash-* (or -timeout-, -oom-).
+# Seeds: tests/data/fuzz/TARGET/ (the bitmap target uses tests/data/bmp).
+# Environment: FUZZ_SECONDS per target (default: about two minutes for all of them together).
+# The last line is "fuzz: N passed, N failed", one count per target.
+set -u
 top=$(cd "$(dirname "$0")/.." && pwd)
-target=$top/build/native/tests/fuzz/dib_fuzz
-seconds=${FUZZ_SECONDS:-60}
-if [ ! -x "$target" ]; then
-    echo "fuzz: $target is not built (make native)" >&2
+bin=$top/build/native/tests/fuzz
+if [ $# -gt 0 ]; then
+    targets=("$@")
+else
+    targets=()
+    for program in "$bin"/*_fuzz; do
+        [ -x "$program" ] && targets+=("$(basename "$program" _fuzz)")
+    done
+fi
+if [ ${#targets[@]} -eq 0 ]; then
+    echo "fuzz: no target is built in $bin (make native)" >&2
+    echo "fuzz: 0 passed, 1 failed"
     exit 1
 fi
+seconds=${FUZZ_SECONDS:-$((120 / ${#targets[@]} > 5 ? 120 / ${#targets[@]} : 5))}
+
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir "$work/corpus"
-cp "$top"/tests/data/bmp/*.bmp "$work/corpus/"
-# A copy of the program, so that a rebuild during a long run does not pull it from under it.
-cp "$target" "$work/dib_fuzz"
+passed=0
+failed=0
+for name in "${targets[@]}"; do
+    program=$bin/${name}_fuzz
+    if [ ! -x "$program" ]; then
+        echo "fuzz: $name is not built" >&2
+        failed=$((failed + 1))
+        continue
+    fi
+    seeds=$top/tests/data/fuzz/$name
+    [ "$name" = dib ] && seeds=$top/tests/data/bmp
+    mkdir -p "$work/$name/corpus"
+    if [ -d "$seeds" ]; then
+        find "$seeds" -maxdepth 1 -type f ! -name '*.md' ! -name '*.py' \
+            -exec cp {} "$work/$name/corpus/" \;
+    fi
+    # A copy of the program, so that a rebuild during a long run does not pull it from under it.
+    cp "$program" "$work/$name/fuzz"
 
-echo "== fuzz dib_fuzz for ${seconds}s"
-# A loaded picture never needs more memory than its file holds, so 16 MB per allocation is
-# generous for inputs of at most 8 KB. The progress lines are left out.
-set +e
-"$work/dib_fuzz" "$work/corpus" -max_total_time="$seconds" -max_len=8192 -timeout=10 \
-    -malloc_limit_mb=16 -print_final_stats=1 -artifact_prefix="$top/build/fuzz-" 2>&1 |
-    grep -v -E '^(#[0-9]+[[:space:]]+(NEW|REDUCE|pulse)|"|###|[[:space:]]+NEW_FUNC)'
-status=${PIPESTATUS[0]}
-set -e
-if [ "$status" -ne 0 ]; then
-    echo "fuzz: dib_fuzz failed (exit $status)" >&2
-fi
-exit "$status"
+    echo "== fuzz $name for ${seconds}s"
+    # No input needs more than a few megabytes: 16 MB per allocation catches a size taken from
+    # the input unchecked. The progress lines are left out.
+    "$work/$name/fuzz" "$work/$name/corpus" -max_total_time="$seconds" -max_len=8192 \
+        -timeout=10 -malloc_limit_mb=16 -print_final_stats=1 \
+        -artifact_prefix="$top/build/fuzz-$name-" >"$work/$name/log" 2>&1
+    status=$?
+    grep -v -E '^(#[0-9]+[[:space:]]+(NEW|REDUCE|pulse|INITED)|"|###|[[:space:]]+NEW_FUNC|INFO:|stat::)' \
+        "$work/$name/log"
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/$name/log")
+    speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$work/$name/log")
+    if [ "$status" -eq 0 ]; then
+        echo "fuzz: $name passed: ${speed:-?} executions/s, ${runs:-?} runs"
+        passed=$((passed + 1))
+    else
+        echo "fuzz: $name FAILED (exit $status) after ${runs:-?} runs" >&2
+        failed=$((failed + 1))
+    fi
+done
+echo "fuzz: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "../unit/dib_test_bmp.h"
+#include "unit/dib_test_bmp.h"
 #include "imaging/dib_image.h"
 
 namespace {
@@ -51,6 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(image.width() > 0 && image.height() > 0);
     Check(image.blockSize() ==
           size_t(image.bitsOffset()) + size_t(image.stride()) * size_t(image.height()));
+    // The promise of bmp_layout.h: the block is never larger than the file less its file header.
+    Check(image.blockSize() + lumora::kBmpFileHeaderSize <= size);
 
     // The input's last bytes choose the offset, the key and the clip.
     const uint8_t* tail = data + size - 6;
