@@ -48,9 +48,9 @@ BOOL CDib::Load(const std::string& path, HPALETTE borrowedPalette) {
 }
 
 void CDib::CreateOwnPalette() {
-    // The loader keeps no more entries than a LOGPALETTE can count in its WORD.
-    static_assert(kMaxColorTable24 <= 0xFFFF);
-    const uint32_t count = image_.colorCount();
+    // A LOGPALETTE counts its entries in a WORD; the loader keeps no longer table
+    // (kMaxColorTable24), and the clamp holds should that limit ever grow.
+    const uint32_t count = std::min<uint32_t>(image_.colorCount(), 0xFFFF);
     std::vector<PALETTEENTRY> colors(count);
     for (uint32_t i = 0; i < count; ++i) {
         const uint8_t* bgrx = image_.color(i);
