@@ -13,7 +13,6 @@ namespace lumora {
 
 class CLogoDialog : public ModelessDialog {
   public:
-    CLogoDialog() = default;
     // An open popup closes through its own handlers while the picture is still there.
     ~CLogoDialog() override { Destroy(); }
 

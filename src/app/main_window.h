@@ -15,7 +15,6 @@ namespace lumora {
 
 class CMainWindow : public Window {
   public:
-    CMainWindow() = default;
     // A window still open goes while the whole object is alive: the screen window and the popups
     // end through their own handlers, the main window without its own (no end sound, no quit).
     ~CMainWindow() override;
