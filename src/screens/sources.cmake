@@ -1,4 +1,5 @@
 list(APPEND LUMORA_CORE_SOURCES
+    src/screens/screen_model.cpp
 )
 list(APPEND LUMORA_WIN_SOURCES
     src/screens/region.cpp
