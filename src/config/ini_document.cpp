@@ -20,7 +20,7 @@ std::optional<std::string> HeaderName(std::string_view line) {
         return std::nullopt;
     }
     const size_t close = line.rfind(']');
-    if (close == 0 || close == std::string_view::npos) {
+    if (close == std::string_view::npos) {
         return std::nullopt;
     }
     return NameUpToZero(TrimIniBlanks(line.substr(1, close - 1)));

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "config/private_profile_reader.h"
 #include "resource.h"
 #include "win/resource_string.h"
