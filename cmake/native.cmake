@@ -6,7 +6,8 @@ include(${CMAKE_CURRENT_LIST_DIR}/googletest.cmake)
 
 # The core once more with sanitizers, for the unit tests; the plain library serves the benchmarks.
 add_library(lumora_core_checked STATIC ${LUMORA_CORE_SOURCES})
-target_include_directories(lumora_core_checked PUBLIC src)
+target_include_directories(lumora_core_checked PUBLIC ${LUMORA_CORE_INCLUDES})
+add_dependencies(lumora_core_checked lumora_string_table)
 target_compile_options(lumora_core_checked PRIVATE ${LUMORA_WARNINGS} ${LUMORA_SANITIZE})
 target_link_options(lumora_core_checked PUBLIC ${LUMORA_SANITIZE})
 target_compile_options(lumora_core PRIVATE -O2)

@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include <vector>
-
+#include "config/private_profile_reader.h"
 #include "resource.h"
 #include "win/resource_string.h"
 
@@ -107,39 +106,19 @@ std::optional<StringList> ReadListSetting(const std::string& section, unsigned k
     return ReadListSetting(section, ResourceString(keyId));
 }
 
-SectionReader::SectionReader(const std::string& section) {
-    std::optional<std::string> path = IniFilePath();
-    if (!path) {
-        return;
-    }
-    // The section reader returns size - 2 when the buffer was too small: grow and read again.
-    std::vector<char> buffer(16 * 1024);
-    for (;;) {
-        DWORD copied = ::GetPrivateProfileSectionA(
-            section.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()), path->c_str());
-        if (copied + 2 < buffer.size() || buffer.size() >= 1024 * 1024) {
-            entries_ = SectionEntries(buffer.data(), copied);
-            return;
-        }
-        buffer.resize(buffer.size() * 4);
-    }
-}
+SectionReader::SectionReader(const std::string& section)
+    : entries_(PrivateProfileReader().Section(section)) {}
 
 std::optional<std::string> SectionReader::Read(unsigned keyId) const {
     return entries_.Find(ResourceString(keyId));
 }
 
 int SectionReader::ReadInt(unsigned keyId) const {
-    std::optional<std::string> text = Read(keyId);
-    return text ? ParseDecimal(*text) : kSettingAbsent;
+    return entries_.FindInt(ResourceString(keyId));
 }
 
 std::optional<StringList> SectionReader::ReadList(unsigned keyId) const {
-    std::optional<std::string> text = Read(keyId);
-    if (!text) {
-        return std::nullopt;
-    }
-    return SplitList(*text);
+    return entries_.FindList(ResourceString(keyId));
 }
 
 std::string SectionName(unsigned prefixId, const std::string& name) {

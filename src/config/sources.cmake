@@ -2,9 +2,13 @@ list(APPEND LUMORA_CORE_SOURCES
     src/config/value_parse.cpp
     src/config/display_requirement.cpp
     src/config/section_entries.cpp
+    src/config/ini_document.cpp
+    src/config/string_table.cpp
 )
 list(APPEND LUMORA_WIN_SOURCES
     src/config/ini_store.cpp
+    src/config/private_profile_reader.cpp
+    src/config/program_model_context.cpp
     src/config/settings.cpp
     src/config/display.cpp
 )

@@ -10,6 +10,7 @@
 #include "config/program_settings.h"
 #include "config/value_parse.h"
 #include "imaging/cdib.h"
+#include "screens/screen_model.h"
 #include "win/handles.h"
 
 namespace lumora {
@@ -38,7 +39,13 @@ struct CRegion {
     std::optional<std::string> setupFunc;
     std::optional<std::string> setupData;
     std::optional<std::string> setupDesc;
+    // Where the launch data is looked up when the section has none (RegistryKey and its kin).
+    std::optional<RegistrySource> registry;
 };
+
+// The record of a region as its section describes it: the polygon made a GDI region, the
+// pictures loaded from their files, and the launch data asked for when the section has none.
+CRegion BuildRegion(const RegionSpec& spec);
 
 // Reads the region's section (screen name + "-Region " + region name) into a fresh record.
 CRegion LoadRegionRecord(const std::string& screenName, const std::string& regionName);

@@ -1,5 +1,6 @@
 // Loading a screen into the screen window, and its region array.
-#include "config/ini_store.h"
+#include "config/private_profile_reader.h"
+#include "config/program_model_context.h"
 #include "config/settings.h"
 #include "resource.h"
 #include "screens/screen_window.h"
@@ -18,22 +19,18 @@ BOOL CScreenWindow::LoadScreen(HWND parent, const std::string& name) {
     screenName_ = name;
     // A screen that fails to load must not keep the previous screen's title.
     description_.clear();
-    const std::string section = SectionName(IDS_SECTION_SCREEN, name);
-
-    std::optional<StringList> regionNames = ReadListSetting(section, IDS_KEY_REGION_NAMES);
-    if (!regionNames || !BuildRegions(*regionNames)) {
+    // One section read for the screen and one per region.
+    std::optional<ScreenModel> screen =
+        LoadScreenModel(PrivateProfileReader(), name, ProgramModelContext());
+    if (!screen || !BuildRegions(screen->regions)) {
         return FALSE;
     }
-    std::optional<std::string> bitmap = ReadSetting(section, IDS_KEY_BITMAP);
-    if (bitmap) {
-        ExpandPathMacros(*bitmap);
-    }
     // The background makes its own palette; the canvas borrows it.
-    if (!bitmap || !background_.Load(*bitmap) || !canvas_.CopyFrom(background_)) {
+    if (!background_.Load(screen->background) || !canvas_.CopyFrom(background_)) {
         ReleaseScreen();
         return FALSE;
     }
-    description_ = ReadSetting(section, IDS_KEY_DESCRIPTION).value_or(std::string());
+    description_ = screen->description;
 
     RECT placed{0, 0, background_.width(), background_.height()};
     if (Settings().blackMat) {
@@ -51,15 +48,15 @@ BOOL CScreenWindow::LoadScreen(HWND parent, const std::string& name) {
     return TRUE;
 }
 
-BOOL CScreenWindow::BuildRegions(const StringList& names) {
-    if (names.empty()) {
+BOOL CScreenWindow::BuildRegions(const std::vector<RegionSpec>& specs) {
+    if (specs.empty()) {
         return FALSE;
     }
     regions_.clear();
-    regions_.reserve(names.size());
+    regions_.reserve(specs.size());
     // A region whose keys are missing or broken still takes its slot.
-    for (const std::string& name : names) {
-        regions_.push_back(LoadRegionRecord(screenName_, name));
+    for (const RegionSpec& spec : specs) {
+        regions_.push_back(BuildRegion(spec));
     }
     return TRUE;
 }

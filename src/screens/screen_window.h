@@ -50,7 +50,7 @@ class CScreenWindow : public Window {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    BOOL BuildRegions(const StringList& names);
+    BOOL BuildRegions(const std::vector<RegionSpec>& specs);
     void FreeRegions();
     bool IsRegion(int index) const { return index >= 0 && index < regionCount(); }
 

@@ -1,5 +1,6 @@
 list(APPEND LUMORA_CORE_SOURCES
     src/screens/layout.cpp
+    src/screens/screen_model.cpp
 )
 list(APPEND LUMORA_WIN_SOURCES
     src/screens/region.cpp

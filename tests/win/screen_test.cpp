@@ -53,43 +53,60 @@ TEST_F(ScreenTest, ShapesArePolygonsAndTheFirstListedRegionWins) {
     EXPECT_EQ(screen.HitTest({120, 120}), 2);
 }
 
-TEST_F(ScreenTest, RegionKeysGetTheirDefaultsAndRules) {
+TEST_F(ScreenTest, RegionRecordsCarryEveryKeyOfTheirSection) {
     WriteIni(
-        "[Screen Main]\nBitmap=%r\\back.bmp\nRegionNames=Plain|Keyed|Keyed\n"
+        "[Screen Main]\nBitmap=%r\\back.bmp\nRegionNames=Plain|Keyed|Keyed|Registry\n"
         "[Main-Region Plain]\nShape=0,0|10,0|10,10\nBalloonBitmap=%r\\missing.bmp\n"
         "[Main-Region Keyed]\nBalloonTransparency=0\nHighlightTransparency=7\n"
-        "LaunchOnReq=-1\nLaunchLong=7\nExitDuringSetup=-1\nLaunchFunc=DispatchScreen\n"
-        "LaunchData=%r\\x\nSplash=%rlogo.bmp|3|extra\nHighlightPosition=15\n"
-        "BalloonPosition=,5\n");
+        "HighlightBitmap=%r\\back.bmp\nLaunchOnReq=1\nLaunchLong=7\nExitDuringSetup=-1\n"
+        "LaunchFunc=DispatchScreen\nLaunchData=%r\\x\nSplash=%rlogo.bmp|3|extra\n"
+        "HighlightPosition=15\nBalloonPosition=,5\nSound=%rs.wav\nLaunchScreenReq=G|640X480|256\n"
+        "LaunchReq=DISC|Disc\nSetupReq=SETUP|Setup disc\nLaunchDir=%r\\dir\n"
+        "SetupFunc=DispatchProgram\nSetupData=%r\\setup.exe\nSetupDesc=Game\n"
+        "RegistryKey=Software\\Ignored\n"
+        "[Main-Region Registry]\nRegistryKey=Software\\App\nRegistryData=Path\n");
     CScreenWindow& screen = Load("Main");
-    ASSERT_EQ(screen.regionCount(), 3);
+    ASSERT_EQ(screen.regionCount(), 4);
     const CRegion& plain = *screen.region(0);
     EXPECT_EQ(plain.name, "Plain");
-    EXPECT_EQ(plain.balloonTransparency, -1);
-    EXPECT_EQ(plain.highlightTransparency, -1);
     // A balloon key with a missing file still gives an (empty) picture.
     ASSERT_TRUE(plain.balloon);
     EXPECT_TRUE(plain.balloon->empty());
     EXPECT_FALSE(plain.highlight);
-    EXPECT_FALSE(plain.exitDuringSetup);
-    EXPECT_FALSE(plain.launchFunc);
-    EXPECT_FALSE(plain.launchData);
 
     const CRegion& keyed = *screen.region(1);
+    EXPECT_FALSE(keyed.shape);
     EXPECT_EQ(keyed.balloonTransparency, 0);
     EXPECT_EQ(keyed.highlightTransparency, 7);
-    EXPECT_FALSE(keyed.launchOnReq);
+    ASSERT_TRUE(keyed.highlight);
+    EXPECT_EQ(keyed.highlight->width(), 640);
+    EXPECT_TRUE(keyed.launchOnReq);
     EXPECT_TRUE(keyed.launchLong);
     EXPECT_TRUE(keyed.exitDuringSetup);
     EXPECT_EQ(keyed.launchFunc, "DispatchScreen");
+    // Paths are expanded with the real program folder.
     EXPECT_EQ(keyed.launchData, folder() + "x");
-    ASSERT_TRUE(keyed.splash);
-    EXPECT_EQ(*keyed.splash, (StringList{folder() + "logo.bmp", "3", "extra"}));
+    EXPECT_EQ(keyed.registry, std::nullopt);
+    EXPECT_EQ(keyed.splash, (StringList{folder() + "logo.bmp", "3", "extra"}));
     EXPECT_EQ(keyed.highlightPos, (Point{15, 15}));
     EXPECT_EQ(keyed.balloonPos, (Point{0, 5}));
+    EXPECT_EQ(keyed.sound, folder() + "s.wav");
+    EXPECT_EQ(keyed.launchScreenReq, (StringList{"G", "640X480", "256"}));
+    EXPECT_EQ(keyed.launchReq, (StringList{"DISC", "Disc"}));
+    EXPECT_EQ(keyed.setupReq, (StringList{"SETUP", "Setup disc"}));
+    EXPECT_EQ(keyed.launchDir, folder() + "dir");
+    EXPECT_EQ(keyed.setupFunc, "DispatchProgram");
+    EXPECT_EQ(keyed.setupData, folder() + "setup.exe");
+    EXPECT_EQ(keyed.setupDesc, "Game");
     // A name listed twice reads the same section twice.
     EXPECT_EQ(screen.region(2)->launchFunc, "DispatchScreen");
-    EXPECT_EQ(screen.region(3), nullptr);
+
+    const CRegion& registry = *screen.region(3);
+    EXPECT_FALSE(registry.launchData);
+    ASSERT_TRUE(registry.registry);
+    EXPECT_EQ(registry.registry->key, "Software\\App");
+    EXPECT_EQ(registry.registry->data, "Path");
+    EXPECT_EQ(screen.region(4), nullptr);
     EXPECT_EQ(screen.region(-1), nullptr);
 }
 

@@ -2,6 +2,13 @@
 // included.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "config/string_table.h"
 #include "resource.h"
 #include "win/resource_string.h"
 
@@ -37,6 +44,41 @@ TEST(StringTable, MessagesKeepTheirDoubleBlanksAndLineBreaks) {
               "This application requires a minimum resolution of %d X %d, %s color.");
     EXPECT_EQ(ResourceString(IDS_MSG_INSERT_DISK),
               "Please insert the disk labeled '%s' in your CD-ROM drive.");
+}
+
+TEST(StringTable, TheCoresCopyHoldsEveryTextOfTheProgram) {
+    const std::vector<unsigned> ids = BuiltInTextIds();
+    for (unsigned id : ids) {
+        EXPECT_EQ(BuiltInText(id), ResourceString(id)) << id;
+    }
+    // Every string the program carries is in the copy.
+    size_t loaded = 0;
+    for (unsigned id = 0; id < 0x10000; ++id) {
+        const std::string text = ResourceString(id);
+        if (!text.empty()) {
+            ++loaded;
+            EXPECT_EQ(BuiltInText(id), text) << id;
+        }
+    }
+    EXPECT_EQ(loaded, ids.size());
+}
+
+TEST(StringTable, EveryStringIdOfTheResourceHeaderHasItsText) {
+    std::ifstream header(LUMORA_RESOURCE_H);
+    ASSERT_TRUE(header);
+    const std::regex define(R"(^#define\s+IDS_\w+\s+(\d+))");
+    const std::vector<unsigned> ids = BuiltInTextIds();
+    size_t defined = 0;
+    for (std::string line; std::getline(header, line);) {
+        std::smatch match;
+        if (std::regex_search(line, match, define)) {
+            ++defined;
+            const unsigned id = static_cast<unsigned>(std::stoul(match[1]));
+            EXPECT_NE(std::find(ids.begin(), ids.end(), id), ids.end()) << line;
+            EXPECT_FALSE(BuiltInText(id).empty()) << line;
+        }
+    }
+    EXPECT_EQ(defined, ids.size());
 }
 
 }  // namespace

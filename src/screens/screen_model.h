@@ -1,0 +1,72 @@
+// What a screen section and its region sections say, read through an IniReader: the data that
+// the screen window turns into a background, region shapes and pictures. Portable.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "config/ini_reader.h"
+#include "config/model_context.h"
+#include "config/program_settings.h"
+#include "config/value_parse.h"
+
+namespace lumora {
+
+// A balloon or highlight picture. The path is there whenever the key is, even when the file
+// turns out to be missing; position and transparency are read either way.
+struct RegionPicture {
+    std::optional<std::string> path;  // expanded
+    Point position;
+    int transparency = -1;  // palette index drawn as transparent, -1 for none
+};
+
+// Where the launch data comes from when "LaunchData" is absent: a registry value under
+// HKEY_LOCAL_MACHINE, resolved by the Win32 layer.
+struct RegistrySource {
+    std::string key;
+    std::optional<std::string> data;  // value name; none: the key's default value
+    int subtract = kSettingAbsent;    // characters cut from the end
+    std::optional<std::string> append;
+};
+
+struct RegionSpec {
+    std::string name;          // exactly as listed in "RegionNames"
+    std::string section;       // screen name + "-Region " + region name
+    std::vector<Point> shape;  // empty: no shape (key absent or fewer than three points)
+    RegionPicture balloon;
+    RegionPicture highlight;
+    std::optional<std::string> sound;  // expanded
+    std::optional<StringList> splash;  // element 0 expanded
+    std::optional<StringList> launchScreenReq;
+    std::optional<StringList> launchReq;
+    std::optional<StringList> setupReq;
+    std::optional<std::string> launchDir;  // expanded
+    std::optional<std::string> launchFunc;
+    std::optional<std::string> launchData;   // expanded
+    std::optional<RegistrySource> registry;  // only when "LaunchData" is absent
+    std::optional<std::string> setupFunc;
+    std::optional<std::string> setupData;  // expanded
+    std::optional<std::string> setupDesc;
+    bool launchOnReq = false;
+    bool launchLong = false;
+    bool exitDuringSetup = false;
+};
+
+struct ScreenModel {
+    std::string name;                 // as asked for, without the "Screen " prefix
+    std::string description;          // empty when absent
+    std::string background;           // expanded path of "Bitmap"
+    std::vector<RegionSpec> regions;  // in "RegionNames" order, one per listed name
+};
+
+// Reads the screen's section and one section per listed region. Nothing when the screen has no
+// "RegionNames" or no "Bitmap".
+std::optional<ScreenModel> LoadScreenModel(const IniReader& ini, const std::string& screenName,
+                                           const ModelContext& context);
+
+// Reads one region's section; missing or broken keys take their defaults.
+RegionSpec LoadRegionSpec(const IniReader& ini, const std::string& screenName,
+                          const std::string& regionName, const ModelContext& context);
+
+}  // namespace lumora
