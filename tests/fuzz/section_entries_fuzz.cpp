@@ -18,7 +18,8 @@ using lumora::kMaxValueLength;
 using lumora::SectionEntries;
 
 std::string Trimmed(std::string text) {
-    const char* blanks = " \t\r\n";
+    // Wine trims vertical tabs, form feeds and Ctrl-Z as well.
+    const char* blanks = " \t\r\n\v\f\x1a";
     const size_t first = text.find_first_not_of(blanks);
     if (first == std::string::npos) {
         return "";
@@ -65,6 +66,10 @@ std::optional<std::string> Model(const std::vector<std::string>& entries, const 
         if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') &&
             value.back() == value[0]) {
             value = value.substr(1, value.size() - 2);
+            // A quoted value of exactly 511 characters loses its last one, as under Wine.
+            if (value.size() == kMaxValueLength) {
+                value.pop_back();
+            }
         }
         if (value.empty()) {
             return std::nullopt;
