@@ -14,7 +14,11 @@ class LaunchAtStartTest : public LaunchFixture {
         WriteIni("[Config]\nScreenNames=One\nLaunchAtStart=Intro\n[Intro]\nLaunchFunc=" + function +
                  "\nLaunchData=%r\\intro.exe first\n" + extra);
     }
-    std::string probe_ = InstallProbe(folder() + "intro.exe");
+    void SetUp() override {
+        LaunchFixture::SetUp();
+        probe_ = InstallProbe(folder() + "intro.exe");
+    }
+    std::string probe_;
 };
 
 TEST_F(LaunchAtStartTest, StartsOnceThenTheKeyIsGone) {

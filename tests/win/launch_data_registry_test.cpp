@@ -58,7 +58,8 @@ TEST_F(LaunchDataRegistryTest, NamedStringValue) {
     SetValue("Expand", REG_EXPAND_SZ, "%SystemRoot%\\notepad.exe");
     const std::string key = std::string("RegistryKey=") + kKey + "\n";
     EXPECT_EQ(Resolve(key + "RegistryData=Path\n"), "D:\\Demo\\demo.exe");
-    EXPECT_EQ(Resolve(key + "RegistryData=Path\nRegistryAppend= /x\n"), "D:\\Demo\\demo.exe /x");
+    EXPECT_EQ(Resolve(key + "RegistryData=Path\nRegistryAppend=\" /x\"\n"),
+              "D:\\Demo\\demo.exe /x");
     // Only REG_SZ counts.
     EXPECT_EQ(Resolve(key + "RegistryData=Expand\n"), std::nullopt);
     EXPECT_EQ(Resolve(key + "RegistryData=Missing\n"), std::nullopt);
