@@ -3,6 +3,7 @@
 #include "actions/launch.h"
 
 #include <functional>
+#include <iostream>
 
 #include "actions/process_start.h"
 #include "config/ini_store.h"
@@ -283,6 +284,36 @@ TEST_F(LaunchTest, TheShellStartsTheSameLineInTheSameFolder) {
     ASSERT_TRUE(report);
     EXPECT_NE(report->commandLine.find("/a b"), std::string::npos) << report->commandLine;
     EXPECT_EQ(report->currentFolder + "\\", work + "\\");
+}
+
+// The probe's start time as it wrote it (milliseconds since 1970).
+long long ReportedStart(const std::string& reportPath) {
+    const std::vector<std::string> lines =
+        IniTestFolder::Lines(IniTestFolder::ReadFile(reportPath));
+    return lines.size() >= 3 ? std::stoll(lines[2]) : -1;
+}
+
+long long NowUnixMilliseconds() {
+    FILETIME now;
+    ::GetSystemTimeAsFileTime(&now);
+    const unsigned long long ticks =
+        (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    return static_cast<long long>(ticks / 10000 - 11644473600000ULL);
+}
+
+TEST_F(LaunchTest, PrintsHowLongAStartTakesBesideABareCreateProcess) {
+    const std::string launched = InstallProbe(folder() + "app.exe");
+    const std::string bare = InstallProbe(folder() + "bare.exe");
+    const long long before = NowUnixMilliseconds();
+    ASSERT_EQ(LaunchProgram(main_.hwnd(), LaunchTarget{}, (launched + " /x").c_str(), false), 1);
+    ASSERT_TRUE(TakeReport(launched));
+    const long long launchStart = ReportedStart(ReportPath(launched)) - before;
+    const long long bareBefore = NowUnixMilliseconds();
+    StartOnTheSide(bare + " /x");
+    ASSERT_TRUE(TakeReport(bare));
+    const long long bareStart = ReportedStart(ReportPath(bare)) - bareBefore;
+    std::cout << "[ figure ] LaunchProgram to program start: " << launchStart
+              << " ms; bare CreateProcess: " << bareStart << " ms\n";
 }
 
 TEST_F(LaunchTest, CommandFileExistsTestsTheQuotedProgram) {
