@@ -3,6 +3,7 @@ list(APPEND LUMORA_CORE_SOURCES
     src/screens/screen_model.cpp
 )
 list(APPEND LUMORA_WIN_SOURCES
+    src/screens/launch_entries.cpp
     src/screens/region.cpp
     src/screens/screen_loading.cpp
     src/screens/screen_place.cpp
