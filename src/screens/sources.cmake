@@ -1,4 +1,5 @@
 list(APPEND LUMORA_CORE_SOURCES
+    src/screens/hover_machine.cpp
 )
 list(APPEND LUMORA_WIN_SOURCES
     src/screens/region.cpp
