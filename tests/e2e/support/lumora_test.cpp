@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "process.h"
+#include "wine_log.h"
 
 namespace e2e {
 
@@ -33,6 +34,9 @@ void LumoraTest::TearDown() {
         pid_ = -1;
     }
     EXPECT_TRUE(WaitUntilGone()) << "the main window outlived its program";
+    for (const std::string& line : RaisedExceptions(Path("wine.log"))) {
+        ADD_FAILURE() << "lumora.exe raised an exception: " << line;
+    }
     if (HasFailure() || std::getenv("LUMORA_E2E_KEEP")) {
         std::cout << "disc folder kept: " << folder_ << "\n";
     } else {
