@@ -175,6 +175,8 @@ std::map<std::string, Command> Commands() {
              ::SendMessageTimeoutA(w, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
              return std::to_string(static_cast<unsigned long>(result));
          }},
+        {"register",
+         [](Args& in) { return std::to_string(::RegisterWindowMessageA(Rest(in).c_str())); }},
         {"sizing",
          [](Args& in) {
              HWND w = ReadWindow(in);
