@@ -13,6 +13,27 @@
 
 namespace lumora {
 
+namespace {
+
+// What a click needs of its region, copied: the display check and the disc prompt run message
+// loops, in which a dispatch message can change the screen and free the region.
+struct RegionClick {
+    std::optional<std::string> sound;
+    std::optional<StringList> splash;
+    std::optional<StringList> screenRequirement;
+    std::optional<StringList> discRequirement;
+    std::optional<std::string> function;
+    std::optional<std::string> data;
+    int discDrive = 0;
+};
+
+template <typename T>
+const T* OrNull(const std::optional<T>& value) {
+    return value ? &*value : nullptr;
+}
+
+}  // namespace
+
 LRESULT CScreenWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
@@ -298,27 +319,6 @@ void CScreenWindow::OnKeyDown(WPARAM key, LPARAM flags) {
             break;
     }
 }
-
-namespace {
-
-// What a click needs of its region, copied: the display check and the disc prompt run message
-// loops, in which a dispatch message can change the screen and free the region.
-struct RegionClick {
-    std::optional<std::string> sound;
-    std::optional<StringList> splash;
-    std::optional<StringList> screenRequirement;
-    std::optional<StringList> discRequirement;
-    std::optional<std::string> function;
-    std::optional<std::string> data;
-    int discDrive = 0;
-};
-
-template <typename T>
-const T* OrNull(const std::optional<T>& value) {
-    return value ? &*value : nullptr;
-}
-
-}  // namespace
 
 bool CScreenWindow::StillShows(unsigned generation, int index) const {
     return exists() && generation == screenGeneration_ && region(index) != nullptr;
