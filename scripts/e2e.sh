@@ -102,6 +102,8 @@ make_lane_prefix() {
     export DISPLAY=$display WINEPREFIX=$prefix
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$size" /f \
         </dev/null >/dev/null 2>&1
+    # The winmm stand-in is the prefix's system winmm: lumora.exe loads it from there only.
+    cp "$LUMORA_WIN_BUILD/tests/e2e/windows/winmm.dll" "$prefix/drive_c/windows/system32/winmm.dll"
     wineserver -k
     wineserver -w
     wineserver -p </dev/null >/dev/null 2>&1

@@ -3,5 +3,6 @@ list(APPEND LUMORA_WIN_SOURCES
     src/win/dialog_colors.cpp
     src/win/message_box.cpp
     src/win/resource_string.cpp
+    src/win/system_library.cpp
     src/win/window.cpp
 )

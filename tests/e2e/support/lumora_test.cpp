@@ -21,7 +21,6 @@ void LumoraTest::SetUp() {
     ASSERT_TRUE(mkdtemp(pattern));
     folder_ = pattern;
     fs::copy_file(Env().lumoraExe, Path("lumora.exe"));
-    fs::copy_file(Env().toolsFolder + "/winmm.dll", Path("winmm.dll"));
     ASSERT_TRUE(disc::WritePictures(folder_));
 }
 
@@ -137,7 +136,7 @@ std::vector<SoundCall> LumoraTest::Sounds() const {
     while (std::getline(log, line)) {
         std::istringstream in(line);
         SoundCall call;
-        in >> call.function >> std::hex >> call.flags >> std::ws;
+        in >> call.function >> std::hex >> call.flags >> call.library >> std::ws;
         std::getline(in, call.name);
         call.file = call.name.substr(call.name.find_last_of("\\/") + 1);
         calls.push_back(call);
