@@ -86,6 +86,12 @@ LRESULT CMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATEAPP:
             OnActivateApp(wParam != FALSE);
             return 0;
+        case WM_SETFOCUS:
+            // The keys go to the screen, which moves its focus through the regions.
+            if (screen_.exists()) {
+                ::SetFocus(screen_.hwnd());
+            }
+            return 0;
         case WM_PALETTEISCHANGING:
             screen_.FillBackground();
             return 0;
@@ -202,6 +208,9 @@ void CMainWindow::ShowScreen(const std::string& name) {
         if (screen_.exists()) {
             // A 24-bit background without a colour table leaves no application palette.
             SetAppPalette(hwnd(), screen_.background().palette());
+            if (::GetActiveWindow() == hwnd()) {
+                ::SetFocus(screen_.hwnd());
+            }
         }
         if (!screen_.description().empty()) {
             title = screen_.description();

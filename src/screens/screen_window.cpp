@@ -1,4 +1,5 @@
-// The screen window's reaction to the user: hover, highlight, balloon, sounds and click.
+// The screen window's reaction to the user: messages become events of the hover machine, its
+// commands become drawing, timer, cursor, capture, sound and click calls.
 #include "screens/screen_window.h"
 
 #include <windowsx.h>
@@ -11,6 +12,27 @@
 #include "imaging/rect_conversion.h"
 
 namespace lumora {
+
+namespace {
+
+// What a click needs of its region, copied: the display check and the disc prompt run message
+// loops, in which a dispatch message can change the screen and free the region.
+struct RegionClick {
+    std::optional<std::string> sound;
+    std::optional<StringList> splash;
+    std::optional<StringList> screenRequirement;
+    std::optional<StringList> discRequirement;
+    std::optional<std::string> function;
+    std::optional<std::string> data;
+    int discDrive = 0;
+};
+
+template <typename T>
+const T* OrNull(const std::optional<T>& value) {
+    return value ? &*value : nullptr;
+}
+
+}  // namespace
 
 LRESULT CScreenWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -42,6 +64,9 @@ LRESULT CScreenWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_LBUTTONUP:
             OnLButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return 0;
+        case WM_KEYDOWN:
+            OnKeyDown(wParam, lParam);
+            return 0;
         default:
             return Default(message, wParam, lParam);
     }
@@ -51,19 +76,17 @@ LRESULT CScreenWindow::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
     if (Default(message, wParam, lParam) == -1) {
         return -1;
     }
-    highlightShown_ = false;
-    // A new screen starts with nothing hovered, so that a pointer resting over a region of the
-    // new screen highlights it at its first move.
-    hoverRegion_ = -1;
-    pressedRegion_ = -1;
+    ++screenGeneration_;
+    // A new screen starts with nothing hovered or pressed, so that a pointer resting over a
+    // region of the new screen highlights it at its first move.
+    hover_.ShowScreen(RegionFacts());
     return 0;
 }
 
 void CScreenWindow::OnDestroy() {
-    TrackMouse(false);
-    // The balloon timer dies with the window.
-    balloonTimer_ = 0;
-    highlightShown_ = false;
+    // Releasing the capture restores the class cursor; the balloon timer dies with the window.
+    Carry(hover_.WindowDestroyed());
+    ++screenGeneration_;
     ReleaseScreen();
 }
 
@@ -79,74 +102,99 @@ void CScreenWindow::OnPaint() {
     canvas_.Draw(paint.get(), 0, 0);
 }
 
+// The hover machine and its commands.
+
+HoverMachine& CScreenWindow::Hover() {
+    // The preferences may change the settings while the screen is shown.
+    const ProgramSettings& settings = Settings();
+    hover_.UseSettings(HoverSettings{settings.balloonHelp != 0, settings.balloonDelay});
+    return hover_;
+}
+
+std::vector<HoverRegionFacts> CScreenWindow::RegionFacts() const {
+    std::vector<HoverRegionFacts> facts;
+    facts.reserve(regions_.size());
+    for (const CRegion& r : regions_) {
+        facts.push_back(HoverRegionFacts{static_cast<bool>(r.shape), r.highlight != nullptr,
+                                         r.balloon != nullptr});
+    }
+    return facts;
+}
+
+void CScreenWindow::Carry(const HoverCommands& commands) {
+    for (const HoverCommand& command : commands) {
+        const CRegion* r = region(command.region);
+        switch (command.action) {
+            case HoverAction::kPlaceHighlight:
+                if (r && r->highlight) {
+                    PlacePicture(*r->highlight, r->highlightPos, r->highlightTransparency);
+                }
+                break;
+            case HoverAction::kRestoreHighlight:
+                if (r && r->highlight) {
+                    RestorePicture(*r->highlight, r->highlightPos);
+                }
+                break;
+            case HoverAction::kPlaceBalloon:
+                if (r && r->balloon) {
+                    PlacePicture(*r->balloon, r->balloonPos, r->balloonTransparency);
+                }
+                break;
+            case HoverAction::kRestoreBalloon:
+                if (r && r->balloon) {
+                    RestorePicture(*r->balloon, r->balloonPos);
+                }
+                break;
+            case HoverAction::kDrawCanvas:
+                DrawCanvasChanges();
+                break;
+            case HoverAction::kStartBalloonTimer:
+                ::SetTimer(hwnd(), kBalloonTimerId, command.delayMs, nullptr);
+                break;
+            case HoverAction::kStopBalloonTimer:
+                ::KillTimer(hwnd(), kBalloonTimerId);
+                break;
+            case HoverAction::kHotCursorOn:
+            case HoverAction::kHotCursorOff:
+                SetHotCursor(command.action == HoverAction::kHotCursorOn);
+                break;
+            case HoverAction::kCaptureMouse:
+                CaptureMouse();
+                break;
+            case HoverAction::kReleaseMouse:
+                ReleaseMouse();
+                break;
+            case HoverAction::kPlayHighlightSound:
+                PlaySoundAsync(Settings().highlightSound);
+                break;
+            case HoverAction::kPlayBalloonSound:
+                PlaySoundAsync(Settings().balloonSound);
+                break;
+            case HoverAction::kRunRegion:
+                // The action may replace this screen: nothing of it is touched afterwards.
+                RunRegion(command.region);
+                return;
+        }
+    }
+}
+
 // Placing and removing pictures on the canvas.
 
 void CScreenWindow::DrawCanvasChanges() {
+    if (!exists()) {
+        return;
+    }
     ClientDc dc(hwnd());
     canvas_.DrawDirty(dc.get(), 0, 0);
 }
 
 void CScreenWindow::PlacePicture(const CDib& picture, Point position, int transparency) {
     canvas_.Compose(picture, position.x, position.y, transparency);
-    DrawCanvasChanges();
 }
 
-void CScreenWindow::RestorePicture(const CDib& picture, Point position, bool draw) {
+void CScreenWindow::RestorePicture(const CDib& picture, Point position) {
     const RECT area = ToRect(PlacedRect(position.x, position.y, picture.width(), picture.height()));
     canvas_.Compose(background_, 0, 0, -1, &area);
-    if (draw) {
-        DrawCanvasChanges();
-    }
-}
-
-bool CScreenWindow::ShowHighlight(int index, bool refresh) {
-    const CRegion* r = region(index);
-    if (!r || !r->highlight) {
-        return false;
-    }
-    // A refresh redraws a highlight that is shown; a first show draws one that is not.
-    if (refresh != highlightShown_) {
-        return true;
-    }
-    PlacePicture(*r->highlight, r->highlightPos, r->highlightTransparency);
-    if (!refresh) {
-        PlaySoundAsync(Settings().highlightSound);
-        highlightShown_ = true;
-    }
-    return true;
-}
-
-void CScreenWindow::HideHighlight(int index) {
-    const CRegion* r = region(index);
-    if (!exists() || !r || !r->highlight) {
-        return;
-    }
-    RestorePicture(*r->highlight, r->highlightPos, true);
-    highlightShown_ = false;
-}
-
-bool CScreenWindow::ShowBalloon(int index) {
-    const CRegion* r = region(index);
-    if (!r || !Settings().balloonHelp || !r->balloon) {
-        return false;
-    }
-    PlacePicture(*r->balloon, r->balloonPos, r->balloonTransparency);
-    PlaySoundAsync(Settings().balloonSound);
-    return true;
-}
-
-void CScreenWindow::HideBalloon(int index) {
-    if (exists() && balloonTimer_ != 0) {
-        ::KillTimer(hwnd(), balloonTimer_);
-        balloonTimer_ = 0;
-    }
-    const CRegion* r = region(index);
-    if (!r || !Settings().balloonHelp || !r->balloon) {
-        return;
-    }
-    // With a highlight shown, the restored area waits in the dirty rectangle for the highlight's
-    // own draw, so a balloon that covered the highlight never leaves a hole in it.
-    RestorePicture(*r->balloon, r->balloonPos, !highlightShown_);
 }
 
 // The cursor and the mouse capture.
@@ -169,22 +217,22 @@ void CScreenWindow::SetHotCursor(bool on) {
     }
 }
 
-void CScreenWindow::TrackMouse(bool capture) {
-    if (!exists()) {
-        return;
-    }
+bool CScreenWindow::ParentHasCapture() const {
     HWND capturer = ::GetCapture();
     HWND parent = ::GetParent(hwnd());
-    bool ours = capturer && (capturer == parent || ::IsChild(parent, capturer));
-    if (capture) {
-        if (!ours) {
-            ::SetCapture(hwnd());
-        }
-    } else {
-        if (ours) {
-            ::ReleaseCapture();
-        }
-        SetHotCursor(false);
+    return capturer && (capturer == parent || ::IsChild(parent, capturer));
+}
+
+void CScreenWindow::CaptureMouse() {
+    // Holding the capture, the window learns when the pointer leaves it.
+    if (exists() && !ParentHasCapture()) {
+        ::SetCapture(hwnd());
+    }
+}
+
+void CScreenWindow::ReleaseMouse() {
+    if (exists() && ParentHasCapture()) {
+        ::ReleaseCapture();
     }
 }
 
@@ -195,10 +243,7 @@ bool CScreenWindow::IsAppActive() const {
 }
 
 void CScreenWindow::OnAppDeactivated() {
-    TrackMouse(false);
-    HideBalloon(hoverRegion_);
-    HideHighlight(hoverRegion_);
-    hoverRegion_ = -1;
+    Carry(Hover().AppDeactivated());
 }
 
 // Layout and background.
@@ -230,112 +275,94 @@ void CScreenWindow::PlaceInParent() {
     ::MoveWindow(hwnd(), placed.left, placed.top, size.cx, size.cy, TRUE);
 }
 
-// The mouse.
+// The mouse and the keyboard.
 
 void CScreenWindow::OnTimer(UINT_PTR id) {
-    if (id == balloonTimer_) {
-        ::KillTimer(hwnd(), id);
-        balloonTimer_ = 0;
-    }
-    if (id == kBalloonTimerId) {
-        ShowBalloon(hoverRegion_);
-    } else {
-        HideBalloon(hoverRegion_);
-        ShowHighlight(hoverRegion_, true);
-    }
+    Carry(id == kBalloonTimerId ? Hover().BalloonTimer() : Hover().OtherTimer());
 }
 
 void CScreenWindow::OnMouseMove(WPARAM flags, POINT point) {
-    if (regions_.empty() || !IsAppActive()) {
-        return;
-    }
     RECT client;
     ::GetClientRect(hwnd(), &client);
-    if (!::PtInRect(&client, point)) {
-        TrackMouse(false);
-        HideBalloon(hoverRegion_);
-        HideHighlight(hoverRegion_);
-        hoverRegion_ = -1;
-        return;
-    }
-    int hit = HitTest(point);
-    // Holding the capture, the window learns when the pointer leaves it.
-    TrackMouse(true);
-    if (hit == hoverRegion_) {
-        return;
-    }
-    HideBalloon(hoverRegion_);
-    HideHighlight(hoverRegion_);
-    hoverRegion_ = -1;
-    if (hit == -1) {
-        SetHotCursor(false);
-        return;
-    }
-    SetHotCursor(true);
-    // Nothing is highlighted while a button is held.
-    if (flags & (MK_LBUTTON | MK_RBUTTON)) {
-        return;
-    }
-    hoverRegion_ = hit;
-    const CRegion& r = regions_[static_cast<size_t>(hit)];
-    if (r.highlight) {
-        ShowHighlight(hit, false);
-    }
-    if (r.balloon) {
-        const unsigned delay = static_cast<unsigned>(Settings().balloonDelay);
-        if (delay > 0) {
-            balloonTimer_ = ::SetTimer(hwnd(), kBalloonTimerId, delay, nullptr);
-        } else {
-            OnTimer(kBalloonTimerId);
-        }
-    }
+    const bool inside = ::PtInRect(&client, point) != FALSE;
+    Carry(Hover().MouseMove(inside ? HitTest(point) : -1, inside,
+                            (flags & (MK_LBUTTON | MK_RBUTTON)) != 0, IsAppActive()));
 }
 
 void CScreenWindow::OnLButtonDown(WPARAM flags, POINT point) {
-    if (regions_.empty() || (flags & MK_RBUTTON)) {
-        return;
-    }
-    int hit = HitTest(point);
-    if (hit != -1) {
-        pressedRegion_ = hit;
-    }
+    // The second press of a double click comes as WM_LBUTTONDBLCLK, which is not handled: a
+    // double click runs the region once.
+    Carry(Hover().LeftButtonDown(HitTest(point), (flags & MK_RBUTTON) != 0));
 }
 
 void CScreenWindow::OnLButtonUp(POINT point) {
-    HideBalloon(hoverRegion_);
-    ShowHighlight(hoverRegion_, true);
-    if (!IsRegion(pressedRegion_)) {
-        return;
+    Carry(Hover().LeftButtonUp(HitTest(point)));
+}
+
+void CScreenWindow::OnKeyDown(WPARAM key, LPARAM flags) {
+    // Bit 30: the key was down already. A held Enter runs the region once.
+    const bool repeated = (flags & (LPARAM{1} << 30)) != 0;
+    switch (key) {
+        case VK_TAB:
+            Carry(Hover().TabKey(::GetKeyState(VK_SHIFT) < 0));
+            break;
+        case VK_RETURN:
+        case VK_SPACE:
+            if (!repeated) {
+                Carry(Hover().ActivateKey());
+            }
+            break;
+        case VK_ESCAPE:
+            Carry(Hover().EscapeKey());
+            break;
+        default:
+            break;
     }
-    // Press and release must hit the same region.
-    if (HitTest(point) == pressedRegion_) {
-        RunRegion(pressedRegion_);
-    }
-    pressedRegion_ = -1;
+}
+
+bool CScreenWindow::StillShows(unsigned generation, int index) const {
+    return exists() && generation == screenGeneration_ && region(index) != nullptr;
 }
 
 void CScreenWindow::RunRegion(int index) {
-    const CRegion& r = regions_[static_cast<size_t>(index)];
-    if (!r.launchFunc) {
-        PlaySoundAsync(r.sound);
+    const CRegion* r = region(index);
+    if (!r) {
         return;
     }
-    if (!CheckDisplayRequirement(hwnd(), r.launchScreenReq ? &*r.launchScreenReq : nullptr)) {
+    const RegionClick click{r->sound,      r->splash,     r->launchScreenReq, r->launchReq,
+                            r->launchFunc, r->launchData, r->discDrive};
+    if (!click.function) {
+        PlaySoundAsync(click.sound);
         return;
     }
-    CRegion& record = regions_[static_cast<size_t>(index)];
-    if (!EnsureDisk(hwnd(), r.launchReq ? &*r.launchReq : nullptr, record.discDrive)) {
+    const unsigned generation = screenGeneration_;
+    if (!CheckDisplayRequirement(hwnd(), OrNull(click.screenRequirement)) ||
+        !StillShows(generation, index)) {
         return;
     }
-    PlaySoundAsync(r.sound);
-    if (r.splash && r.splash->size() >= 2) {
-        logoPopup_.ShowLogo(hwnd(), (*r.splash)[0],
-                            static_cast<unsigned>(ParseDecimal((*r.splash)[1])));
+    int discDrive = click.discDrive;
+    const BOOL discReady = EnsureDisk(hwnd(), OrNull(click.discRequirement), discDrive);
+    // The search result belongs to the region only while its screen is still the one shown.
+    if (!StillShows(generation, index)) {
+        return;
     }
-    // The action may replace this screen and its regions: keep copies of what it is given.
-    const std::string function = *r.launchFunc;
-    const std::optional<std::string> data = r.launchData;
-    CallExport(index, function.c_str(), data ? data->c_str() : nullptr);
+    region(index)->discDrive = discDrive;
+    if (!discReady) {
+        return;
+    }
+    PlaySoundAsync(click.sound);
+    if (click.splash && click.splash->size() >= 2) {
+        logoPopup_.ShowLogo(hwnd(), (*click.splash)[0],
+                            static_cast<unsigned>(ParseDecimal((*click.splash)[1])));
+    }
+    CallExport(index, click.function->c_str(), click.data ? click.data->c_str() : nullptr);
+    // A setup started by the action reloads regions; the machine must see what they are now.
+    if (StillShows(generation, index)) {
+        const std::vector<HoverRegionFacts> facts = RegionFacts();
+        for (int i = 0; i < regionCount(); ++i) {
+            hover_.UpdateRegion(i, facts[static_cast<size_t>(i)]);
+        }
+    }
 }
 
 }  // namespace lumora

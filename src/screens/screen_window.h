@@ -1,5 +1,6 @@
 // The child window that shows the current screen: its background, regions, and the reaction to
-// the mouse (hover highlight, delayed balloon, sounds, click).
+// the mouse and the keyboard (hover highlight, delayed balloon, sounds, click), decided by its
+// hover machine.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +12,7 @@
 #include "actions/logo_dialog.h"
 #include "imaging/cdib.h"
 #include "menus/popup_menu.h"
+#include "screens/hover_machine.h"
 #include "screens/region.h"
 #include "win/window.h"
 
@@ -57,16 +59,17 @@ class CScreenWindow : public Window {
     void FreeRegions();
     bool IsRegion(int index) const { return index >= 0 && index < regionCount(); }
 
-    // Hover feedback.
-    bool ShowHighlight(int index, bool refresh);
-    void HideHighlight(int index);
-    bool ShowBalloon(int index);
-    void HideBalloon(int index);
+    // Hover feedback: the machine decides, the window carries its commands out.
+    HoverMachine& Hover();
+    std::vector<HoverRegionFacts> RegionFacts() const;
+    void Carry(const HoverCommands& commands);
     void PlacePicture(const CDib& picture, Point position, int transparency);
-    void RestorePicture(const CDib& picture, Point position, bool draw);
+    void RestorePicture(const CDib& picture, Point position);
     void DrawCanvasChanges();
     void SetHotCursor(bool on);
-    void TrackMouse(bool capture);
+    void CaptureMouse();
+    void ReleaseMouse();
+    bool ParentHasCapture() const;
     bool IsAppActive() const;
     // The screen picture's size, or 200 x 100 when there is none.
     SIZE LayoutSize() const;
@@ -81,12 +84,13 @@ class CScreenWindow : public Window {
     void OnMouseMove(WPARAM flags, POINT point);
     void OnLButtonDown(WPARAM flags, POINT point);
     void OnLButtonUp(POINT point);
+    void OnKeyDown(WPARAM key, LPARAM flags);
     void RunRegion(int index);
+    // True while the screen loaded as `generation` is shown and has the region.
+    bool StillShows(unsigned generation, int index) const;
 
-    int pressedRegion_ = -1;
-    int hoverRegion_ = -1;
-    bool highlightShown_ = false;
-    UINT_PTR balloonTimer_ = 0;
+    HoverMachine hover_;
+    unsigned screenGeneration_ = 0;  // changes whenever a screen's window comes or goes
     CDib background_;
     CDib canvas_;  // borrows the background's palette, so it is freed first
     std::string screenName_;

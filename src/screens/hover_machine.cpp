@@ -1,0 +1,285 @@
+#include "screens/hover_machine.h"
+
+#include <cstddef>
+#include <utility>
+
+namespace lumora {
+
+namespace {
+
+HoverCommand Command(HoverAction action, int region = -1) {
+    return HoverCommand{action, region, 0};
+}
+
+}  // namespace
+
+void HoverMachine::ShowScreen(std::vector<HoverRegionFacts> regions) {
+    regions_ = std::move(regions);
+    // A pointer resting over a region of the new screen highlights it at its first move.
+    hoverRegion_ = -1;
+    pressedRegion_ = -1;
+    focusRegion_ = -1;
+    pointerRegion_ = -1;
+    highlightShown_ = false;
+    balloonTimerPending_ = false;
+}
+
+void HoverMachine::UpdateRegion(int index, const HoverRegionFacts& facts) {
+    if (IsRegion(index)) {
+        regions_[static_cast<std::size_t>(index)] = facts;
+    }
+}
+
+const HoverRegionFacts* HoverMachine::Facts(int index) const {
+    return IsRegion(index) ? &regions_[static_cast<std::size_t>(index)] : nullptr;
+}
+
+// Pictures.
+
+void HoverMachine::ShowHighlight(HoverCommands& out, int index, bool refresh) {
+    const HoverRegionFacts* facts = Facts(index);
+    if (!facts || !facts->hasHighlight) {
+        return;
+    }
+    // A refresh redraws a highlight that is shown; a first show draws one that is not.
+    if (refresh != highlightShown_) {
+        return;
+    }
+    out.push_back(Command(HoverAction::kPlaceHighlight, index));
+    out.push_back(Command(HoverAction::kDrawCanvas));
+    if (!refresh) {
+        out.push_back(Command(HoverAction::kPlayHighlightSound));
+        highlightShown_ = true;
+    }
+}
+
+void HoverMachine::HideHighlight(HoverCommands& out, int index) {
+    const HoverRegionFacts* facts = Facts(index);
+    if (!facts || !facts->hasHighlight) {
+        return;
+    }
+    out.push_back(Command(HoverAction::kRestoreHighlight, index));
+    out.push_back(Command(HoverAction::kDrawCanvas));
+    highlightShown_ = false;
+}
+
+void HoverMachine::ShowBalloon(HoverCommands& out, int index) {
+    const HoverRegionFacts* facts = Facts(index);
+    if (!facts || !settings_.balloonHelp || !facts->hasBalloon) {
+        return;
+    }
+    out.push_back(Command(HoverAction::kPlaceBalloon, index));
+    out.push_back(Command(HoverAction::kDrawCanvas));
+    out.push_back(Command(HoverAction::kPlayBalloonSound));
+}
+
+void HoverMachine::HideBalloon(HoverCommands& out, int index) {
+    if (balloonTimerPending_) {
+        out.push_back(Command(HoverAction::kStopBalloonTimer));
+        balloonTimerPending_ = false;
+    }
+    const HoverRegionFacts* facts = Facts(index);
+    if (!facts || !settings_.balloonHelp || !facts->hasBalloon) {
+        return;
+    }
+    out.push_back(Command(HoverAction::kRestoreBalloon, index));
+    // With a highlight shown, the restored area waits in the dirty rectangle for the highlight's
+    // own draw, which every caller follows with: a balloon that covered the highlight never
+    // leaves a hole in it.
+    if (!highlightShown_) {
+        out.push_back(Command(HoverAction::kDrawCanvas));
+    }
+}
+
+void HoverMachine::ClearHover(HoverCommands& out) {
+    HideBalloon(out, hoverRegion_);
+    HideHighlight(out, hoverRegion_);
+    hoverRegion_ = -1;
+}
+
+void HoverMachine::StartHover(HoverCommands& out, int index) {
+    hoverRegion_ = index;
+    const HoverRegionFacts& facts = regions_[static_cast<std::size_t>(index)];
+    if (facts.hasHighlight) {
+        ShowHighlight(out, index, false);
+    }
+    if (!facts.hasBalloon) {
+        return;
+    }
+    // A negative delay reads as a very long one.
+    const unsigned delay = static_cast<unsigned>(settings_.balloonDelay);
+    if (delay > 0) {
+        out.push_back(HoverCommand{HoverAction::kStartBalloonTimer, -1, delay});
+        balloonTimerPending_ = true;
+    } else {
+        HoverCommands now = BalloonTimer();
+        out.insert(out.end(), now.begin(), now.end());
+    }
+}
+
+// The mouse.
+
+HoverCommands HoverMachine::MouseMove(int hit, bool inside, bool buttonHeld, bool appActive) {
+    HoverCommands out;
+    if (regions_.empty() || !appActive) {
+        return out;
+    }
+    if (!inside) {
+        // The window holds the capture while the pointer is over it, so it hears of the leaving.
+        out.push_back(Command(HoverAction::kReleaseMouse));
+        out.push_back(Command(HoverAction::kHotCursorOff));
+        ClearHover(out);
+        focusRegion_ = -1;
+        pointerRegion_ = -1;
+        return out;
+    }
+    const bool pointerChangedRegion = hit != pointerRegion_;
+    pointerRegion_ = hit;
+    out.push_back(Command(HoverAction::kCaptureMouse));
+    if (focusRegion_ != -1) {
+        // The keyboard leads until the pointer moves onto a region or off the one it was on.
+        if (hit == -1 && !pointerChangedRegion) {
+            return out;
+        }
+        focusRegion_ = -1;
+    }
+    if (hit == hoverRegion_) {
+        return out;
+    }
+    ClearHover(out);
+    if (hit == -1) {
+        out.push_back(Command(HoverAction::kHotCursorOff));
+        return out;
+    }
+    out.push_back(Command(HoverAction::kHotCursorOn));
+    // Nothing is highlighted while a button is held.
+    if (buttonHeld) {
+        return out;
+    }
+    StartHover(out, hit);
+    return out;
+}
+
+HoverCommands HoverMachine::LeftButtonDown(int hit, bool rightButtonHeld) {
+    // A press outside every region leaves the pressed region as it was.
+    if (!rightButtonHeld && IsRegion(hit)) {
+        pressedRegion_ = hit;
+    }
+    return {};
+}
+
+HoverCommands HoverMachine::LeftButtonUp(int hit) {
+    HoverCommands out;
+    HideBalloon(out, hoverRegion_);
+    ShowHighlight(out, hoverRegion_, true);
+    if (!IsRegion(pressedRegion_)) {
+        return out;
+    }
+    const int pressed = std::exchange(pressedRegion_, -1);
+    // Press and release must hit the same region.
+    if (hit == pressed) {
+        out.push_back(Command(HoverAction::kRunRegion, pressed));
+    }
+    return out;
+}
+
+// Timers and activation.
+
+HoverCommands HoverMachine::BalloonTimer() {
+    HoverCommands out;
+    // The balloon timer fires once.
+    if (balloonTimerPending_) {
+        out.push_back(Command(HoverAction::kStopBalloonTimer));
+        balloonTimerPending_ = false;
+    }
+    ShowBalloon(out, hoverRegion_);
+    return out;
+}
+
+HoverCommands HoverMachine::OtherTimer() {
+    HoverCommands out;
+    HideBalloon(out, hoverRegion_);
+    ShowHighlight(out, hoverRegion_, true);
+    return out;
+}
+
+HoverCommands HoverMachine::AppDeactivated() {
+    HoverCommands out;
+    out.push_back(Command(HoverAction::kReleaseMouse));
+    out.push_back(Command(HoverAction::kHotCursorOff));
+    ClearHover(out);
+    focusRegion_ = -1;
+    pointerRegion_ = -1;
+    return out;
+}
+
+HoverCommands HoverMachine::WindowDestroyed() {
+    HoverCommands out;
+    out.push_back(Command(HoverAction::kReleaseMouse));
+    out.push_back(Command(HoverAction::kHotCursorOff));
+    balloonTimerPending_ = false;
+    highlightShown_ = false;
+    focusRegion_ = -1;
+    pointerRegion_ = -1;
+    regions_.clear();
+    return out;
+}
+
+// The keyboard.
+
+int HoverMachine::NextFocusable(int from, bool backward) const {
+    const int count = static_cast<int>(regions_.size());
+    if (count == 0) {
+        return -1;
+    }
+    const int step = backward ? count - 1 : 1;
+    // Without a focus the search starts at the first (or, going backward, the last) region.
+    int candidate = IsRegion(from) ? (from + step) % count : (backward ? count - 1 : 0);
+    for (int tried = 0; tried < count; ++tried) {
+        if (regions_[static_cast<std::size_t>(candidate)].hasShape) {
+            return candidate;
+        }
+        candidate = (candidate + step) % count;
+    }
+    return -1;
+}
+
+HoverCommands HoverMachine::TabKey(bool backward) {
+    HoverCommands out;
+    const int next = NextFocusable(focusRegion_, backward);
+    if (next == -1) {
+        return out;
+    }
+    focusRegion_ = next;
+    // The region may be shown already, hovered by the pointer or as the only focusable one.
+    if (next == hoverRegion_) {
+        return out;
+    }
+    ClearHover(out);
+    StartHover(out, next);
+    return out;
+}
+
+HoverCommands HoverMachine::ActivateKey() {
+    HoverCommands out;
+    if (!IsRegion(focusRegion_)) {
+        return out;
+    }
+    // As a release on the region would.
+    HideBalloon(out, hoverRegion_);
+    ShowHighlight(out, hoverRegion_, true);
+    out.push_back(Command(HoverAction::kRunRegion, focusRegion_));
+    return out;
+}
+
+HoverCommands HoverMachine::EscapeKey() {
+    HoverCommands out;
+    if (focusRegion_ == -1) {
+        return out;
+    }
+    ClearHover(out);
+    focusRegion_ = -1;
+    return out;
+}
+
+}  // namespace lumora
