@@ -1,8 +1,8 @@
 // Loading a screen into the screen window, and its region array.
 #include "config/private_profile_reader.h"
 #include "config/program_model_context.h"
-#include "config/settings.h"
 #include "resource.h"
+#include "screens/screen_place.h"
 #include "screens/screen_window.h"
 #include "win/resource_string.h"
 
@@ -16,27 +16,25 @@ BOOL CScreenWindow::LoadScreen(HWND parent, const std::string& name) {
     if (className.empty() || !parent) {
         return FALSE;
     }
-    screenName_ = name;
-    // A screen that fails to load must not keep the previous screen's title.
-    description_.clear();
+    // The previous screen went with its window; a screen that fails to load leaves none.
+    shown_ = std::make_unique<ShownScreen>();
+    shown_->name = name;
     // One section read for the screen and one per region.
     std::optional<ScreenModel> screen =
         LoadScreenModel(PrivateProfileReader(), name, ProgramModelContext());
     if (!screen || !BuildRegions(screen->regions)) {
-        return FALSE;
-    }
-    // The background makes its own palette; the canvas borrows it.
-    if (!background_.Load(screen->background) || !canvas_.CopyFrom(background_)) {
         ReleaseScreen();
         return FALSE;
     }
-    description_ = screen->description;
-
-    RECT placed{0, 0, background_.width(), background_.height()};
-    if (Settings().blackMat) {
-        ::OffsetRect(&placed, (::GetSystemMetrics(SM_CXSCREEN) - background_.width()) >> 1,
-                     (::GetSystemMetrics(SM_CYSCREEN) - background_.height()) >> 1);
+    // The background makes its own palette; the canvas borrows it.
+    CDib& background = shown_->background;
+    if (!background.Load(screen->background) || !shown_->canvas.CopyFrom(background)) {
+        ReleaseScreen();
+        return FALSE;
     }
+    shown_->description = screen->description;
+
+    const RECT placed = ScreenWindowPlace(background.width(), background.height());
     if (!CreateEx(0, className.c_str(), nullptr, WS_CHILD | WS_VISIBLE, placed.left, placed.top,
                   placed.right - placed.left, placed.bottom - placed.top, parent,
                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kChildId)))) {
@@ -52,31 +50,46 @@ BOOL CScreenWindow::BuildRegions(const std::vector<RegionSpec>& specs) {
     if (specs.empty()) {
         return FALSE;
     }
-    regions_.clear();
-    regions_.reserve(specs.size());
+    std::vector<CRegion>& regions = shown_->regions;
+    regions.reserve(specs.size());
     // A region whose keys are missing or broken still takes its slot.
     for (const RegionSpec& spec : specs) {
-        regions_.push_back(BuildRegion(spec));
+        regions.push_back(BuildRegion(spec));
     }
     return TRUE;
 }
 
-void CScreenWindow::FreeRegions() {
-    regions_.clear();
+void CScreenWindow::ReleaseScreen() {
+    shown_.reset();
+}
+
+const CDib& CScreenWindow::background() const {
+    static const CDib none;
+    return shown_ ? shown_->background : none;
+}
+
+const std::string& CScreenWindow::description() const {
+    static const std::string none;
+    return shown_ ? shown_->description : none;
+}
+
+const std::string& CScreenWindow::screenName() const {
+    static const std::string none;
+    return shown_ ? shown_->name : none;
 }
 
 const CRegion* CScreenWindow::region(int index) const {
-    return IsRegion(index) ? &regions_[static_cast<size_t>(index)] : nullptr;
+    return IsRegion(index) ? &shown_->regions[static_cast<size_t>(index)] : nullptr;
 }
 
 CRegion* CScreenWindow::region(int index) {
-    return IsRegion(index) ? &regions_[static_cast<size_t>(index)] : nullptr;
+    return IsRegion(index) ? &shown_->regions[static_cast<size_t>(index)] : nullptr;
 }
 
 int CScreenWindow::HitTest(POINT point) const {
     // The first region in list order wins where shapes overlap.
     for (int i = 0; i < regionCount(); ++i) {
-        const UniqueRgn& shape = regions_[static_cast<size_t>(i)].shape;
+        const UniqueRgn& shape = shown_->regions[static_cast<size_t>(i)].shape;
         if (shape && ::PtInRegion(shape.get(), point.x, point.y)) {
             return i;
         }
@@ -91,7 +104,7 @@ void CScreenWindow::ReloadRegion(int index) {
     }
     const std::string name = *record->name;
     *record = CRegion{};
-    *record = LoadRegionRecord(screenName_, name);
+    *record = LoadRegionRecord(shown_->name, name);
 }
 
 BOOL CScreenWindow::DestroyWindow() {

@@ -6,10 +6,12 @@
 
 #include "actions/disc.h"
 #include "actions/dispatch.h"
+#include "actions/launch_at_start.h"
 #include "screens/sound.h"
 #include "config/display.h"
 #include "config/settings.h"
 #include "imaging/rect_conversion.h"
+#include "screens/screen_place.h"
 
 namespace lumora {
 
@@ -79,42 +81,47 @@ LRESULT CScreenWindow::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
     ++screenGeneration_;
     // A new screen starts with nothing hovered or pressed, so that a pointer resting over a
     // region of the new screen highlights it at its first move.
-    hover_.ShowScreen(RegionFacts());
+    if (shown_) {
+        shown_->hover.ShowScreen(RegionFacts());
+    }
+    LaunchAtStart();
     return 0;
 }
 
 void CScreenWindow::OnDestroy() {
     // Releasing the capture restores the class cursor; the balloon timer dies with the window.
-    Carry(hover_.WindowDestroyed());
+    if (shown_) {
+        Carry(shown_->hover.WindowDestroyed());
+    }
     ++screenGeneration_;
     ReleaseScreen();
 }
 
-void CScreenWindow::ReleaseScreen() {
-    // The canvas borrows the background's palette: it goes first.
-    canvas_.Free();
-    background_.Free();
-    FreeRegions();
-}
-
 void CScreenWindow::OnPaint() {
     PaintScope paint(hwnd());
-    canvas_.Draw(paint.get(), 0, 0);
+    if (shown_) {
+        shown_->canvas.Draw(paint.get(), 0, 0);
+    }
 }
 
 // The hover machine and its commands.
 
 HoverMachine& CScreenWindow::Hover() {
+    // Only called while a screen is shown: its window's messages and the main window's
+    // deactivation, which asks only while the window exists.
     // The preferences may change the settings while the screen is shown.
     const ProgramSettings& settings = Settings();
-    hover_.UseSettings(HoverSettings{settings.balloonHelp != 0, settings.balloonDelay});
-    return hover_;
+    shown_->hover.UseSettings(HoverSettings{settings.balloonHelp != 0, settings.balloonDelay});
+    return shown_->hover;
 }
 
 std::vector<HoverRegionFacts> CScreenWindow::RegionFacts() const {
     std::vector<HoverRegionFacts> facts;
-    facts.reserve(regions_.size());
-    for (const CRegion& r : regions_) {
+    if (!shown_) {
+        return facts;
+    }
+    facts.reserve(shown_->regions.size());
+    for (const CRegion& r : shown_->regions) {
         facts.push_back(HoverRegionFacts{static_cast<bool>(r.shape), r.highlight != nullptr,
                                          r.balloon != nullptr});
     }
@@ -181,20 +188,20 @@ void CScreenWindow::Carry(const HoverCommands& commands) {
 // Placing and removing pictures on the canvas.
 
 void CScreenWindow::DrawCanvasChanges() {
-    if (!exists()) {
+    if (!exists() || !shown_) {
         return;
     }
     ClientDc dc(hwnd());
-    canvas_.DrawDirty(dc.get(), 0, 0);
+    shown_->canvas.DrawDirty(dc.get(), 0, 0);
 }
 
 void CScreenWindow::PlacePicture(const CDib& picture, Point position, int transparency) {
-    canvas_.Compose(picture, position.x, position.y, transparency);
+    shown_->canvas.Compose(picture, position.x, position.y, transparency);
 }
 
 void CScreenWindow::RestorePicture(const CDib& picture, Point position) {
     const RECT area = ToRect(PlacedRect(position.x, position.y, picture.width(), picture.height()));
-    canvas_.Compose(background_, 0, 0, -1, &area);
+    shown_->canvas.Compose(shown_->background, 0, 0, -1, &area);
 }
 
 // The cursor and the mouse capture.
@@ -243,15 +250,13 @@ bool CScreenWindow::IsAppActive() const {
 }
 
 void CScreenWindow::OnAppDeactivated() {
+    if (!shown_) {
+        return;
+    }
     Carry(Hover().AppDeactivated());
 }
 
 // Layout and background.
-
-SIZE CScreenWindow::LayoutSize() const {
-    return SIZE{background_.width() > 0 ? background_.width() : 200,
-                background_.height() > 0 ? background_.height() : 100};
-}
 
 void CScreenWindow::FillBackground() {
     // Only palette displays show stale colours while the palette changes.
@@ -266,22 +271,25 @@ void CScreenWindow::FillBackground() {
 }
 
 void CScreenWindow::PlaceInParent() {
-    SIZE size = LayoutSize();
-    RECT placed{0, 0, size.cx, size.cy};
-    if (Settings().blackMat) {
-        ::OffsetRect(&placed, (::GetSystemMetrics(SM_CXSCREEN) - size.cx) >> 1,
-                     (::GetSystemMetrics(SM_CYSCREEN) - size.cy) >> 1);
-    }
-    ::MoveWindow(hwnd(), placed.left, placed.top, size.cx, size.cy, TRUE);
+    const CDib& picture = background();
+    const RECT placed = ScreenWindowPlace(picture.width(), picture.height());
+    ::MoveWindow(hwnd(), placed.left, placed.top, placed.right - placed.left,
+                 placed.bottom - placed.top, TRUE);
 }
 
 // The mouse and the keyboard.
 
 void CScreenWindow::OnTimer(UINT_PTR id) {
+    if (!shown_) {
+        return;
+    }
     Carry(id == kBalloonTimerId ? Hover().BalloonTimer() : Hover().OtherTimer());
 }
 
 void CScreenWindow::OnMouseMove(WPARAM flags, POINT point) {
+    if (!shown_) {
+        return;
+    }
     RECT client;
     ::GetClientRect(hwnd(), &client);
     const bool inside = ::PtInRect(&client, point) != FALSE;
@@ -290,16 +298,25 @@ void CScreenWindow::OnMouseMove(WPARAM flags, POINT point) {
 }
 
 void CScreenWindow::OnLButtonDown(WPARAM flags, POINT point) {
+    if (!shown_) {
+        return;
+    }
     // The second press of a double click comes as WM_LBUTTONDBLCLK, which is not handled: a
     // double click runs the region once.
     Carry(Hover().LeftButtonDown(HitTest(point), (flags & MK_RBUTTON) != 0));
 }
 
 void CScreenWindow::OnLButtonUp(POINT point) {
+    if (!shown_) {
+        return;
+    }
     Carry(Hover().LeftButtonUp(HitTest(point)));
 }
 
 void CScreenWindow::OnKeyDown(WPARAM key, LPARAM flags) {
+    if (!shown_) {
+        return;
+    }
     // Bit 30: the key was down already. A held Enter runs the region once.
     const bool repeated = (flags & (LPARAM{1} << 30)) != 0;
     switch (key) {
@@ -360,7 +377,7 @@ void CScreenWindow::RunRegion(int index) {
     if (StillShows(generation, index)) {
         const std::vector<HoverRegionFacts> facts = RegionFacts();
         for (int i = 0; i < regionCount(); ++i) {
-            hover_.UpdateRegion(i, facts[static_cast<size_t>(i)]);
+            shown_->hover.UpdateRegion(i, facts[static_cast<size_t>(i)]);
         }
     }
 }

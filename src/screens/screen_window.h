@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,7 @@ class CScreenWindow : public Window {
     BOOL DestroyWindow();
 
     // Regions: indexes outside the array name nothing.
-    int regionCount() const { return static_cast<int>(regions_.size()); }
+    int regionCount() const { return shown_ ? static_cast<int>(shown_->regions.size()) : 0; }
     const CRegion* region(int index) const;
     CRegion* region(int index);
     int HitTest(POINT point) const;
@@ -43,9 +44,10 @@ class CScreenWindow : public Window {
     // The application lost activation: forget the hover.
     void OnAppDeactivated();
 
-    const CDib& background() const { return background_; }
-    const std::string& description() const { return description_; }
-    const std::string& screenName() const { return screenName_; }
+    // The shown screen's picture, title and name; empty when no screen is shown.
+    const CDib& background() const;
+    const std::string& description() const;
+    const std::string& screenName() const;
     CPopupMenu& menus() { return menus_; }
 
     static constexpr UINT_PTR kBalloonTimerId = 102;
@@ -56,7 +58,6 @@ class CScreenWindow : public Window {
 
   private:
     BOOL BuildRegions(const std::vector<RegionSpec>& specs);
-    void FreeRegions();
     bool IsRegion(int index) const { return index >= 0 && index < regionCount(); }
 
     // Hover feedback: the machine decides, the window carries its commands out.
@@ -71,13 +72,11 @@ class CScreenWindow : public Window {
     void ReleaseMouse();
     bool ParentHasCapture() const;
     bool IsAppActive() const;
-    // The screen picture's size, or 200 x 100 when there is none.
-    SIZE LayoutSize() const;
 
     // Messages.
     LRESULT OnCreate(UINT message, WPARAM wParam, LPARAM lParam);
     void OnDestroy();
-    // Frees the canvas, the background and the regions, in that order.
+    // Lets go of everything loaded for the shown screen.
     void ReleaseScreen();
     void OnPaint();
     void OnTimer(UINT_PTR id);
@@ -89,17 +88,23 @@ class CScreenWindow : public Window {
     // True while the screen loaded as `generation` is shown and has the region.
     bool StillShows(unsigned generation, int index) const;
 
-    HoverMachine hover_;
-    unsigned screenGeneration_ = 0;  // changes whenever a screen's window comes or goes
-    CDib background_;
-    CDib canvas_;  // borrows the background's palette, so it is freed first
-    std::string screenName_;
-    std::string description_;
+    // Everything loaded for the screen being shown. LoadScreen makes it and the window's end
+    // (or a failed load) releases it whole, so nothing of one screen lives on into the next.
+    struct ShownScreen {
+        std::string name;
+        std::string description;
+        CDib background;
+        CDib canvas;  // borrows the background's palette: declared after it, so freed first
+        std::vector<CRegion> regions;
+        HoverMachine hover;
+    };
+
     CPopupMenu menus_;
     CLogoDialog logoPopup_;
     HCURSOR hotCursor_ = nullptr;
     HCURSOR savedCursor_ = nullptr;
-    std::vector<CRegion> regions_;
+    unsigned screenGeneration_ = 0;  // changes whenever a screen's window comes or goes
+    std::unique_ptr<ShownScreen> shown_;
 };
 
 }  // namespace lumora
