@@ -4,6 +4,7 @@
 
 #include "actions/help.h"
 #include "app/main_window.h"
+#include "prefs/preferences_sheet.h"
 
 namespace lumora {
 
@@ -42,6 +43,13 @@ void CMainWindow::OnDispatch(WPARAM action, const DispatchArgs* args) {
             if (const auto argument = dataOf()) {
                 RunHelp(*argument);
             }
+            break;
+        case kActionPreferences:
+            CPreferencesSheet(hwnd()).DoModal();
+            break;
+        case kActionAbout:
+            // The About page of the same sheet: the one place that shows the product.
+            CPreferencesSheet(hwnd(), CPreferencesSheet::kAboutPage).DoModal();
             break;
         case kActionExit:
             Close();
