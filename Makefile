@@ -1,12 +1,16 @@
 # Lumora: build and test entry points. `make check` runs every test; `make demo` shows the demo disc.
+SHELL := /bin/bash
 NATIVE := build/native
 WINDOWS := build/win
+WINDOWS64 := build/win64
 CMAKE_NATIVE := cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 CMAKE_WINDOWS := cmake -S . -B $(WINDOWS) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+CMAKE_WINDOWS64 := cmake -S . -B $(WINDOWS64) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
 
-.PHONY: all deps native windows build check unit wintest e2e fuzz bench demo format clean
+.PHONY: all deps native windows windows64 build check unit wintest e2e fuzz bench demo format clean
 
 all: build
 
@@ -22,6 +26,12 @@ windows:
 	cmake --build $(WINDOWS)
 
 build: native windows
+
+# The same sources as 64-bit Windows programs: what the Windows tests run on a machine whose
+# kernel runs no 32-bit code.
+windows64:
+	@test -f $(WINDOWS64)/build.ninja || $(CMAKE_WINDOWS64)
+	cmake --build $(WINDOWS64)
 
 # Every test level, then one closing line with the totals.
 check: deps
@@ -44,6 +54,7 @@ bench: native
 
 # The demo disc in Lumora, on this display or, without one, on a virtual one.
 demo: deps windows
+	@. scripts/wine-setup.sh; [ "$$LUMORA_WINE_ARCH" = win32 ] || $(MAKE) --no-print-directory windows64
 	scripts/run-demo.sh
 
 format:

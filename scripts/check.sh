@@ -3,7 +3,8 @@
 # e2e (lumora.exe under Wine on Xvfb), fuzz and bench (short runs that print figures).
 # With no argument every level runs; the last line gives the totals.
 set -u
-top=$(cd "$(dirname "$0")/.." && pwd)
+source "$(dirname "$0")/wine-setup.sh"
+top=$lumora_top
 cd "$top"
 levels=("$@")
 [ ${#levels[@]} -eq 0 ] && levels=(unit win e2e fuzz bench)
@@ -13,8 +14,11 @@ failed=0
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 
+# The product (i686) is always built; the 64-bit test build too when only that one can run here.
 build() {
-    make --no-print-directory native windows || { echo "build failed"; exit 1; }
+    local targets=(native windows)
+    [ "$LUMORA_WINE_ARCH" = win64 ] && targets+=(windows64)
+    make --no-print-directory "${targets[@]}" || { echo "build failed"; exit 1; }
 }
 
 # Runs a CTest suite and adds its counts to the totals.
@@ -63,7 +67,7 @@ for level in "${levels[@]}"; do
     win)
         scripts/wine-env.sh up
         # One process for the whole suite: a Wine process per test would cost a second each.
-        run_gtest win scripts/wine-run.sh build/win/tests/win/win_tests.exe
+        run_gtest win scripts/wine-run.sh "$LUMORA_WIN_BUILD/tests/win/win_tests.exe"
         ;;
     e2e)
         # The end-to-end script closes with "e2e: N passed, N failed".

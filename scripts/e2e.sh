@@ -6,35 +6,39 @@
 # Environment: E2E_DISPLAY (default :86), E2E_SMALL_DISPLAY (default :87), E2E_SPEED=0 skips the
 # speed figures, and anything else is passed on to the runner (e.g. --gtest_filter=Hover*).
 set -u
-top=$(cd "$(dirname "$0")/.." && pwd)
+source "$(dirname "$0")/wine-setup.sh"
+top=$lumora_top
 cd "$top"
 large_display=${E2E_DISPLAY:-:86}
 small_display=${E2E_SMALL_DISPLAY:-:87}
 work=$top/build/e2e
-template=$work/template-prefix
+template=$work/template-prefix-$LUMORA_WINE_ARCH
 runner=$top/build/native/tests/e2e/e2e_tests
 speed=$top/build/native/tests/e2e/e2e_speed
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 mkdir -p "$work"
 # Everything, or when something unrelated fails to build, at least what this level runs.
-if ! make --no-print-directory native windows >"$work/build.log" 2>&1; then
+windows_target=windows
+[ "$LUMORA_WINE_ARCH" = win64 ] && windows_target=windows64
+if ! make --no-print-directory native "$windows_target" >"$work/build.log" 2>&1; then
     cmake --build build/native --target e2e_tests e2e_speed >>"$work/build.log" 2>&1 &&
-        cmake --build build/win --target lumora lumora_probe lumora_probe_hook winmm_double \
-            bare_window >>"$work/build.log" 2>&1 ||
+        cmake --build "$LUMORA_WIN_BUILD" --target lumora lumora_probe lumora_probe_hook \
+            winmm_double bare_window >>"$work/build.log" 2>&1 ||
         { tail -20 "$work/build.log"; echo "e2e: build failed"; exit 1; }
 fi
 
 # The winmm stand-in must export every winmm function that lumora.exe imports, or the program
 # does not start under the override.
 check_winmm_double() {
-    local exe=build/win/lumora.exe dll=build/win/tests/e2e/windows/winmm.dll missing=()
+    local exe=$LUMORA_WIN_BUILD/lumora.exe dll=$LUMORA_WIN_BUILD/tests/e2e/windows/winmm.dll
+    local missing=() objdump=$LUMORA_MINGW_TRIPLE-objdump
     local imports exports
-    imports=$(i686-w64-mingw32-objdump -p "$exe" | awk '
+    imports=$("$objdump" -p "$exe" | awk '
         /DLL Name:/ { inwinmm = toupper($3) == "WINMM.DLL"; next }
         inwinmm && NF == 0 { inwinmm = 0 }
         inwinmm && NF == 3 && $2 ~ /^[0-9]+$/ { print $3 }')
-    exports=$(i686-w64-mingw32-objdump -p "$dll" |
+    exports=$("$objdump" -p "$dll" |
         sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | awk 'NF >= 2 { print $NF }')
     for name in $imports; do
         grep -qx "$name" <<<"$exports" || missing+=("$name")

@@ -3,7 +3,7 @@
 # Does nothing when they are all present already.
 set -eu
 packages=(cmake ninja-build make g++ clang libclang-rt-14-dev googletest libbenchmark-dev
-          g++-mingw-w64-i686-posix wine wine32:i386 xvfb xdotool x11-utils x11-apps
+          g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine32:i386 wine64 xvfb xdotool x11-utils x11-apps
           imagemagick libx11-dev libxfixes-dev clang-format)
 missing=()
 for p in "${packages[@]}"; do

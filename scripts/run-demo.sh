@@ -2,13 +2,15 @@
 # Shows the demo disc in Lumora under Wine: on $DISPLAY when there is one, else on a virtual
 # display that is kept up while the program runs (watch it with a VNC viewer or screenshots).
 set -eu
-top=$(cd "$(dirname "$0")/.." && pwd)
+source "$(dirname "$0")/wine-setup.sh"
+top=$lumora_top
 disc=$top/build/demo-disc
 rm -rf "$disc"
 mkdir -p "$disc"
 cp -r "$top"/demo/disc/. "$disc"/
-cp "$top/build/win/lumora.exe" "$disc/"
-[ -f "$top/build/win/demo/LNCHHLP.EXE" ] && cp "$top/build/win/demo/"*.EXE "$disc/"
+# The product itself, or its 64-bit build on a machine that runs no 32-bit programs.
+cp "$LUMORA_WIN_BUILD/lumora.exe" "$disc/"
+[ -f "$LUMORA_WIN_BUILD/demo/LNCHHLP.EXE" ] && cp "$LUMORA_WIN_BUILD/demo/"*.EXE "$disc/"
 
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
     export DISPLAY=:94

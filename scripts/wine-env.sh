@@ -2,12 +2,14 @@
 # Brings up (or down) the virtual display and the Wine prefix that the Windows tests run in.
 #   scripts/wine-env.sh up     start Xvfb on $DISPLAY, make the prefix once, warm a detached wineserver
 #   scripts/wine-env.sh down   stop the wineserver and the Xvfb this script started
-# Environment: DISPLAY (default :93), WINEPREFIX (default build/wineprefix), SCREEN (default 1024x768x24).
+# Environment: DISPLAY (default :93), WINEPREFIX (default build/wineprefix-win32 or -win64),
+# SCREEN (default 1024x768x24).
 set -eu
-top=$(cd "$(dirname "$0")/.." && pwd)
+source "$(dirname "$0")/wine-setup.sh"
+top=$lumora_top
 export DISPLAY=${DISPLAY:-:93}
-export WINEPREFIX=${WINEPREFIX:-$top/build/wineprefix}
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=${WINEPREFIX:-$top/build/wineprefix-$LUMORA_WINE_ARCH}
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 screen=${SCREEN:-1024x768x24}
 pidfile=$top/build/xvfb${DISPLAY#:}.pid
 

@@ -1,8 +1,9 @@
-#!/bin/sh
+#!/bin/bash
 # Runs a Windows program under Wine with the project's test defaults (CTest's emulator).
-: "${WINEPREFIX:=$(cd "$(dirname "$0")/.." && pwd)/build/wineprefix}"
+source "$(dirname "$0")/wine-setup.sh"
+: "${WINEPREFIX:=$lumora_top/build/wineprefix-$LUMORA_WINE_ARCH}"
 : "${WINEDEBUG:=-all}"
 : "${DISPLAY:=:93}"
 : "${WINEDLLOVERRIDES:=mscoree,mshtml=}"
-export WINEPREFIX WINEDEBUG DISPLAY WINEDLLOVERRIDES WINEARCH=win32
+export WINEPREFIX WINEDEBUG DISPLAY WINEDLLOVERRIDES
 exec wine "$@"
