@@ -4,6 +4,7 @@
 #include "actions/dispatch.h"
 #include "actions/logo_dialog.h"
 #include "disc_fixture.h"
+#include "message_box_answerer.h"
 
 namespace lumora::testing {
 namespace {
@@ -220,6 +221,8 @@ TEST_F(MainWindowTest, CodesWithoutDataNeverReadLParam) {
         kActionPreviousScreen, kActionMinimize, kActionPreferences, kActionAbout, 9,
         kActionReloadScreen};
     for (WPARAM code : codesWithoutData) {
+        // Preferences and About open the modal preferences sheet: it is cancelled.
+        MessageBoxAnswerer closer(IDCANCEL);
         ::SendMessageA(main_->hwnd(), App().dispatchMessageId, code, notAPointer);
     }
     EXPECT_TRUE(main_->exists());
