@@ -16,6 +16,13 @@ INT_PTR CPreferencesSheet::DoModal() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&controls);
 
+    // A window that holds the mouse (the screen window after a click) would take the clicks
+    // meant for the sheet: it lets go first.
+    if (HWND capture = ::GetCapture()) {
+        ::SendMessageA(capture, WM_CANCELMODE, 0, 0);
+        ::ReleaseCapture();
+    }
+
     PROPSHEETPAGEA pages[] = {options_.Describe(), support_.Describe(), about_.Describe()};
     const std::string caption = ResourceString(IDS_PREFERENCES);
     PROPSHEETHEADERA sheet{};

@@ -175,7 +175,9 @@ class PrefsTest : public DiscFixture {
 
 TEST_F(PrefsTest, ThreeTabsInOrderOkCancelAndHelpButNoApply) {
     WriteIni("[Config]\nStartScreens=Main\n");
+    ::SetCapture(main_);  // as the screen window holds the mouse when a region is clicked
     RunSheet([&](HWND sheet) {
+        EXPECT_EQ(::GetCapture(), nullptr) << "the mouse is free for the sheet";
         EXPECT_EQ(::GetParent(sheet), main_) << "owned by the main window";
         EXPECT_FALSE(::IsWindowEnabled(main_)) << "modal: the main window is disabled";
         HWND tabs = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
