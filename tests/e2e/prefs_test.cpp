@@ -276,11 +276,13 @@ TEST_F(Prefs, ApplyMatteLaysTheMainWindowOutAgainAfterTheSheetCloses) {
         const int top = client.top + ((client.Height() - kMain.Height()) >> 1);
         return Rect{left, top, left + kMain.Width(), top + kMain.Height()};
     };
-    EXPECT_TRUE(WaitUntil([&] { return probe().ClientRect(ScreenWindow()) == centred(); }))
-        << ToString(probe().ClientRect(ScreenWindow())) << " is not " << ToString(centred());
-    const Rect client = probe().ClientRect(main_);
-    EXPECT_TRUE(client.Width() >= m.cxScreen - 2 && client.Height() >= m.cyScreen - 2)
-        << ToString(client);
+    const auto laidOut = [&] {
+        const Rect client = probe().ClientRect(main_);
+        return client.Width() >= m.cxScreen - 2 && client.Height() >= m.cyScreen - 2 &&
+               probe().ClientRect(ScreenWindow()) == centred();
+    };
+    EXPECT_TRUE(WaitUntil(laidOut)) << ToString(probe().ClientRect(main_)) << ", screen at "
+                                    << ToString(probe().ClientRect(ScreenWindow()));
     EXPECT_TRUE(WaitForPixel(kMainPlain, kMainPaint));
     EXPECT_TRUE(WaitUntil([&] { return Env().screen->Pixel(20, 20) == ColorOf(Paint::kBlack); }))
         << "the matte is black";
