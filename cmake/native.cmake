@@ -2,10 +2,7 @@
 # the benchmarks and the end-to-end test runner that drives lumora.exe under Wine.
 set(LUMORA_SANITIZE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
 
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-include(GoogleTest)
+include(${CMAKE_CURRENT_LIST_DIR}/googletest.cmake)
 
 # The core once more with sanitizers, for the unit tests; the plain library serves the benchmarks.
 add_library(lumora_core_checked STATIC ${LUMORA_CORE_SOURCES})

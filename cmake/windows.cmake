@@ -5,7 +5,8 @@ add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX STRICT _WIN32_WINNT=0x0501 
 add_library(lumora_win OBJECT ${LUMORA_WIN_SOURCES})
 target_include_directories(lumora_win PUBLIC src res)
 target_compile_options(lumora_win PRIVATE ${LUMORA_WARNINGS})
-target_link_libraries(lumora_win PUBLIC lumora_core user32 gdi32 advapi32 winmm comctl32 shell32)
+# winmm is not linked: the sounds load it from the system folder when the first one plays.
+target_link_libraries(lumora_win PUBLIC lumora_core user32 gdi32 advapi32 comctl32 shell32)
 
 set(LUMORA_RESOURCES ${CMAKE_SOURCE_DIR}/res/lumora.rc)
 
@@ -20,10 +21,14 @@ target_compile_options(lumora PRIVATE ${LUMORA_WARNINGS})
 target_link_libraries(lumora PRIVATE lumora_win)
 if(NOT MSVC)
     # The exports come from the .def file, so they are undecorated with MinGW as with MSVC.
-    target_link_options(lumora PRIVATE -s -Wl,--enable-stdcall-fixup ${LUMORA_DEF_FILE})
-    target_compile_options(lumora_win PRIVATE -Os)
-    target_compile_options(lumora_core PRIVATE -O2)
-    target_compile_options(lumora PRIVATE -Os)
+    # Every function and datum in its own section, so that the linker drops what nothing uses.
+    target_link_options(lumora PRIVATE -s -Wl,--gc-sections -Wl,--enable-stdcall-fixup
+                        ${LUMORA_DEF_FILE})
+    # One user-interface thread: static locals need no locks, and so no thread library.
+    set(LUMORA_LEAN -ffunction-sections -fdata-sections -fno-threadsafe-statics)
+    target_compile_options(lumora_win PRIVATE -Os ${LUMORA_LEAN})
+    target_compile_options(lumora_core PRIVATE -O2 ${LUMORA_LEAN})
+    target_compile_options(lumora PRIVATE -Os ${LUMORA_LEAN})
 endif()
 
 add_subdirectory(tests/win)

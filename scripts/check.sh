@@ -67,7 +67,10 @@ for level in "${levels[@]}"; do
     win)
         scripts/wine-env.sh up
         # One process for the whole suite: a Wine process per test would cost a second each.
-        run_gtest win scripts/wine-run.sh "$LUMORA_WIN_BUILD/tests/win/win_tests.exe"
+        # Wine reports every exception it sees: any one raised by the tests is a failure.
+        WINEDEBUG=warn+seh run_gtest win scripts/wine-run.sh \
+            "$LUMORA_WIN_BUILD/tests/win/win_tests.exe"
+        scripts/seh-check.sh "$log" || failed=$((failed + 1))
         ;;
     e2e)
         # The end-to-end script closes with "e2e: N passed, N failed".

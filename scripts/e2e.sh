@@ -102,6 +102,8 @@ make_lane_prefix() {
     export DISPLAY=$display WINEPREFIX=$prefix
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$size" /f \
         </dev/null >/dev/null 2>&1
+    # The winmm stand-in is the prefix's system winmm: lumora.exe loads it from there only.
+    cp "$LUMORA_WIN_BUILD/tests/e2e/windows/winmm.dll" "$prefix/drive_c/windows/system32/winmm.dll"
     wineserver -k
     wineserver -w
     wineserver -p </dev/null >/dev/null 2>&1
@@ -119,7 +121,8 @@ run_lane() {
     start_display "$display" "$size" || { lane_failed=1; return; }
     make_lane_prefix "$display" "$size" "$work/prefix-$name"
     local log=$work/$name.log
-    "$runner" --gtest_color=no "--gtest_filter=$filter" "$@" 2>&1 | tee "$log"
+    # lumora.exe and the probe log every exception Wine sees; the runner fails a test on any.
+    WINEDEBUG=warn+seh "$runner" --gtest_color=no "--gtest_filter=$filter" "$@" 2>&1 | tee "$log"
     local ok bad
     ok=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$log" | tail -1)
     bad=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*/\1/p' "$log" | tail -1)
@@ -127,6 +130,7 @@ run_lane() {
         echo "e2e: lane $name ran no test"
         lane_failed=1
     fi
+    grep -q "the probe raised an exception" "$log" && lane_failed=1
     passed=$((passed + ${ok:-0}))
     failed=$((failed + ${bad:-0}))
     WINEPREFIX=$work/prefix-$name wineserver -k 2>/dev/null

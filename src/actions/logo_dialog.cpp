@@ -1,8 +1,10 @@
 #include "actions/logo_dialog.h"
 
+#include "actions/logo_layout.h"
 #include "win/app_state.h"
 #include "resource.h"
 #include "win/handles.h"
+#include "win/messages.h"
 
 namespace lumora {
 
@@ -19,15 +21,12 @@ BOOL CLogoDialog::ShowLogo(HWND parent, const std::string& picturePath, unsigned
 }
 
 void CLogoDialog::OnInitDialog() {
-    const int frameX = ::GetSystemMetrics(SM_CXDLGFRAME);
-    const int frameY = ::GetSystemMetrics(SM_CYDLGFRAME);
-    const int w = picture_.width();
-    const int h = picture_.height();
-    // Halved with an arithmetic shift: the frame lies 2f right of and 2g below the exact centre.
-    const int x = (::GetSystemMetrics(SM_CXSCREEN) + 2 * frameX - w) >> 1;
-    const int y = (::GetSystemMetrics(SM_CYSCREEN) + 2 * frameY - h) >> 1;
-    ::MoveWindow(hwnd(), x, y, w + 2 * frameX, h + 2 * frameY, TRUE);
-    ::SetTimer(hwnd(), kTimerId, seconds_ * 1000, nullptr);
+    const PixelRect r = LogoPopupRect(
+        PixelSize{picture_.width(), picture_.height()},
+        PixelSize{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)},
+        PixelSize{::GetSystemMetrics(SM_CXDLGFRAME), ::GetSystemMetrics(SM_CYDLGFRAME)});
+    ::MoveWindow(hwnd(), r.left, r.top, r.width(), r.height(), TRUE);
+    ::SetTimer(hwnd(), kLogoTimerId, seconds_ * 1000, nullptr);
 }
 
 INT_PTR CLogoDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {

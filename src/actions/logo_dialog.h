@@ -13,13 +13,15 @@ namespace lumora {
 
 class CLogoDialog : public ModelessDialog {
   public:
+    // An open popup closes through its own handlers while the picture is still there.
+    ~CLogoDialog() override { Destroy(); }
+
     // Closes a popup that is still open, then shows the picture for at most 15 seconds.
     // FALSE when the picture cannot be loaded or the popup cannot be created.
     BOOL ShowLogo(HWND parent, const std::string& picturePath, unsigned seconds);
 
     const CDib& picture() const { return picture_; }
 
-    static constexpr UINT_PTR kTimerId = 105;
     static constexpr unsigned kMaxSeconds = 15;
 
   protected:

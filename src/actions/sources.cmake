@@ -1,5 +1,6 @@
 list(APPEND LUMORA_CORE_SOURCES
     src/actions/install_root.cpp
+    src/actions/logo_layout.cpp
 )
 list(APPEND LUMORA_WIN_SOURCES
     src/actions/dispatch.cpp

@@ -7,8 +7,8 @@
 
 namespace lumora {
 
-bool RefuseLowColorDisplay(int colorClass) {
-    if (colorClass != 0) {
+bool RefuseLowColorDisplay(ColorClass colorClass) {
+    if (colorClass != kColorClassLow) {
         return false;
     }
     ShowResourceMessage(nullptr, IDS_MSG_TOO_FEW_COLORS, MB_ICONSTOP);

@@ -14,6 +14,7 @@
 #include "resource.h"
 #include "win/dialog_colors.h"
 #include "win/resource_string.h"
+#include "win/system_library.h"
 
 namespace lumora {
 namespace {
@@ -111,6 +112,8 @@ int CLauncherApp::ExitInstance() {
 }  // namespace
 
 int RunLauncher() {
+    // Before anything loads a DLL: only the system folder is searched.
+    RestrictDllSearchToSystem();
     // The disc search probes empty drives: the system shows no box about a drive not ready.
     ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     CLauncherApp app;

@@ -3,20 +3,34 @@
 #include <algorithm>
 
 #include "win/app_state.h"
+#include "win/messages.h"
+#include "screens/layout.h"
 #include "screens/sound.h"
 #include "config/settings.h"
+#include "imaging/rect_conversion.h"
 #include "resource.h"
 #include "win/resource_string.h"
 
 namespace lumora {
 
+// The layout speaks Win32's values.
+static_assert(kStylePopup == WS_POPUP && kStyleVisible == WS_VISIBLE &&
+              kStyleMaximize == WS_MAXIMIZE && kStyleCaption == WS_CAPTION &&
+              kStyleBorder == WS_BORDER && kStyleSysMenu == WS_SYSMENU &&
+              kStyleThickFrame == WS_THICKFRAME && kStyleMinimizeBox == WS_MINIMIZEBOX);
+static_assert(kSizingLeft == WMSZ_LEFT && kSizingRight == WMSZ_RIGHT && kSizingTop == WMSZ_TOP &&
+              kSizingTopLeft == WMSZ_TOPLEFT && kSizingTopRight == WMSZ_TOPRIGHT &&
+              kSizingBottom == WMSZ_BOTTOM && kSizingBottomLeft == WMSZ_BOTTOMLEFT &&
+              kSizingBottomRight == WMSZ_BOTTOMRIGHT);
+
 namespace {
 
-// Window styles of the main window (the value of each group as the layout needs it).
-constexpr DWORD kBaseStyle = WS_POPUP | WS_VISIBLE | WS_BORDER | WS_SYSMENU | WS_MINIMIZEBOX;
+PixelSize DisplaySize() {
+    return PixelSize{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+}
 
-bool IsLargeDisplay(int width, int height) {
-    return width > 640 && height > 480;
+FrameMetrics FrameSizes() {
+    return FrameMetrics{::GetSystemMetrics(SM_CXFRAME), ::GetSystemMetrics(SM_CYCAPTION)};
 }
 
 HBRUSH ClassBackgroundBrush() {
@@ -38,20 +52,21 @@ bool CMainWindow::Create() {
     if (!::RegisterClassA(&windowClass) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         return false;
     }
-    largeDisplay_ =
-        IsLargeDisplay(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    largeDisplay_ = IsLargeDisplay(DisplaySize());
     return CreateEx(0, className.c_str(), nullptr, WindowStyle(), CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr);
 }
 
-DWORD CMainWindow::WindowStyle() const {
-    DWORD style = kBaseStyle;
-    if (Settings().blackMat) {
-        style |= WS_MAXIMIZE;
-    } else if (largeDisplay_) {
-        style |= WS_CAPTION | WS_THICKFRAME;
+CMainWindow::~CMainWindow() {
+    if (exists()) {
+        // The application palette belongs to the background that goes now.
+        App().appPalette = nullptr;
+        DestroyWithoutHandlers();
     }
-    return style;
+}
+
+DWORD CMainWindow::WindowStyle() const {
+    return MainWindowStyle(Settings().blackMat != 0, largeDisplay_);
 }
 
 LRESULT CMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -86,7 +101,7 @@ LRESULT CMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DISPLAYCHANGE:
             OnDisplayChange(lParam);
             return 0;
-        case kCaptionQuery:
+        case kCaptionQueryMessage:
             return screen_.description().empty()
                        ? 0
                        : reinterpret_cast<LRESULT>(screen_.description().c_str());
@@ -142,33 +157,14 @@ LRESULT CMainWindow::OnSysCommand(UINT message, WPARAM wParam, LPARAM lParam) {
     return Default(message, wParam, lParam);
 }
 
-SIZE CMainWindow::ScreenSize() const {
+PixelSize CMainWindow::PictureSize() const {
     const CDib& background = screen_.background();
-    return SIZE{background.width() > 0 ? background.width() : 200,
-                background.height() > 0 ? background.height() : 100};
+    return PixelSize{background.width(), background.height()};
 }
 
 void CMainWindow::OnSizing(WPARAM edge, RECT* rect) const {
-    const SIZE size = ScreenSize();
-    const int frame = ::GetSystemMetrics(SM_CXFRAME);
-    const int width = size.cx + 2 * frame;
-    const int height = size.cy + 2 * frame + ::GetSystemMetrics(SM_CYCAPTION);
-    const bool top = edge == WMSZ_TOP || edge == WMSZ_TOPLEFT || edge == WMSZ_TOPRIGHT;
-    const bool bottom = edge == WMSZ_BOTTOM || edge == WMSZ_BOTTOMLEFT || edge == WMSZ_BOTTOMRIGHT;
-    const bool left = edge == WMSZ_LEFT || edge == WMSZ_TOPLEFT || edge == WMSZ_BOTTOMLEFT;
-    const bool right = edge == WMSZ_RIGHT || edge == WMSZ_TOPRIGHT || edge == WMSZ_BOTTOMRIGHT;
-    if (top) {
-        rect->top = rect->bottom - height;
-    }
-    if (bottom) {
-        rect->bottom = rect->top + height;
-    }
-    if (left) {
-        rect->left = rect->right - width;
-    }
-    if (right) {
-        rect->right = rect->left + width;
-    }
+    const PixelSize outer = FramedWindowSize(PictureSize(), FrameSizes());
+    *rect = ToRect(CorrectSizing(static_cast<int>(edge), ToPixelRect(*rect), outer));
 }
 
 void CMainWindow::OnActivateApp(bool active) {
@@ -180,8 +176,11 @@ void CMainWindow::OnActivateApp(bool active) {
 }
 
 void CMainWindow::OnDisplayChange(LPARAM size) {
-    largeDisplay_ = IsLargeDisplay(LOWORD(size), HIWORD(size));
-    ::SetWindowLongA(hwnd(), GWL_STYLE, static_cast<LONG>(WindowStyle()));
+    largeDisplay_ = IsLargeDisplay(PixelSize{LOWORD(size), HIWORD(size)});
+    // The matte's maximised state is left to SizeToScreen's ShowWindow, as at creation: with
+    // WS_MAXIMIZE already in the style it would find the window maximised and leave it where
+    // MoveWindow put it, one frame off.
+    ::SetWindowLongA(hwnd(), GWL_STYLE, static_cast<LONG>(WindowStyle() & ~WS_MAXIMIZE));
     ::SetClassLongPtrA(hwnd(), GCLP_HBRBACKGROUND,
                        reinterpret_cast<LONG_PTR>(ClassBackgroundBrush()));
     ::ShowWindow(hwnd(), SW_HIDE);
@@ -220,38 +219,28 @@ void CMainWindow::DestroyScreenWindow() {
 }
 
 void CMainWindow::SizeToScreen(bool centre) {
-    const SIZE size = ScreenSize();
-    const int frame = ::GetSystemMetrics(SM_CXFRAME);
-    if (Settings().blackMat) {
-        if (centre) {
-            // The restored size; maximised, the window covers the display.
-            ::MoveWindow(hwnd(), 0, 0, frame, frame, TRUE);
-            if (screen_.exists()) {
-                screen_.PlaceInParent();
-            }
-            ::ShowWindow(hwnd(), SW_MAXIMIZE);
-        }
+    RECT current{};
+    ::GetWindowRect(hwnd(), &current);
+    MainWindowFacts facts;
+    facts.picture = PictureSize();
+    facts.display = DisplaySize();
+    facts.metrics = FrameSizes();
+    facts.largeDisplay = largeDisplay_;
+    facts.blackMat = Settings().blackMat != 0;
+    facts.currentLeft = current.left;
+    facts.currentTop = current.top;
+    const MainWindowPlacement placement = MainWindowLayout(facts, centre);
+    if (!placement.move) {
         return;
     }
-    RECT placed{};
-    if (largeDisplay_) {
-        const int width = size.cx + 2 * frame;
-        const int height = size.cy + 2 * frame + ::GetSystemMetrics(SM_CYCAPTION);
-        if (centre) {
-            placed.left = (::GetSystemMetrics(SM_CXSCREEN) - width) >> 1;
-            placed.top = (::GetSystemMetrics(SM_CYSCREEN) - height) >> 1;
-        } else {
-            ::GetWindowRect(hwnd(), &placed);
-        }
-        placed.right = placed.left + width;
-        placed.bottom = placed.top + height;
-    } else {
-        placed = RECT{0, 0, size.cx, size.cy};
-    }
-    ::MoveWindow(hwnd(), placed.left, placed.top, placed.right - placed.left,
-                 placed.bottom - placed.top, TRUE);
+    const PixelRect& r = placement.rect;
+    ::MoveWindow(hwnd(), r.left, r.top, r.width(), r.height(), TRUE);
     if (screen_.exists()) {
         screen_.PlaceInParent();
+    }
+    if (placement.maximise) {
+        // The restored size above; maximised, the window covers the display.
+        ::ShowWindow(hwnd(), SW_MAXIMIZE);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "actions/dispatch.h"
+#include "imaging/pixel_rect.h"
 #include "screens/screen_window.h"
 #include "win/window.h"
 
@@ -14,6 +15,10 @@ namespace lumora {
 
 class CMainWindow : public Window {
   public:
+    // A window still open goes while the whole object is alive: the screen window and the popups
+    // end through their own handlers, the main window without its own (no end sound, no quit).
+    ~CMainWindow() override;
+
     // Registers the window class (string 2) and creates the window; false when either fails.
     bool Create();
 
@@ -26,16 +31,13 @@ class CMainWindow : public Window {
     const std::string& currentScreen() const { return currentScreen_; }
     const std::string& previousScreen() const { return previousScreen_; }
 
-    // The message box caption query: the current screen's description, or 0.
-    static constexpr UINT kCaptionQuery = WM_USER + 100;
-    static constexpr WPARAM kAppExitCommand = 0xE141;
-
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
     DWORD WindowStyle() const;
-    SIZE ScreenSize() const;
+    // The current background's size as loaded (0 x 0 without a screen).
+    PixelSize PictureSize() const;
     LRESULT OnCreate(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnSysCommand(UINT message, WPARAM wParam, LPARAM lParam);
     void OnSizing(WPARAM edge, RECT* rect) const;

@@ -9,7 +9,7 @@
 
 namespace lumora {
 
-int GetDisplayColorClass() {
+ColorClass GetDisplayColorClass() {
     int bitsPerPixel = 1;
     if (UniqueMemoryDc info{::CreateICA("DISPLAY", nullptr, nullptr, nullptr)}) {
         bitsPerPixel = ::GetDeviceCaps(info.get(), BITSPIXEL) * ::GetDeviceCaps(info.get(), PLANES);
@@ -27,7 +27,8 @@ DisplayFacts CurrentDisplay() {
 
 std::string DisplayRefusalMessage(const DisplayRefusal& refusal) {
     static constexpr unsigned kColorTextIds[] = {IDS_COLOR_16, IDS_COLOR_256, IDS_COLOR_TRUE};
-    const std::string color = ResourceString(kColorTextIds[std::clamp(refusal.colorClass, 0, 2)]);
+    const int colorIndex = std::clamp<int>(refusal.colorClass, kColorClassLow, kColorClassTrue);
+    const std::string color = ResourceString(kColorTextIds[colorIndex]);
     return FormatResourceString(refusal.exact ? IDS_MSG_EXACT_DISPLAY : IDS_MSG_MINIMUM_DISPLAY,
                                 refusal.width, refusal.height, color.c_str());
 }

@@ -10,8 +10,8 @@
 
 namespace lumora {
 
-// 0, 1 or 2 from the bits per pixel of the display (1 bit when it cannot be asked).
-int GetDisplayColorClass();
+// The class of the display's bits per pixel (1 bit when it cannot be asked).
+ColorClass GetDisplayColorClass();
 
 // The screen size and colour class of the display now.
 DisplayFacts CurrentDisplay();

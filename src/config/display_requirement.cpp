@@ -2,11 +2,11 @@
 
 namespace lumora {
 
-int ColorClassForBits(int bitsPerPixel) {
+ColorClass ColorClassForBits(int bitsPerPixel) {
     if (bitsPerPixel < 8) {
-        return 0;
+        return kColorClassLow;
     }
-    return bitsPerPixel == 8 ? 1 : 2;
+    return bitsPerPixel == 8 ? kColorClass256 : kColorClassTrue;
 }
 
 namespace {
@@ -24,13 +24,13 @@ bool ParseResolution(const std::string& text, int& width, int& height) {
     return true;
 }
 
-bool ParseColorClass(const std::string& text, int& colorClass) {
+bool ParseColorClass(const std::string& text, ColorClass& colorClass) {
     if (text == "LOW") {
-        colorClass = 0;
+        colorClass = kColorClassLow;
     } else if (text == "256") {
-        colorClass = 1;
+        colorClass = kColorClass256;
     } else if (text == "TRUE") {
-        colorClass = 2;
+        colorClass = kColorClassTrue;
     } else {
         return false;
     }

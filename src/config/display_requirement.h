@@ -7,13 +7,19 @@
 
 namespace lumora {
 
-// 0: fewer than 8 bits per pixel; 1: exactly 8 (256 colours); 2: more than 8.
-int ColorClassForBits(int bitsPerPixel);
+// How many colours a display shows, in the three classes that requirements and checks name.
+enum ColorClass : int {
+    kColorClassLow = 0,   // fewer than 8 bits per pixel
+    kColorClass256 = 1,   // exactly 8: a palette display
+    kColorClassTrue = 2,  // more than 8
+};
+
+ColorClass ColorClassForBits(int bitsPerPixel);
 
 struct DisplayFacts {
     int width = 0;
     int height = 0;
-    int colorClass = 0;
+    ColorClass colorClass = kColorClassLow;
 };
 
 // Why a requirement refused the display: the message to show and its three values.
@@ -21,7 +27,7 @@ struct DisplayRefusal {
     bool exact = false;  // an exact ("E") requirement, else a minimum ("G") one
     int width = 0;
     int height = 0;
-    int colorClass = 0;  // the required class, shown as "16", "256" or "True"
+    ColorClass colorClass = kColorClassLow;  // the required class: "16", "256" or "True"
 };
 
 // Nothing when the display satisfies the list (a null list, a list that is not exactly three

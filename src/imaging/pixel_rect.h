@@ -23,6 +23,14 @@ struct PixelRect {
     bool operator!=(const PixelRect& o) const { return !(*this == o); }
 };
 
+// A width and a height in pixels.
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const PixelSize& o) const { return width == o.width && height == o.height; }
+    bool operator!=(const PixelSize& o) const { return !(*this == o); }
+};
+
 namespace detail {
 inline int ClampToInt(int64_t value) {
     return static_cast<int>(std::clamp<int64_t>(value, INT_MIN, INT_MAX));

@@ -4,13 +4,32 @@
 #include <mmsystem.h>
 
 #include "config/settings.h"
+#include "win/system_library.h"
 
 namespace lumora {
 namespace {
 
+using SoundPlayer = BOOL(WINAPI*)(LPCSTR, UINT);
+
+// winmm is loaded on the first sound, not at start (its loading alone costs a noticeable part of
+// the start-up), and only from the system folder. It stays loaded until the process ends: an
+// asynchronous sound may still be playing.
+SoundPlayer Player() {
+    static const SoundPlayer player = [] {
+        HMODULE winmm = LoadSystemLibrary("winmm.dll");
+        return winmm ? reinterpret_cast<SoundPlayer>(
+                           reinterpret_cast<void*>(::GetProcAddress(winmm, "sndPlaySoundA")))
+                     : nullptr;
+    }();
+    return player;
+}
+
 void Play(const std::optional<std::string>& file, UINT flags) {
-    if (file && Settings().useSound) {
-        ::sndPlaySoundA(file->c_str(), flags);
+    if (!file || !Settings().useSound) {
+        return;
+    }
+    if (SoundPlayer play = Player()) {
+        play(file->c_str(), flags);
     }
 }
 

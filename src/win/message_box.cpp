@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "win/app_state.h"
+#include "win/messages.h"
 #include "resource.h"
 #include "win/resource_string.h"
 
@@ -15,8 +16,6 @@ namespace {
 constexpr size_t kMaxMessageLength = 511;
 // wvsprintfA writes at most 1024 bytes, its terminating zero included.
 constexpr size_t kFormatBufferSize = 1025;
-// The caption query: the main window answers with its screen's title, or 0.
-constexpr UINT kCaptionQuery = WM_USER + 100;
 
 HWND ExistingWindow(HWND window) {
     return window && ::IsWindow(window) ? window : nullptr;
@@ -36,7 +35,8 @@ std::string FormatResourceString(unsigned id, ...) {
 
 std::string MessageCaption() {
     if (HWND main = MainWindowHandle()) {
-        auto title = reinterpret_cast<const char*>(::SendMessageA(main, kCaptionQuery, 0, 0));
+        auto title =
+            reinterpret_cast<const char*>(::SendMessageA(main, kCaptionQueryMessage, 0, 0));
         if (title && *title) {
             return title;
         }

@@ -4,5 +4,6 @@ list(APPEND LUMORA_WIN_SOURCES
     src/win/message_box.cpp
     src/win/property_page.cpp
     src/win/resource_string.cpp
+    src/win/system_library.cpp
     src/win/window.cpp
 )

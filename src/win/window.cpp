@@ -9,8 +9,16 @@ HINSTANCE ProgramInstance() {
 }
 
 Window::~Window() {
+    // The derived part is gone: the messages of the destruction go to DefWindowProc.
+    DestroyWithoutHandlers();
+}
+
+void Window::DestroyWithoutHandlers() {
     if (exists()) {
-        ::DestroyWindow(hwnd_);
+        ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        HWND window = hwnd_;
+        hwnd_ = nullptr;
+        ::DestroyWindow(window);
     }
 }
 
@@ -49,7 +57,11 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 }
 
 ModelessDialog::~ModelessDialog() {
-    Destroy();
+    if (exists()) {
+        // The derived part is gone: the dialog manager handles the messages of the destruction.
+        ::SetWindowLongPtrA(hwnd_, DWLP_USER, 0);
+        ::DestroyWindow(hwnd_);
+    }
 }
 
 void ModelessDialog::Destroy() {

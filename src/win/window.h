@@ -1,6 +1,11 @@
-// Base class of Lumora's windows: one window procedure that finds the C++ object of a window and
-// hands it the message. The object pointer comes in with WM_NCCREATE and is dropped at
-// WM_NCDESTROY.
+// Base classes of Lumora's windows and modeless dialogs: one procedure that finds the C++ object
+// of a window and hands it the message. The object pointer comes in with WM_NCCREATE
+// (WM_INITDIALOG) and is dropped at WM_NCDESTROY.
+//
+// Lifetime: a window still open when its object is destroyed is destroyed by the base destructor,
+// after the object pointer was dropped, so no message reaches the half-destroyed object. A class
+// whose members own windows that talk to its window while they go (a child window object, an
+// owned popup) destroys its window in its own destructor, while the whole object is alive.
 #pragma once
 
 #include <windows.h>
@@ -31,6 +36,9 @@ class Window {
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) {
         return ::DefWindowProcA(hwnd_, message, wParam, lParam);
     }
+    // Destroys the window without handing its messages to this object; its child windows and
+    // owned popups still get theirs.
+    void DestroyWithoutHandlers();
 
   private:
     HWND hwnd_ = nullptr;

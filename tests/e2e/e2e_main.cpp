@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "e2e_environment.h"
+#include "wine_log.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
@@ -13,7 +14,12 @@ int main(int argc, char** argv) {
         std::cerr << "e2e: " << problem << "\n";
         return 1;
     }
-    const int result = RUN_ALL_TESTS();
+    int result = RUN_ALL_TESTS();
     e2e::Env().Close();
+    for (const std::string& line :
+         e2e::RaisedExceptions(e2e::Env().toolsFolder + "/lumora_probe.log")) {
+        std::cerr << "e2e: the probe raised an exception: " << line << "\n";
+        result = 1;
+    }
     return result;
 }

@@ -2,6 +2,10 @@
 // all when sound is off.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
 #include "lumora_test.h"
 
 namespace e2e {
@@ -38,6 +42,23 @@ TEST_F(Sound, SoundOffPlaysNothing) {
     ClickAt(kExitTip);
     ASSERT_EQ(WaitForExit(), 0);
     EXPECT_TRUE(LumoraTest::Sounds().empty());
+}
+
+TEST_F(Sound, AWinmmBesideTheProgramIsNeverLoaded) {
+    // A planted copy beside lumora.exe, as on a writable stick: the sounds must still come from
+    // the system folder's library.
+    std::filesystem::copy_file(Env().toolsFolder + "/winmm.dll", Path("winmm.dll"));
+    ASSERT_TRUE(StartHoveringA());
+    ClickAt(kExitTip);
+    ASSERT_EQ(WaitForExit(), 0);
+    const std::vector<SoundCall> calls = LumoraTest::Sounds();
+    ASSERT_FALSE(calls.empty());
+    for (const auto& call : calls) {
+        std::string library = call.library;
+        std::transform(library.begin(), library.end(), library.begin(), ::tolower);
+        EXPECT_NE(library.find("\\system32\\winmm.dll"), std::string::npos)
+            << call.file << " was played by " << call.library;
+    }
 }
 
 }  // namespace

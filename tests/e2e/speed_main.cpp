@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <vector>
 
@@ -140,6 +141,56 @@ class Speed : public LumoraTest {
         Print("click -> next screen", who, change);
     }
 };
+
+// Start-up, timed as a person sees it: from starting the program to its screen painted, for
+// lumora.exe and for bare_window.exe showing the same picture, in pairs, one after the other.
+TEST_F(Speed, StartUp) {
+    MakeDisc();
+    ASSERT_TRUE(WriteSolidBitmap(Path("light.bmp"), kHoverLight.Width(), kHoverLight.Height(),
+                                 Paint::kYellow));
+    std::filesystem::copy_file(Env().toolsFolder + "/bare_window.exe", Path("bare_window.exe"));
+    std::ofstream(Path("Lumora.ini"), std::ios::binary) << ini_.Text();
+    const SpawnOptions options{
+        Path(""), {"WINEDLLOVERRIDES=mscoree,mshtml=;winmm=n,b"}, Path("wine.log")};
+    auto startUp = [&](const std::vector<std::string>& argv, const char* className) {
+        MovePointer(ParkingSpot());
+        const auto start = Clock::now();
+        pid_ = Spawn(argv, options);
+        Hwnd window = 0;
+        const bool painted = WaitUntil(
+            [&] {
+                if (!window && !(window = probe().Find(className))) {
+                    return false;
+                }
+                const Rect client = probe().ClientRect(window);
+                return Env().screen->Pixel(client.left + kPlain.x, client.top + kPlain.y) ==
+                       ColorOf(Paint::kNavy);
+            },
+            milliseconds(15000));
+        const double ms = painted ? MillisecondsSince(start) : -1;
+        Terminate(pid_);
+        pid_ = -1;
+        WaitUntil([&] { return probe().Find(className) == 0; }, milliseconds(10000));
+        return ms;
+    };
+    std::vector<double> lumora, bare;
+    for (int i = 0; i < kRuns / 2; ++i) {
+        lumora.push_back(startUp({"wine", "lumora.exe"}, disc::kMainWindowClass));
+        bare.push_back(
+            startUp({"wine", "bare_window.exe", "One.bmp", "light.bmp", "0", "0", "Two.bmp"},
+                    "LumoraBareWindow"));
+    }
+    auto median = [](std::vector<double> times) {
+        std::sort(times.begin(), times.end());
+        return times[times.size() / 2];
+    };
+    const double lumoraMedian = median(lumora), bareMedian = median(bare);
+    std::printf("speed: %-22s %-12s median %6.1f ms\n", "start -> screen painted", "lumora.exe",
+                lumoraMedian);
+    std::printf("speed: %-22s %-12s median %6.1f ms\n", "start -> screen painted", "bare window",
+                bareMedian);
+    std::printf("speed: start-up ratio lumora.exe / bare window %.2f\n", lumoraMedian / bareMedian);
+}
 
 TEST_F(Speed, Lumora) {
     MakeDisc();

@@ -16,18 +16,18 @@ bool Passes(const List& list, int width, int height, int bits) {
 }
 
 TEST(ColorClassForBits, SplitsAtEightBits) {
-    EXPECT_EQ(ColorClassForBits(1), 0);
-    EXPECT_EQ(ColorClassForBits(4), 0);
-    EXPECT_EQ(ColorClassForBits(7), 0);
-    EXPECT_EQ(ColorClassForBits(8), 1);
-    EXPECT_EQ(ColorClassForBits(15), 2);
-    EXPECT_EQ(ColorClassForBits(16), 2);
-    EXPECT_EQ(ColorClassForBits(24), 2);
-    EXPECT_EQ(ColorClassForBits(32), 2);
+    EXPECT_EQ(ColorClassForBits(1), kColorClassLow);
+    EXPECT_EQ(ColorClassForBits(4), kColorClassLow);
+    EXPECT_EQ(ColorClassForBits(7), kColorClassLow);
+    EXPECT_EQ(ColorClassForBits(8), kColorClass256);
+    EXPECT_EQ(ColorClassForBits(15), kColorClassTrue);
+    EXPECT_EQ(ColorClassForBits(16), kColorClassTrue);
+    EXPECT_EQ(ColorClassForBits(24), kColorClassTrue);
+    EXPECT_EQ(ColorClassForBits(32), kColorClassTrue);
 }
 
 TEST(DisplayRequirement, NullOrWronglySizedListsPass) {
-    EXPECT_FALSE(EvaluateDisplayRequirement(nullptr, DisplayFacts{640, 480, 0}));
+    EXPECT_FALSE(EvaluateDisplayRequirement(nullptr, DisplayFacts{640, 480, kColorClassLow}));
     EXPECT_TRUE(Passes({"G", "1024X768"}, 640, 480, 4));
     EXPECT_TRUE(Passes({"G", "1024X768", "TRUE", "x"}, 640, 480, 4));
     EXPECT_TRUE(Passes({""}, 640, 480, 4));
@@ -43,7 +43,7 @@ TEST(DisplayRequirement, ExactNeedsTheSameSizeAndClass) {
     EXPECT_TRUE(refusal->exact);
     EXPECT_EQ(refusal->width, 800);
     EXPECT_EQ(refusal->height, 600);
-    EXPECT_EQ(refusal->colorClass, 2);
+    EXPECT_EQ(refusal->colorClass, kColorClassTrue);
     EXPECT_FALSE(Passes(list, 1024, 768, 32)) << "larger is not exact";
     EXPECT_FALSE(Passes(list, 800, 768, 32));
     EXPECT_FALSE(Passes(list, 1024, 600, 32));
@@ -60,7 +60,7 @@ TEST(DisplayRequirement, MinimumNeedsAtLeastSizeAndClass) {
     EXPECT_FALSE(refusal->exact);
     EXPECT_EQ(refusal->width, 640);
     EXPECT_EQ(refusal->height, 480);
-    EXPECT_EQ(refusal->colorClass, 1);
+    EXPECT_EQ(refusal->colorClass, kColorClass256);
     EXPECT_FALSE(Passes({"G", "1024X768", "LOW"}, 1024, 600, 32));
     EXPECT_FALSE(Passes({"G", "1024X768", "LOW"}, 800, 768, 32));
     EXPECT_TRUE(Passes({"G", "1024X768", "LOW"}, 1280, 1024, 1));

@@ -10,7 +10,7 @@ namespace {
 
 TEST(ColorCheck, BelowEightBitsShowsTheStopMessageWithoutOwner) {
     MessageBoxAnswerer answerer(IDOK);
-    EXPECT_TRUE(RefuseLowColorDisplay(0));
+    EXPECT_TRUE(RefuseLowColorDisplay(kColorClassLow));
     const MessageBoxAnswerer::Box& box = answerer.Stop();
     ASSERT_TRUE(box.shown);
     EXPECT_EQ(box.text,
@@ -24,8 +24,8 @@ TEST(ColorCheck, BelowEightBitsShowsTheStopMessageWithoutOwner) {
 }
 
 TEST(ColorCheck, TwoFiftySixColoursAndMorePass) {
-    EXPECT_FALSE(RefuseLowColorDisplay(1));
-    EXPECT_FALSE(RefuseLowColorDisplay(2));
+    EXPECT_FALSE(RefuseLowColorDisplay(kColorClass256));
+    EXPECT_FALSE(RefuseLowColorDisplay(kColorClassTrue));
 }
 
 }  // namespace

@@ -22,11 +22,11 @@ TEST(DisplayTest, ColorClassAndSizeComeFromTheDisplay) {
 }
 
 TEST(DisplayTest, RefusalMessagesNameSizeAndColour) {
-    EXPECT_EQ(DisplayRefusalMessage(DisplayRefusal{true, 800, 600, 2}),
+    EXPECT_EQ(DisplayRefusalMessage(DisplayRefusal{true, 800, 600, kColorClassTrue}),
               "This application requires a resolution of 800 X 600, True color.");
-    EXPECT_EQ(DisplayRefusalMessage(DisplayRefusal{false, 640, 480, 1}),
+    EXPECT_EQ(DisplayRefusalMessage(DisplayRefusal{false, 640, 480, kColorClass256}),
               "This application requires a minimum resolution of 640 X 480, 256 color.");
-    EXPECT_EQ(DisplayRefusalMessage(DisplayRefusal{false, 1024, 768, 0}),
+    EXPECT_EQ(DisplayRefusalMessage(DisplayRefusal{false, 1024, 768, kColorClassLow}),
               "This application requires a minimum resolution of 1024 X 768, 16 color.");
 }
 

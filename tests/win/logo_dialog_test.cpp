@@ -5,6 +5,8 @@
 #include <fstream>
 
 #include "disc_fixture.h"
+#include "exception_watch.h"
+#include "win/messages.h"
 
 namespace lumora::testing {
 namespace {
@@ -128,7 +130,7 @@ TEST_F(LogoDialogTest, ZeroSecondsCloseThePopupAtTheFirstTimerMessage) {
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(window); },
                           [&](const MSG& m) {
                               if (m.hwnd == window && m.message == WM_TIMER) {
-                                  EXPECT_EQ(m.wParam, CLogoDialog::kTimerId);
+                                  EXPECT_EQ(m.wParam, kLogoTimerId);
                                   ++timerMessages;
                               }
                           }));
@@ -152,6 +154,19 @@ TEST_F(LogoDialogTest, APictureThatCannotBeLoadedShowsNothing) {
         EXPECT_FALSE(popup_.exists());
         EXPECT_EQ(VisiblePopups(), 0);
     }
+}
+
+TEST_F(LogoDialogTest, APopupStillOpenGoesWithItsObject) {
+    HWND window = nullptr;
+    ExceptionWatch exceptions;
+    {
+        CLogoDialog popup;
+        ASSERT_TRUE(popup.ShowLogo(nullptr, logo_, kLongSeconds));
+        window = popup.hwnd();
+    }
+    EXPECT_FALSE(::IsWindow(window));
+    EXPECT_EQ(VisiblePopups(), 0);
+    EXPECT_EQ(exceptions.count(), 0);
 }
 
 TEST_F(LogoDialogTest, APictureLargerThanTheDisplayIsPlacedByAnArithmeticHalving) {

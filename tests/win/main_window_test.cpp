@@ -1,10 +1,14 @@
 // The main window: screens and their one-level history, layout, and the frame rules.
 #include "app/main_window.h"
 
+#include <thread>
+
 #include "actions/dispatch.h"
 #include "actions/logo_dialog.h"
 #include "disc_fixture.h"
+#include "exception_watch.h"
 #include "message_box_answerer.h"
+#include "win/messages.h"
 
 namespace lumora::testing {
 namespace {
@@ -13,6 +17,42 @@ std::string Title(HWND window) {
     char text[256] = {};
     ::GetWindowTextA(window, text, sizeof text);
     return text;
+}
+
+// Where the main window and the screen window are on the display.
+struct Layout {
+    RECT main{};
+    RECT screen{};
+};
+
+bool operator==(const Layout& a, const Layout& b) {
+    return ::EqualRect(&a.main, &b.main) && ::EqualRect(&a.screen, &b.screen);
+}
+
+std::ostream& operator<<(std::ostream& out, const RECT& r) {
+    return out << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
+}
+
+std::ostream& operator<<(std::ostream& out, const Layout& layout) {
+    return out << "main " << layout.main << " screen " << layout.screen;
+}
+
+BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM found) {
+    char className[16] = {};
+    ::GetClassNameA(window, className, sizeof className);
+    if (std::string(className) == "#32770" && ::IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The logo popup of this thread, or null.
+HWND VisiblePopup() {
+    HWND found = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindVisibleDialog,
+                        reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 class MainWindowTest : public DiscFixture {
@@ -25,17 +65,22 @@ class MainWindowTest : public DiscFixture {
     }
 
     void TearDown() override {
+        Stop();
+        DiscFixture::TearDown();
+    }
+
+    void Stop() {
         if (main_ && main_->exists()) {
             ::DestroyWindow(main_->hwnd());
         }
         main_.reset();
         App() = AppState{};
-        // Each test registers the class afresh, with the brush of its own matte setting.
+        App().dispatchMessageId = ::RegisterWindowMessageA(ResourceString(500).c_str());
+        // Each start registers the class afresh, with the brush of its own matte setting.
         ::UnregisterClassA(ResourceString(2).c_str(), ::GetModuleHandleA(nullptr));
         // The main window's end posts the end of the message loop; tests have none.
         MSG quit;
         ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-        DiscFixture::TearDown();
     }
 
     void Start(const std::string& config) {
@@ -47,6 +92,19 @@ class MainWindowTest : public DiscFixture {
         main_ = std::make_unique<CMainWindow>();
         ASSERT_TRUE(main_->Create());
         App().mainWindow = main_->hwnd();
+    }
+
+    Layout CurrentLayout() const {
+        Layout layout;
+        ::GetWindowRect(main_->hwnd(), &layout.main);
+        ::GetWindowRect(main_->screenWindow().hwnd(), &layout.screen);
+        return layout;
+    }
+
+    void SendDisplayChange() {
+        ::SendMessageA(
+            main_->hwnd(), WM_DISPLAYCHANGE, 0,
+            MAKELPARAM(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)));
     }
 
     SIZE OuterSize() const {
@@ -77,8 +135,8 @@ TEST_F(MainWindowTest, StartsOnTheStartupScreenCentredWithCaption) {
     EXPECT_EQ(r.left, (::GetSystemMetrics(SM_CXSCREEN) - expected.cx) >> 1);
     EXPECT_EQ(r.top, (::GetSystemMetrics(SM_CYSCREEN) - expected.cy) >> 1);
     // The caption query answers the screen's description.
-    auto caption = reinterpret_cast<const char*>(
-        ::SendMessageA(main_->hwnd(), CMainWindow::kCaptionQuery, 0, 0));
+    auto caption =
+        reinterpret_cast<const char*>(::SendMessageA(main_->hwnd(), kCaptionQueryMessage, 0, 0));
     ASSERT_NE(caption, nullptr);
     EXPECT_STREQ(caption, "First");
 }
@@ -89,7 +147,7 @@ TEST_F(MainWindowTest, HistoryIsOneLevelDeep) {
     EXPECT_EQ(main_->previousScreen(), "One");
     // No description: the title and the caption query fall back.
     EXPECT_EQ(Title(main_->hwnd()), "Tavlen Splash");
-    EXPECT_EQ(::SendMessageA(main_->hwnd(), CMainWindow::kCaptionQuery, 0, 0), 0);
+    EXPECT_EQ(::SendMessageA(main_->hwnd(), kCaptionQueryMessage, 0, 0), 0);
     DispatchPreviousScreen(0, nullptr);
     EXPECT_EQ(main_->currentScreen(), "One");
     DispatchPreviousScreen(0, nullptr);
@@ -197,6 +255,65 @@ TEST_F(MainWindowTest, DisplayChangeAppliesTheMatteAtOnce) {
     EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
     EXPECT_EQ(::GetClassLongPtrA(main_->hwnd(), GCLP_HBRBACKGROUND),
               reinterpret_cast<LONG_PTR>(::GetStockObject(LTGRAY_BRUSH)));
+}
+
+TEST_F(MainWindowTest, MatteChangedWhileRunningLaysOutAsAStartWithIt) {
+    Start("Startup=One\nBlackMat=1\n");
+    const Layout startedWithMatte = CurrentLayout();
+    Stop();
+    Start("Startup=One\n");
+    const Layout startedWithout = CurrentLayout();
+    ASSERT_FALSE(startedWithMatte == startedWithout);
+
+    // The preferences sheet turns the matte on and posts a display change.
+    Settings().blackMat = 1;
+    SendDisplayChange();
+    EXPECT_EQ(CurrentLayout(), startedWithMatte);
+    Settings().blackMat = 0;
+    SendDisplayChange();
+    EXPECT_EQ(CurrentLayout(), startedWithout);
+    // And on once more, from a window that has been maximised before.
+    Settings().blackMat = 1;
+    SendDisplayChange();
+    EXPECT_EQ(CurrentLayout(), startedWithMatte);
+}
+
+TEST_F(MainWindowTest, QuitFromOutsideWithTheSplashUpEndsCleanly) {
+    // A click on a region with a splash opens the screen window's popup; then a quit arrives
+    // from another thread, the loop ends, and the objects go down with their windows open.
+    SolidPicture("logo.bmp", 32, 16, 3);
+    WriteIni(
+        "[Config]\nScreenNames=One\nStartup=One\n"
+        "[Screen One]\nBitmap=%r\\one.bmp\nRegionNames=A\n"
+        "[One-Region A]\nShape=0,0|100,0|100,100|0,100\n"
+        "LaunchFunc=DispatchPreviousScreen\nSplash=%r\\logo.bmp|15\n");
+    main_ = std::make_unique<CMainWindow>();
+    ASSERT_TRUE(main_->Create());
+    App().mainWindow = main_->hwnd();
+    const HWND screen = main_->screenWindow().hwnd();
+    ::SendMessageA(screen, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 50));
+    ::SendMessageA(screen, WM_LBUTTONUP, 0, MAKELPARAM(50, 50));
+    const HWND popup = VisiblePopup();
+    ASSERT_NE(popup, nullptr);
+
+    const DWORD thread = ::GetCurrentThreadId();
+    std::thread([thread] { ::PostThreadMessageA(thread, WM_QUIT, 0, 0); }).join();
+    MSG message;
+    while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+        ::DispatchMessageA(&message);
+    }
+    const HWND main = main_->hwnd();
+    ASSERT_TRUE(::IsWindow(popup));
+    ExceptionWatch exceptions;
+    main_.reset();
+    EXPECT_EQ(exceptions.count(), 0);
+    EXPECT_FALSE(::IsWindow(popup));
+    EXPECT_FALSE(::IsWindow(screen));
+    EXPECT_FALSE(::IsWindow(main));
+    // The palette of the freed background is no longer the application's, and no second quit
+    // is left for a later loop.
+    EXPECT_EQ(App().appPalette, nullptr);
+    EXPECT_FALSE(::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 TEST_F(MainWindowTest, ExportsAreFoundByTheirExactNames) {

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "process.h"
+#include "wine_log.h"
 
 namespace e2e {
 
@@ -20,7 +21,6 @@ void LumoraTest::SetUp() {
     ASSERT_TRUE(mkdtemp(pattern));
     folder_ = pattern;
     fs::copy_file(Env().lumoraExe, Path("lumora.exe"));
-    fs::copy_file(Env().toolsFolder + "/winmm.dll", Path("winmm.dll"));
     ASSERT_TRUE(disc::WritePictures(folder_));
 }
 
@@ -33,6 +33,9 @@ void LumoraTest::TearDown() {
         pid_ = -1;
     }
     EXPECT_TRUE(WaitUntilGone()) << "the main window outlived its program";
+    for (const std::string& line : RaisedExceptions(Path("wine.log"))) {
+        ADD_FAILURE() << "lumora.exe raised an exception: " << line;
+    }
     if (HasFailure() || std::getenv("LUMORA_E2E_KEEP")) {
         std::cout << "disc folder kept: " << folder_ << "\n";
     } else {
@@ -133,7 +136,7 @@ std::vector<SoundCall> LumoraTest::Sounds() const {
     while (std::getline(log, line)) {
         std::istringstream in(line);
         SoundCall call;
-        in >> call.function >> std::hex >> call.flags >> std::ws;
+        in >> call.function >> std::hex >> call.flags >> call.library >> std::ws;
         std::getline(in, call.name);
         call.file = call.name.substr(call.name.find_last_of("\\/") + 1);
         calls.push_back(call);

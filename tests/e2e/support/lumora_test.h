@@ -19,8 +19,9 @@ namespace e2e {
 struct SoundCall {
     std::string function;
     unsigned flags = 0;
-    std::string name;  // as passed
-    std::string file;  // the name without its folder
+    std::string library;  // the file of the winmm that played it
+    std::string name;     // as passed
+    std::string file;     // the name without its folder
 };
 
 class LumoraTest : public ::testing::Test {

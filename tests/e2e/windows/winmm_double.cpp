@@ -1,6 +1,7 @@
-// A stand-in for winmm.dll placed beside lumora.exe: it plays nothing and appends one line per
-// call, "<function> <flags in hex> <sound name>", to the file named by LUMORA_SOUND_LOG, so that
-// tests can see exactly which sounds the program asked for, with which flags, in which order.
+// A stand-in for winmm.dll, installed as the test prefix's system winmm: it plays nothing and
+// appends one line per call, "<function> <flags in hex> <its own file> <sound name>", to the file
+// named by LUMORA_SOUND_LOG, so that tests can see exactly which sounds the program asked for,
+// with which flags, in which order, and which copy of the library played them.
 #include <windows.h>
 
 #include <cstdio>
@@ -14,9 +15,15 @@ void Log(const char* function, DWORD flags, const char* name) {
     if (!::GetEnvironmentVariableA("LUMORA_SOUND_LOG", path, MAX_PATH)) {
         return;
     }
+    char self[MAX_PATH] = {};
+    HMODULE module = nullptr;
+    ::GetModuleHandleExA(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<const char*>(&Log), &module);
+    ::GetModuleFileNameA(module, self, MAX_PATH);
     char line[1024];
-    int length =
-        std::snprintf(line, sizeof line, "%s 0x%lx %s\n", function, flags, name ? name : "(null)");
+    int length = std::snprintf(line, sizeof line, "%s 0x%lx %s %s\n", function, flags, self,
+                               name ? name : "(null)");
     if (length < 0) {
         return;
     }

@@ -1,0 +1,13 @@
+// Where the screen window goes in the main window's client area, for PlaceInParent and for the
+// window that loading a screen creates.
+#pragma once
+
+#include <windows.h>
+
+namespace lumora {
+
+// A picture of this size (a side of 0 or less counts as 200 x 100) at (0, 0), or centred on the
+// display while the matte is on.
+RECT ScreenWindowPlace(int pictureWidth, int pictureHeight);
+
+}  // namespace lumora

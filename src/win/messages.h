@@ -1,0 +1,24 @@
+// The program's own window message, command and timer ids, each defined once here.
+#pragma once
+
+#include <windows.h>
+
+namespace lumora {
+
+// Sent to the main window by the message boxes: the answer is the current screen's description
+// (a pointer to its text), or 0 for none. Another program may send it too, by its number 0x464.
+constexpr UINT kCaptionQueryMessage = WM_USER + 100;
+
+// The framework's "exit the application" command: the main window destroys itself.
+constexpr WPARAM kAppExitCommand = 0xE141;
+
+// Command ids of pop-up menu items: the first one plus the item's position.
+constexpr UINT kMenuCommandFirst = 1100;
+constexpr UINT kMenuCommandLast = 1199;
+
+// The screen window's one-shot balloon delay.
+constexpr UINT_PTR kBalloonTimerId = 102;
+// The logo popup's display time.
+constexpr UINT_PTR kLogoTimerId = 105;
+
+}  // namespace lumora

@@ -1,0 +1,15 @@
+// System DLLs that Lumora loads itself, from the system folder only: a DLL of the same name
+// planted beside lumora.exe (on a writable stick, in a downloads folder) is never loaded.
+#pragma once
+
+#include <windows.h>
+
+namespace lumora {
+
+// Restricts the DLL search of this process to the system folder; the first thing at start.
+void RestrictDllSearchToSystem();
+
+// Loads a DLL of the system folder by its file name; null when it cannot be loaded.
+HMODULE LoadSystemLibrary(const char* fileName);
+
+}  // namespace lumora
