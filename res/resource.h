@@ -13,6 +13,13 @@
 #define IDB_ABOUT 109
 #define IDD_OPTIONS_PAGE 133
 
+// Controls of the Options page.
+#define IDC_START_SCREEN 1004
+#define IDC_APPLY_MATTE 1005
+#define IDC_USE_BALLOONS 1006
+#define IDC_USE_SOUND 1007
+#define IDC_RESTORE_DEFAULTS 1008
+
 // Program names and fixed texts.
 #define IDS_APP_TITLE 1
 #define IDS_MAIN_WINDOW_CLASS 2

@@ -6,6 +6,7 @@
 #include "actions/launch.h"
 #include "app/main_window.h"
 #include "config/ini_store.h"
+#include "prefs/preferences_sheet.h"
 
 namespace lumora {
 
@@ -48,6 +49,13 @@ void CMainWindow::OnDispatch(WPARAM action, const DispatchArgs* args) {
             if (const auto argument = dataOf(request())) {
                 RunHelp(*argument);
             }
+            break;
+        case kActionPreferences:
+            CPreferencesSheet(hwnd()).DoModal();
+            break;
+        case kActionAbout:
+            // The About page of the same sheet: the one place that shows the product.
+            CPreferencesSheet(hwnd(), CPreferencesSheet::kAboutPage).DoModal();
             break;
         case kActionProgram:
         case kActionProgramAndWait:

@@ -1,4 +1,8 @@
 list(APPEND LUMORA_CORE_SOURCES
 )
 list(APPEND LUMORA_WIN_SOURCES
+    src/prefs/info_pages.cpp
+    src/prefs/options_page.cpp
+    src/prefs/picture_page.cpp
+    src/prefs/preferences_sheet.cpp
 )

@@ -7,6 +7,7 @@
 #include "actions/logo_dialog.h"
 #include "disc_fixture.h"
 #include "exception_watch.h"
+#include "message_box_answerer.h"
 #include "win/messages.h"
 
 namespace lumora::testing {
@@ -337,6 +338,8 @@ TEST_F(MainWindowTest, CodesWithoutDataNeverReadLParam) {
         kActionPreviousScreen, kActionMinimize, kActionPreferences, kActionAbout, 9,
         kActionReloadScreen};
     for (WPARAM code : codesWithoutData) {
+        // Preferences and About open the modal preferences sheet: it is cancelled.
+        MessageBoxAnswerer closer(IDCANCEL);
         ::SendMessageA(main_->hwnd(), App().dispatchMessageId, code, notAPointer);
     }
     EXPECT_TRUE(main_->exists());

@@ -1,6 +1,7 @@
 // Hook DLL that the probe loads into lumora.exe to read what only the program itself can see:
-// its class icon and cursor (compared with its own resources), its system menu.
+// its class icon and cursor (compared with its own resources), its system menu, a sheet's tabs.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstring>
@@ -100,6 +101,33 @@ std::string SystemMenuIds(HWND window) {
     return ids;
 }
 
+// The tabs of a property sheet, in order: "text left top right bottom" (screen coordinates) each,
+// separated by "|". Tab texts and rectangles can only be read inside the sheet's process.
+std::string SheetTabs(HWND sheet) {
+    HWND tabs = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
+    if (!tabs) {
+        return "none";
+    }
+    std::string answer;
+    const int count = static_cast<int>(::SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[64] = {};
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        ::SendMessageA(tabs, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+        RECT r{};
+        ::SendMessageA(tabs, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r));
+        ::MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        char line[128];
+        std::snprintf(line, sizeof line, "%s%s %ld %ld %ld %ld", i ? "|" : "", text, r.left, r.top,
+                      r.right, r.bottom);
+        answer += line;
+    }
+    return answer;
+}
+
 std::string Answer(HWND window, const char* query) {
     if (!std::strcmp(query, "icon")) {
         return CompareWithResource(reinterpret_cast<HANDLE>(::GetClassLongPtrA(window, GCLP_HICON)),
@@ -112,6 +140,9 @@ std::string Answer(HWND window, const char* query) {
     if (!std::strcmp(query, "hotcursor")) {
         return CompareWithResource(
             reinterpret_cast<HANDLE>(::GetClassLongPtrA(window, GCLP_HCURSOR)), 104, IMAGE_CURSOR);
+    }
+    if (!std::strcmp(query, "tabs")) {
+        return SheetTabs(window);
     }
     if (!std::strcmp(query, "sysmenu")) {
         return SystemMenuIds(window);

@@ -258,6 +258,13 @@ std::map<std::string, Command> Commands() {
              ::GetDlgItemTextA(w, id, text, sizeof text);
              return std::string(text);
          }},
+        {"dlgitem",
+         [](Args& in) {
+             HWND w = ReadWindow(in);
+             int id = 0;
+             in >> id;
+             return Handle(::GetDlgItem(w, id));
+         }},
         {"hook",
          [](Args& in) {
              HWND w = ReadWindow(in);
