@@ -71,6 +71,7 @@ void HoverMachine::ShowBalloon(HoverCommands& out, int index) {
     out.push_back(Command(HoverAction::kPlaceBalloon, index));
     out.push_back(Command(HoverAction::kDrawCanvas));
     out.push_back(Command(HoverAction::kPlayBalloonSound));
+    balloonShown_ = true;
 }
 
 void HoverMachine::HideBalloon(HoverCommands& out, int index) {
@@ -79,7 +80,9 @@ void HoverMachine::HideBalloon(HoverCommands& out, int index) {
         balloonTimerPending_ = false;
     }
     const HoverRegionFacts* facts = Facts(index);
-    if (!facts || !settings_.balloonHelp || !facts->hasBalloon) {
+    // A balloon on the window is removed even when balloons were turned off meanwhile.
+    const bool shown = std::exchange(balloonShown_, false);
+    if (!facts || !facts->hasBalloon || (!settings_.balloonHelp && !shown)) {
         return;
     }
     out.push_back(Command(HoverAction::kRestoreBalloon, index));

@@ -107,6 +107,7 @@ class HoverMachine {
     int focusRegion_ = -1;    // the keyboard's region; -1 while the mouse leads
     int pointerRegion_ = -1;  // the region under the pointer at the last move inside
     bool highlightShown_ = false;
+    bool balloonShown_ = false;
     bool balloonTimerPending_ = false;
 };
 

@@ -105,6 +105,8 @@ void CScreenWindow::ReloadRegion(int index) {
     const std::string name = *record->name;
     *record = CRegion{};
     *record = LoadRegionRecord(shown_->name, name);
+    // The hover machine decides with what the region has now.
+    shown_->hover.UpdateRegion(index, RegionFacts()[static_cast<size_t>(index)]);
 }
 
 BOOL CScreenWindow::DestroyWindow() {

@@ -12,6 +12,7 @@
 #include "config/settings.h"
 #include "imaging/rect_conversion.h"
 #include "screens/screen_place.h"
+#include "win/messages.h"
 
 namespace lumora {
 
@@ -49,7 +50,7 @@ LRESULT CScreenWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             OnPaint();
             return 0;
         case WM_COMMAND:
-            if (LOWORD(wParam) >= 1100 && LOWORD(wParam) <= 1199) {
+            if (LOWORD(wParam) >= kMenuCommandFirst && LOWORD(wParam) <= kMenuCommandLast) {
                 menus_.RunItem(LOWORD(wParam));
                 return 0;
             }
@@ -260,7 +261,7 @@ void CScreenWindow::OnAppDeactivated() {
 
 void CScreenWindow::FillBackground() {
     // Only palette displays show stale colours while the palette changes.
-    if (!exists() || GetDisplayColorClass() == 2) {
+    if (!exists() || GetDisplayColorClass() == kColorClassTrue) {
         return;
     }
     ClientDc dc(hwnd());

@@ -22,6 +22,8 @@ namespace lumora {
 class CScreenWindow : public Window {
   public:
     CScreenWindow();
+    // Closes the window, its popup and its menus while the whole object still exists.
+    ~CScreenWindow() override { DestroyWindow(); }
 
     // Loads the named screen and creates the child window of parent; FALSE when the screen has
     // no regions list, no background, or the window cannot be created.
@@ -50,7 +52,6 @@ class CScreenWindow : public Window {
     const std::string& screenName() const;
     CPopupMenu& menus() { return menus_; }
 
-    static constexpr UINT_PTR kBalloonTimerId = 102;
     static constexpr int kChildId = 1000;
 
   protected:

@@ -130,6 +130,14 @@ TEST_F(HoverMachineTest, BalloonDelaySettings) {
     EXPECT_EQ(Move(-1), (C{kCapture, RestoreHighlight(0), kDraw, kHotOff}));
 }
 
+TEST_F(HoverMachineTest, ABalloonShownWhenBalloonsAreTurnedOffIsStillRemoved) {
+    HoverWithBalloon(5);
+    Use(false, 300);
+    EXPECT_EQ(Move(-1), (C{kCapture, RestoreBalloon(5), kDraw, kHotOff}));
+    EXPECT_EQ(Move(5), (C{kCapture, kHotOn, Start(300)}));
+    EXPECT_EQ(Move(-1), (C{kCapture, kStop, kHotOff})) << "nothing shown, nothing to remove";
+}
+
 TEST_F(HoverMachineTest, MovingToAnotherRegionRemovesTheFirstBeforeShowingTheSecond) {
     Move(0);
     // The pending timer is stopped, the balloon area restored without a draw of its own (the
