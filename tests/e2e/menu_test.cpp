@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "lumora_test.h"
@@ -307,6 +309,64 @@ TEST_F(Menu, ATwoElementSplashShowsThePopupBeforeTheAction) {
     Click(lines[0].Center());
     ASSERT_TRUE(ShowsSecondScreen());
     EXPECT_NE(probe().FindInProcess(main_, "#32770"), 0u);
+}
+
+// The demo disc as it ships: its pictures, sounds and INI file in the test's folder.
+class DemoMenu : public Menu {
+  protected:
+    void SetUp() override {
+        Menu::SetUp();
+        namespace fs = std::filesystem;
+        const fs::path demo = fs::path(Env().resources) / ".." / "demo" / "disc";
+        fs::copy(demo, Path(""),
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        ini_ = IniText();
+        std::ifstream in(demo / "Lumora.ini");
+        std::string line, section;
+        while (std::getline(in, line)) {
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back();
+            }
+            if (line.empty() || line[0] == ';') {
+                continue;
+            }
+            if (line[0] == '[') {
+                section = line.substr(1, line.find(']') - 1);
+            } else if (const size_t equals = line.find('='); equals != std::string::npos) {
+                ini_.Set(section, line.substr(0, equals), line.substr(equals + 1));
+            }
+        }
+    }
+};
+
+TEST_F(DemoMenu, TheVersionLineOpensTheDiscMenuAndItsHelpTopics) {
+    ASSERT_TRUE(Start({-1, -1}));
+    ASSERT_TRUE(WaitUntil([&] { return ScreenWindow() != 0; }));
+    ClickAt({120, 452});
+    std::vector<MenuLine> lines;
+    ASSERT_TRUE(WaitUntil([&] { return !(lines = Lines()).empty(); }));
+    ASSERT_EQ(lines.size(), 6u) << "the item without a Description is left out";
+    const char* texts[] = {"Explore the software", "Extras and support", "", "Help topics...", "",
+                           "Close the disc"};
+    for (size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].id, 1100u + i);
+        EXPECT_EQ(lines[i].separator, i == 2 || i == 4) << i;
+        EXPECT_EQ(lines[i].text, texts[i]) << i;
+    }
+    Click(lines[3].Center());
+    ASSERT_TRUE(WaitUntil([&] {
+        lines = Lines();
+        return !lines.empty() && lines[0].text == "Using the demo disc";
+    }));
+    EXPECT_EQ(lines.size(), 7u);
+    const Hwnd popup = probe().FindInProcess(main_, "#32768");
+    ASSERT_NE(popup, 0u);
+    const Rect owner = probe().WindowRect(ScreenWindow());
+    const Rect menu = probe().WindowRect(popup);
+    EXPECT_EQ(menu.left, owner.left + 24);
+    EXPECT_EQ(menu.top, owner.top + 240);
+    e2e::Run({"xdotool", "key", "Escape"});
+    EXPECT_TRUE(Closed());
 }
 
 }  // namespace
