@@ -1,9 +1,46 @@
 #include "actions/dispatch.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "win/app_state.h"
 #include "win/window.h"
 
 namespace lumora {
+namespace {
+
+struct OwnRequest {
+    const DispatchArgs* args;
+    bool taken;
+};
+
+// The requests that this process's exported functions are sending, innermost last (an action
+// that waits lets further actions run inside it). Only the user-interface thread sends them.
+std::vector<OwnRequest>& OwnRequests() {
+    static std::vector<OwnRequest> requests;
+    return requests;
+}
+
+// Lists the request while its message is being sent.
+class OwnRequestScope {
+  public:
+    explicit OwnRequestScope(const DispatchArgs* args) : args_(args) {
+        OwnRequests().push_back(OwnRequest{args, false});
+    }
+    OwnRequestScope(const OwnRequestScope&) = delete;
+    OwnRequestScope& operator=(const OwnRequestScope&) = delete;
+    ~OwnRequestScope() {
+        std::vector<OwnRequest>& requests = OwnRequests();
+        requests.erase(std::remove_if(requests.begin(), requests.end(),
+                                      [this](const OwnRequest& r) { return r.args == args_; }),
+                       requests.end());
+    }
+
+  private:
+    const DispatchArgs* args_;
+};
+
+}  // namespace
 
 LRESULT SendDispatch(DispatchAction action, int index, const char* data) {
     HWND main = MainWindowHandle();
@@ -11,7 +48,19 @@ LRESULT SendDispatch(DispatchAction action, int index, const char* data) {
         return 0;
     }
     DispatchArgs args{index, data};
+    OwnRequestScope listed(&args);
     return ::SendMessageA(main, App().dispatchMessageId, action, reinterpret_cast<LPARAM>(&args));
+}
+
+const DispatchArgs* TakeOwnDispatchArgs(LPARAM lParam) {
+    for (OwnRequest& request : OwnRequests()) {
+        if (reinterpret_cast<LPARAM>(request.args) == lParam && !request.taken) {
+            // Taken once: a copy of the address posted later by someone else finds nothing.
+            request.taken = true;
+            return request.args;
+        }
+    }
+    return nullptr;
 }
 
 bool CallExport(int index, const char* functionName, const char* data) {

@@ -39,6 +39,12 @@ bool CallExport(int index, const char* functionName, const char* data);
 // not registered or there is no main window).
 LRESULT SendDispatch(DispatchAction action, int index, const char* data);
 
+// The request behind a dispatch message's lParam when an exported function of this process is
+// sending it right now and nobody has taken it yet; null for anything else. The message is
+// registered system-wide: another program may send any lParam, and a pointer of its own means
+// nothing here, so lParam is compared, never read, until it is known to be ours.
+const DispatchArgs* TakeOwnDispatchArgs(LPARAM lParam);
+
 }  // namespace lumora
 
 // The exported action functions, undecorated through the .def file.

@@ -1,10 +1,18 @@
 list(APPEND LUMORA_CORE_SOURCES
     src/actions/install_root.cpp
+    src/actions/launch_command.cpp
+    src/actions/launch_entry.cpp
+    src/actions/registry_text.cpp
+    src/actions/start_failure.cpp
 )
 list(APPEND LUMORA_WIN_SOURCES
     src/actions/dispatch.cpp
     src/actions/disc.cpp
     src/actions/help.cpp
+    src/actions/launch.cpp
+    src/actions/launch_at_start.cpp
     src/actions/logo_dialog.cpp
+    src/actions/process_start.cpp
+    src/actions/program_wait.cpp
     src/actions/setup_offer.cpp
 )

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "actions/dispatch.h"
@@ -42,6 +43,8 @@ class CMainWindow : public Window {
     void OnActivateApp(bool active);
     void OnDisplayChange(LPARAM size);
     void OnDispatch(WPARAM action, const DispatchArgs* args);
+    // Codes 7 and 8: starts the program of a launch id, then closes after an ordinary program.
+    void RunProgramAction(int launchId, const std::optional<std::string>& command, bool wait);
     void DestroyScreenWindow();
     void Close();
 

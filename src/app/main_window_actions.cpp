@@ -3,23 +3,29 @@
 #include <string>
 
 #include "actions/help.h"
+#include "actions/launch.h"
 #include "app/main_window.h"
+#include "config/ini_store.h"
 
 namespace lumora {
 
 void CMainWindow::OnDispatch(WPARAM action, const DispatchArgs* args) {
-    // Only the codes that carry data look at lParam: the message is registered system-wide, so
-    // any other sender may pass anything there. The data may belong to a region that the action
-    // frees (a screen change), so it is copied before the action runs.
-    const auto dataOf = [args]() -> std::optional<std::string> {
-        if (args && args->data) {
-            return std::string(args->data);
+    // Only the codes that carry data look at lParam, and only when it is a request that this
+    // process's own exported functions are sending: the message is registered system-wide, and
+    // another program's lParam is no address here. Anything else is ignored. The data may belong
+    // to a region that the action frees (a screen change), so it is copied before the action.
+    const auto request = [args]() -> const DispatchArgs* {
+        return TakeOwnDispatchArgs(reinterpret_cast<LPARAM>(args));
+    };
+    const auto dataOf = [](const DispatchArgs* own) -> std::optional<std::string> {
+        if (own && own->data) {
+            return std::string(own->data);
         }
         return std::nullopt;
     };
     switch (action) {
         case kActionScreen:
-            if (const auto name = dataOf()) {
+            if (const auto name = dataOf(request())) {
                 ShowScreen(*name);
                 SizeToScreen(false);
             }
@@ -34,13 +40,19 @@ void CMainWindow::OnDispatch(WPARAM action, const DispatchArgs* args) {
             ::ShowWindow(hwnd(), SW_MINIMIZE);
             break;
         case kActionMenu:
-            if (screen_.exists()) {
-                screen_.menus().ShowMenu(screen_.hwnd(), dataOf().value_or(std::string()));
+            if (const DispatchArgs* own = request(); own && screen_.exists()) {
+                screen_.menus().ShowMenu(screen_.hwnd(), dataOf(own).value_or(std::string()));
             }
             break;
         case kActionHelp:
-            if (const auto argument = dataOf()) {
+            if (const auto argument = dataOf(request())) {
                 RunHelp(*argument);
+            }
+            break;
+        case kActionProgram:
+        case kActionProgramAndWait:
+            if (const DispatchArgs* own = request()) {
+                RunProgramAction(own->index, dataOf(own), action == kActionProgramAndWait);
             }
             break;
         case kActionExit:
@@ -52,9 +64,27 @@ void CMainWindow::OnDispatch(WPARAM action, const DispatchArgs* args) {
             break;
         }
         default:
-            // Preferences, About and the program actions arrive with their own windows and the
-            // launching code; any other code does nothing.
+            // Preferences and About arrive with their own windows; any other code does nothing.
             break;
+    }
+}
+
+void CMainWindow::RunProgramAction(int launchId, const std::optional<std::string>& command,
+                                   bool wait) {
+    const LaunchTarget target = screen_.LaunchTargetOf(launchId);
+    const int started = LaunchProgram(hwnd(), target, command ? command->c_str() : nullptr, wait);
+    // Waiting, the result is not used.
+    if (wait || started <= 0) {
+        return;
+    }
+    if (Setup().setupPending) {
+        // A setup: the launcher stays unless the entry asked to leave while it runs.
+        if (Setup().exitDuringSetup) {
+            Close();
+        }
+        ClearSetupState();
+    } else {
+        Close();
     }
 }
 

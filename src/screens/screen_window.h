@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "actions/launch.h"
 #include "actions/logo_dialog.h"
 #include "imaging/cdib.h"
 #include "menus/popup_menu.h"
@@ -31,6 +32,8 @@ class CScreenWindow : public Window {
     CRegion* region(int index);
     int HitTest(POINT point) const;
     void ReloadRegion(int index);
+    // What launching needs about a launch id (launch_entries.cpp).
+    LaunchTarget LaunchTargetOf(int launchId);
 
     // Used by the main window.
     void FillBackground();

@@ -187,6 +187,22 @@ unsigned long Probe::Send(Hwnd window, unsigned message, long wParam, long lPara
     return std::strtoul(Ask(question.str()).c_str(), nullptr, 10);
 }
 
+unsigned Probe::Register(const std::string& name) {
+    return static_cast<unsigned>(std::strtoul(Ask("register " + name).c_str(), nullptr, 10));
+}
+
+bool Probe::Deliver(Hwnd window, bool send, unsigned message, long wParam,
+                    const std::string& lParam) {
+    std::ostringstream question;
+    question << "deliver" << Of(window) << (send ? " send " : " post ") << std::hex << message
+             << std::dec << " " << wParam << " " << lParam;
+    return Ask(question.str()) == "1";
+}
+
+long Probe::CpuTimeMs(Hwnd window) {
+    return std::strtol(Ask("cputime" + Of(window)).c_str(), nullptr, 10);
+}
+
 Rect Probe::Sizing(Hwnd window, int edge, const Rect& r) {
     std::ostringstream question;
     question << "sizing" << Of(window) << " " << edge << " " << r.left << " " << r.top << " "

@@ -63,6 +63,12 @@ class Probe {
     // Sends a message and returns the window procedure's result.
     unsigned long Send(Hwnd window, unsigned message, long wParam = 0, long lParam = 0);
     Rect Sizing(Hwnd window, int edge, const Rect& dragged);
+    // The id of a registered window message.
+    unsigned Register(const std::string& name);
+    // Sends or posts; lParam is a number, or "local": an address in the probe's own memory.
+    bool Deliver(Hwnd window, bool send, unsigned message, long wParam, const std::string& lParam);
+    // Processor time (user and kernel) of the process that owns the window, in ms; -1 unknown.
+    long CpuTimeMs(Hwnd window);
     Hwnd Cover(const Rect& where);
     bool IsAbove(Hwnd upper, Hwnd lower);
     std::string AskHook(Hwnd window, const std::string& query);

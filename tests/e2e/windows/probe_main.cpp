@@ -47,6 +47,30 @@ DWORD ProcessOf(HWND window) {
     return pid;
 }
 
+// "deliver <window> send|post <message in hex> <wParam> <lParam>": lParam is a number, or
+// "local" for the address of a record of this program, which means nothing in another one.
+std::string Deliver(Args& in) {
+    HWND w = ReadWindow(in);
+    std::string how, lParam;
+    unsigned message = 0;
+    long wParam = 0;
+    in >> how >> std::hex >> message >> std::dec >> wParam >> lParam;
+    static struct {
+        int index;
+        const char* data;
+    } local{0, "Second"};
+    const LPARAM value = lParam == "local"
+                             ? reinterpret_cast<LPARAM>(&local)
+                             : static_cast<LPARAM>(std::strtoll(lParam.c_str(), nullptr, 0));
+    if (how == "send") {
+        DWORD_PTR result = 0;
+        return std::to_string(
+            ::SendMessageTimeoutA(w, message, wParam, value, SMTO_ABORTIFHUNG, 5000, &result) ? 1
+                                                                                              : 0);
+    }
+    return std::to_string(::PostMessageA(w, message, wParam, value) ? 1 : 0);
+}
+
 // The first visible top-level window of the given class in the process that owns `window`.
 HWND FindInProcess(HWND window, const std::string& className) {
     DWORD pid = ProcessOf(window);
@@ -174,6 +198,26 @@ std::map<std::string, Command> Commands() {
              DWORD_PTR result = 0;
              ::SendMessageTimeoutA(w, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
              return std::to_string(static_cast<unsigned long>(result));
+         }},
+        {"register",
+         [](Args& in) { return std::to_string(::RegisterWindowMessageA(Rest(in).c_str())); }},
+        // Sends or posts a message whose lParam may be "local": an address in this program.
+        {"deliver", [](Args& in) { return Deliver(in); }},
+        // The processor time (user and kernel, in milliseconds) of the process that owns a window.
+        {"cputime",
+         [](Args& in) {
+             lumora::UniqueHandle process(
+                 ::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, ProcessOf(ReadWindow(in))));
+             FILETIME created, ended, kernel, user;
+             if (!process || !::GetProcessTimes(process.get(), &created, &ended, &kernel, &user)) {
+                 return std::string("-1");
+             }
+             const auto ms = [](const FILETIME& t) {
+                 return ((static_cast<unsigned long long>(t.dwHighDateTime) << 32) |
+                         t.dwLowDateTime) /
+                        10000;
+             };
+             return std::to_string(ms(kernel) + ms(user));
          }},
         {"sizing",
          [](Args& in) {

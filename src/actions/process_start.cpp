@@ -1,0 +1,72 @@
+#include "actions/process_start.h"
+
+#include <shellapi.h>
+
+#include <vector>
+
+#include "actions/launch_command.h"
+
+namespace lumora {
+
+bool FileExists(const std::string& path) {
+    OFSTRUCT found{};
+    return ::OpenFile(path.c_str(), &found, OF_EXIST) != HFILE_ERROR;
+}
+
+bool CommandFileExists(const std::string& line) {
+    return FileExists(CommandProgramPart(line)) || FileExists(line);
+}
+
+std::optional<std::string> ShortPathOf(const std::string& path) {
+    char shortPath[261] = {};
+    const DWORD length = ::GetShortPathNameA(path.c_str(), shortPath, sizeof shortPath);
+    if (length == 0 || length >= sizeof shortPath) {
+        return std::nullopt;
+    }
+    return std::string(shortPath, length);
+}
+
+UniqueHandle StartProcess(const std::string& line, const std::string* folder) {
+    if (!CommandFileExists(line)) {
+        ::SetLastError(ERROR_FILE_NOT_FOUND);
+        return UniqueHandle();
+    }
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.wShowWindow = SW_RESTORE;
+    PROCESS_INFORMATION process{};
+    if (folder) {
+        ::SetCurrentDirectoryA(folder->c_str());
+    }
+    // CreateProcessA may write into the command line.
+    std::vector<char> commandLine(line.begin(), line.end());
+    commandLine.push_back('\0');
+    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder ? folder->c_str() : nullptr, &startup, &process)) {
+        return UniqueHandle();
+    }
+    ::CloseHandle(process.hThread);
+    ::SetLastError(0);
+    return UniqueHandle(process.hProcess);
+}
+
+bool StartThroughShell(const std::string& line, const std::string* folder, UniqueHandle& process) {
+    const std::string program = CommandProgramPart(line);
+    const std::string arguments = CommandArguments(line);
+    SHELLEXECUTEINFOA start{};
+    start.cbSize = sizeof start;
+    // Our own message reports a failure, not the shell's.
+    start.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    start.lpFile = program.c_str();
+    start.lpParameters = arguments.empty() ? nullptr : arguments.c_str();
+    start.lpDirectory = folder ? folder->c_str() : nullptr;
+    start.nShow = SW_RESTORE;
+    if (!::ShellExecuteExA(&start)) {
+        return false;
+    }
+    process.reset(start.hProcess);
+    ::SetLastError(0);
+    return true;
+}
+
+}  // namespace lumora
