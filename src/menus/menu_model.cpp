@@ -90,11 +90,6 @@ std::optional<MenuItem> ReadItem(const std::string& menuName, const std::string&
     return item;
 }
 
-// The command's setup: an item without SetupData has a setup that equals no command.
-bool IsSetupCommand(const MenuItem& item, const std::string& command) {
-    return item.setupData && *item.setupData == command;
-}
-
 }  // namespace
 
 std::vector<MenuItem> LoadMenuItems(const std::string& menuName, const StringList& names,
@@ -145,34 +140,22 @@ MenuItem* MenuItemTable::ForLaunchId(int launchId) {
     return position < 0 ? nullptr : &items_[static_cast<size_t>(position)];
 }
 
-bool MenuItemTable::HasSetup(int launchId) const {
+std::optional<LaunchEntry> MenuItemTable::EntryFor(int launchId) const {
     const MenuItem* item = ForLaunchId(launchId);
-    return item && item->setupFunc;
-}
-
-bool MenuItemTable::ExitsDuringSetup(int launchId) const {
-    const MenuItem* item = ForLaunchId(launchId);
-    return item && item->exitDuringSetup;
-}
-
-const std::string* MenuItemTable::GetLaunchDir(int launchId) const {
-    const MenuItem* item = ForLaunchId(launchId);
-    return item && item->launchDir ? &*item->launchDir : nullptr;
-}
-
-int MenuItemTable::GetDiscDrive(int launchId) const {
-    const MenuItem* item = ForLaunchId(launchId);
-    return item ? item->discDrive : 0;
-}
-
-bool MenuItemTable::UsesDiscDrive(int launchId, const std::string& command) const {
-    const MenuItem* item = ForLaunchId(launchId);
-    return item && (item->launchOnReq || IsSetupCommand(*item, command));
-}
-
-bool MenuItemTable::KeepsLongPath(int launchId, const std::string& command) const {
-    const MenuItem* item = ForLaunchId(launchId);
-    return item && item->launchLong && !IsSetupCommand(*item, command);
+    if (!item) {
+        return std::nullopt;
+    }
+    LaunchEntry entry;
+    entry.setupFunc = item->setupFunc;
+    entry.setupData = item->setupData;
+    entry.setupDesc = item->setupDesc;
+    entry.setupReq = item->setupReq;
+    entry.launchDir = item->launchDir;
+    entry.discDrive = item->discDrive;
+    entry.launchOnReq = item->launchOnReq;
+    entry.launchLong = item->launchLong;
+    entry.exitDuringSetup = item->exitDuringSetup;
+    return entry;
 }
 
 }  // namespace lumora

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "actions/launch_entry.h"
 #include "config/program_settings.h"
 #include "config/section_entries.h"
 
@@ -63,7 +64,7 @@ std::vector<MenuItem> LoadMenuItems(const std::string& menuName, const StringLis
                                     const MenuVocabulary& words, const MenuSource& source);
 
 // The items of the menu shown last, asked by command id (the menu's owner) or by launch id (the
-// launching code). An id that names no item gives none, 0 or false.
+// launching code). An id that names no item gives none.
 class MenuItemTable {
   public:
     MenuItemTable() = default;
@@ -82,14 +83,9 @@ class MenuItemTable {
     const MenuItem* ForLaunchId(int launchId) const;
     MenuItem* ForLaunchId(int launchId);
 
-    bool HasSetup(int launchId) const;
-    bool ExitsDuringSetup(int launchId) const;
-    const std::string* GetLaunchDir(int launchId) const;
-    int GetDiscDrive(int launchId) const;
-    // The command gets the item's disc drive: LaunchOnReq is set, or the command is its setup.
-    bool UsesDiscDrive(int launchId, const std::string& command) const;
-    // The command keeps its long path: LaunchLong is set and the command is not its setup.
-    bool KeepsLongPath(int launchId, const std::string& command) const;
+    // What launching asks about the item: copies of its fields; none for an id that names no
+    // item, which answers every question with false, none or 0.
+    std::optional<LaunchEntry> EntryFor(int launchId) const;
 
   private:
     std::vector<MenuItem> items_;

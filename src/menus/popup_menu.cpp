@@ -101,17 +101,23 @@ BOOL CPopupMenu::ShowMenu(HWND owner, std::string name) {
     return ::TrackPopupMenu(menu.get(), 0, origin.x, origin.y, 0, owner, nullptr) ? TRUE : FALSE;
 }
 
+void CPopupMenu::StoreDiscDrive(unsigned generation, int launchId, int drive) {
+    if (generation != generation_) {
+        return;
+    }
+    if (MenuItem* item = items_.ForLaunchId(launchId)) {
+        item->discDrive = drive;
+    }
+}
+
 bool CPopupMenu::EnsureItemDisk(int position, const std::optional<StringList>& requirement) {
     const unsigned generation = generation_;
     const int launchId = MenuItemTable::LaunchIdOf(position);
-    int slot = items_.GetDiscDrive(launchId);
+    const MenuItem* item = items_.ForLaunchId(launchId);
+    int slot = item ? item->discDrive : 0;
     // The disc prompt pumps messages: the slot is written back only to the table it came from.
     const BOOL found = EnsureDisk(owner_, requirement ? &*requirement : nullptr, slot);
-    if (generation == generation_) {
-        if (MenuItem* item = items_.ForLaunchId(launchId)) {
-            item->discDrive = slot;
-        }
-    }
+    StoreDiscDrive(generation, launchId, slot);
     return found != FALSE;
 }
 
@@ -143,17 +149,22 @@ void CPopupMenu::RunItem(int commandId) {
                TextOrNull(item.launchData));
 }
 
+LaunchTarget CPopupMenu::LaunchTargetOf(int launchId) {
+    LaunchTarget target;
+    target.entry = items_.EntryFor(launchId);
+    if (!target.entry) {
+        return target;
+    }
+    target.discPromptOwner = owner_;
+    const unsigned generation = generation_;
+    target.storeDiscDrive = [this, generation, launchId](int drive) {
+        StoreDiscDrive(generation, launchId, drive);
+    };
+    return target;
+}
+
 void CPopupMenu::RunSetup(int launchId) {
-    if (!items_.HasSetup(launchId)) {
-        return;
-    }
-    const int position = items_.PositionOfLaunchId(launchId);
-    const MenuItem item = *items_.ForLaunchId(launchId);
-    if (!EnsureItemDisk(position, item.setupReq)) {
-        return;
-    }
-    RecordSetupStart(item.setupDesc ? &*item.setupDesc : nullptr, item.exitDuringSetup);
-    CallExport(-1, item.setupFunc->c_str(), TextOrNull(item.setupData));
+    lumora::RunSetup(LaunchTargetOf(launchId));
 }
 
 }  // namespace lumora

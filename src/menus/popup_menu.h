@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "actions/launch.h"
 #include "actions/logo_dialog.h"
 #include "menus/menu_model.h"
 
@@ -26,27 +27,22 @@ class CPopupMenu {
     // Runs the item with this command id (1100 + its position): display check, disc, splash,
     // then its action. No sound.
     void RunItem(int commandId);
-    // Starts the setup of the item with this launch id, as a region's setup starts.
+    // Starts the setup of the item with this launch id, as a region's setup starts (without the
+    // reload: a menu reads its items afresh whenever it opens).
     void RunSetup(int launchId);
+    // What launching needs about the item with this launch id: a copy of its fields, the owner of
+    // its disc prompt, and a way to keep its disc search that stays safe when the items change.
+    LaunchTarget LaunchTargetOf(int launchId);
 
-    // The launching code's questions about an item, by launch id.
     const MenuItemTable& items() const { return items_; }
-    bool HasSetup(int launchId) const { return items_.HasSetup(launchId); }
-    bool ExitsDuringSetup(int launchId) const { return items_.ExitsDuringSetup(launchId); }
-    const std::string* GetLaunchDir(int launchId) const { return items_.GetLaunchDir(launchId); }
-    int GetDiscDrive(int launchId) const { return items_.GetDiscDrive(launchId); }
-    bool UsesDiscDrive(int launchId, const std::string& command) const {
-        return items_.UsesDiscDrive(launchId, command);
-    }
-    bool KeepsLongPath(int launchId, const std::string& command) const {
-        return items_.KeepsLongPath(launchId, command);
-    }
 
   private:
     void FreeItems();
     // Asks for the disc of a requirement and keeps the result with the item at this position,
     // unless a nested action has replaced the items meanwhile. False when the user cancelled.
     bool EnsureItemDisk(int position, const std::optional<StringList>& requirement);
+    // Keeps a disc search with the item of this launch id while the table is that generation's.
+    void StoreDiscDrive(unsigned generation, int launchId, int drive);
 
     HWND owner_ = nullptr;
     CLogoDialog splashPopup_;

@@ -140,22 +140,22 @@ TEST_F(Launch, YesOnTheSetupOfferRunsTheSetupAndTheNextClickStartsTheProgram) {
     EXPECT_EQ(MessageBoxText(),
               "This application does not appear to be installed.  Would you like to install it "
               "now?");
-    Run({"xdotool", "key", "y"});
+    e2e::Run({"xdotool", "key", "y"});
     ASSERT_TRUE(TakeReport("setup.exe")) << "the setup did not start";
     EXPECT_EQ(ReadIniValue(Path("Lumora.ini"), "Setup", "Application"), "Demo Application");
     // What the setup would record for its application.
     std::string windowsFolder = "Z:" + Path("");
     std::replace(windowsFolder.begin(), windowsFolder.end(), '/', '\\');
-    EXPECT_EQ(
-        Run({"wine", "reg", "add", key, "/ve", "/d", windowsFolder + "app.exe", "/f", "/reg:32"}),
-        0);
+    EXPECT_EQ(e2e::Run({"wine", "reg", "add", key, "/ve", "/d", windowsFolder + "app.exe", "/f",
+                        "/reg:32"}),
+              0);
     const auto hidden = Clock::now();
     ASSERT_TRUE(WaitUntil([&] { return probe().State(main_).visible; }, milliseconds(15000)));
     EXPECT_GE(MillisecondsSince(hidden), 6000) << "7 seconds for the installer";
     EXPECT_EQ(ReadIniValue(Path("Lumora.ini"), "Setup", "Application").value_or(""), "");
     ClickAt(kInsideAOnly);
     EXPECT_TRUE(TakeReport("app.exe")) << "the reloaded region starts the registered program";
-    Run({"wine", "reg", "delete", key, "/f", "/reg:32"});
+    e2e::Run({"wine", "reg", "delete", key, "/f", "/reg:32"});
 }
 
 TEST_F(Launch, DispatchMessagesFromAnotherProgramNeverCarryData) {

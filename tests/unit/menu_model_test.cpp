@@ -210,53 +210,64 @@ TEST(MenuItemTable, LaunchIdsNameItemsByPosition) {
     EXPECT_EQ(table.ForLaunchId(16385)->commandId, 1101);
 }
 
-TEST(MenuItemTable, QuestionsAboutAnItem) {
-    const MenuItemTable table = Table();
-    const int plain = 16384, full = 16386, longPath = 16387;
-    EXPECT_TRUE(table.HasSetup(full));
-    EXPECT_FALSE(table.HasSetup(plain));
-    EXPECT_TRUE(table.ExitsDuringSetup(full));
-    EXPECT_FALSE(table.ExitsDuringSetup(plain));
-    ASSERT_NE(table.GetLaunchDir(full), nullptr);
-    EXPECT_EQ(*table.GetLaunchDir(full), "D:\\APP");
-    EXPECT_EQ(table.GetLaunchDir(plain), nullptr);
-    EXPECT_EQ(table.GetDiscDrive(full), 'E');
-    EXPECT_EQ(table.GetDiscDrive(plain), 0);
+// The launching code's questions, asked of the entry that the table gives for a launch id.
+class MenuEntryQuestions : public ::testing::Test {
+  protected:
+    std::optional<LaunchEntry> entry(int launchId) const { return table_.EntryFor(launchId); }
+    const MenuItemTable table_ = Table();
+};
 
-    EXPECT_TRUE(table.UsesDiscDrive(full, "D:\\APP\\RUN.EXE"));
-    EXPECT_FALSE(table.UsesDiscDrive(plain, "D:\\APP\\RUN.EXE"));
-    EXPECT_TRUE(table.KeepsLongPath(full, "D:\\APP\\RUN.EXE"));
+TEST_F(MenuEntryQuestions, AnItemAnswersFromItsFields) {
+    const auto plain = entry(16384), full = entry(16386), longPath = entry(16387);
+    ASSERT_TRUE(plain && full && longPath);
+    EXPECT_TRUE(HasSetup(&*full));
+    EXPECT_FALSE(HasSetup(&*plain));
+    EXPECT_TRUE(ExitsDuringSetup(&*full));
+    EXPECT_FALSE(ExitsDuringSetup(&*plain));
+    EXPECT_EQ(GetLaunchDir(&*full), "D:\\APP");
+    EXPECT_EQ(GetLaunchDir(&*plain), std::nullopt);
+    EXPECT_EQ(GetDiscDrive(&*full), 'E');
+    EXPECT_EQ(GetDiscDrive(&*plain), 0);
+
+    EXPECT_TRUE(UsesDiscDrive(&*full, "D:\\APP\\RUN.EXE"));
+    EXPECT_FALSE(UsesDiscDrive(&*plain, "D:\\APP\\RUN.EXE"));
+    EXPECT_TRUE(KeepsLongPath(&*full, "D:\\APP\\RUN.EXE"));
     // The item's own setup command: the disc drive always, the long path never; compared with
     // letter case.
-    EXPECT_FALSE(table.KeepsLongPath(full, "D:\\SETUP.EXE"));
-    EXPECT_TRUE(table.KeepsLongPath(full, "d:\\setup.exe"));
+    EXPECT_FALSE(KeepsLongPath(&*full, "D:\\SETUP.EXE"));
+    EXPECT_TRUE(KeepsLongPath(&*full, "d:\\setup.exe"));
     // Without SetupData no command is the setup, not even the empty one.
-    EXPECT_TRUE(table.KeepsLongPath(longPath, ""));
-    EXPECT_FALSE(table.UsesDiscDrive(longPath, ""));
+    EXPECT_TRUE(KeepsLongPath(&*longPath, ""));
+    EXPECT_FALSE(UsesDiscDrive(&*longPath, ""));
+}
+
+TEST_F(MenuEntryQuestions, TheEntryIsACopyTakenWhenAsked) {
+    MenuItemTable table = Table();
+    const std::optional<LaunchEntry> before = table.EntryFor(16386);
+    table.ForLaunchId(16386)->discDrive = 'F';
+    ASSERT_TRUE(before);
+    EXPECT_EQ(before->discDrive, 'E');
+    EXPECT_EQ(table.EntryFor(16386)->discDrive, 'F');
 }
 
 TEST(MenuItemTable, SetupCommandUsesTheDiscDriveWithoutLaunchOnReq) {
     FakeIni ini;
     ini.Set("Tools-MenuItem S", "Description", "S")
         .Set("Tools-MenuItem S", "SetupData", "D:\\S.EXE");
-    const MenuItemTable table(Load(ini, {"S"}));
-    EXPECT_TRUE(table.UsesDiscDrive(16384, "D:\\S.EXE"));
-    EXPECT_FALSE(table.UsesDiscDrive(16384, "D:\\S.EXE "));
+    const std::optional<LaunchEntry> entry = MenuItemTable(Load(ini, {"S"})).EntryFor(16384);
+    ASSERT_TRUE(entry);
+    EXPECT_TRUE(UsesDiscDrive(&*entry, "D:\\S.EXE"));
+    EXPECT_FALSE(UsesDiscDrive(&*entry, "D:\\S.EXE "));
 }
 
-TEST(MenuItemTable, IdsThatNameNoItemAnswerNothing) {
+TEST(MenuItemTable, IdsThatNameNoItemGiveNoEntry) {
     const MenuItemTable table = Table();
-    const MenuItemTable none;
     for (int id : {-1, 0, 3, 16383, 16388, 99999}) {
         EXPECT_EQ(table.ForLaunchId(id), nullptr) << id;
-        EXPECT_FALSE(table.HasSetup(id)) << id;
-        EXPECT_FALSE(table.ExitsDuringSetup(id)) << id;
-        EXPECT_EQ(table.GetLaunchDir(id), nullptr) << id;
-        EXPECT_EQ(table.GetDiscDrive(id), 0) << id;
-        EXPECT_FALSE(table.UsesDiscDrive(id, "D:\\SETUP.EXE")) << id;
-        EXPECT_FALSE(table.KeepsLongPath(id, "x")) << id;
+        EXPECT_FALSE(table.EntryFor(id)) << id;
     }
-    EXPECT_FALSE(none.HasSetup(16384));
+    const MenuItemTable none;
+    EXPECT_FALSE(none.EntryFor(16384));
     EXPECT_EQ(none.PositionOfCommand(1100), -1);
 }
 
