@@ -645,6 +645,83 @@ class Screen:
         return f"art\\{self.folder}.bmp"
 
 
+class MenuItem:
+    """One line of a pop-up menu: a separator, or an item with its section's keys."""
+
+    def __init__(self, name, keys=(), note=()):
+        self.name, self.keys, self.note = name, list(keys), list(note)
+
+
+class Menu:
+    def __init__(self, name, items, position=None, note=()):
+        self.name, self.items, self.position, self.note = name, items, position, list(note)
+
+
+SEPARATOR = MenuItem("Separator")
+
+
+def demo_menus():
+    """The menu of the main screen's version line, and the help menu that it opens."""
+    return [
+        Menu("Disc", [
+            MenuItem("Software", [("Description", "Explore the software"),
+                                  ("LaunchFunc", "DispatchScreen"), ("LaunchData", "Software")]),
+            MenuItem("Extras", [("Description", "Extras and support"),
+                                ("LaunchFunc", "DispatchScreen"), ("LaunchData", "Extras")]),
+            SEPARATOR,
+            MenuItem("Topics", [("Description", "Help topics..."), ("LaunchFunc", "DispatchMenu"),
+                                ("LaunchData", "Topics")],
+                     ["An item whose action is DispatchMenu opens another menu when this one has",
+                      "closed: here the help topics."]),
+            MenuItem("Beta", [("LaunchFunc", "DispatchHelp"),
+                              ("LaunchData", "Using the demo disc")],
+                     ["An item without a Description is left out of the menu, and the items after",
+                      "it move up: a way to keep an item ready without showing it."]),
+            SEPARATOR,
+            MenuItem("Exit", [("Description", "Close the disc"), ("LaunchFunc", "DispatchExit")]),
+        ], note=["Pop-up menus. [Menu <name>] lists its items in MenuItems, separated by bars; an",
+                 "item named Separator is a line. Each other item has a section",
+                 "[<menu name>-MenuItem <item>] with its Description (the menu text) and the",
+                 "same action keys as a region: LaunchFunc, LaunchData, Splash, LaunchReq and",
+                 "the others. Without MenuPosition the menu opens at the mouse pointer. A menu",
+                 "item plays no sound."]),
+        Menu("Topics", [
+            MenuItem("Using", [("Description", "Using the demo disc"),
+                               ("LaunchFunc", "DispatchHelp"),
+                               ("LaunchData", "Using the demo disc")]),
+            SEPARATOR,
+            MenuItem("Garden", [("Description", "Pixel Garden"), ("LaunchFunc", "DispatchHelp"),
+                                ("LaunchData", "Pixel Garden")]),
+            MenuItem("Tunes", [("Description", "Tune Weaver"), ("LaunchFunc", "DispatchHelp"),
+                               ("LaunchData", "Tune Weaver")]),
+            MenuItem("Stars", [("Description", "Star Chart"), ("LaunchFunc", "DispatchHelp"),
+                               ("LaunchData", "Star Chart")]),
+            SEPARATOR,
+            MenuItem("Service", [("Description", "Customer Service"),
+                                 ("LaunchFunc", "DispatchHelp"),
+                                 ("LaunchData", "Customer Service")]),
+        ], position=(24, 240),
+            note=["MenuPosition: where the menu's top left corner goes, x,y from the top left",
+                  "corner of the screen."]),
+    ]
+
+
+def menu_lines(menus):
+    lines = []
+    for menu in menus:
+        lines += [""] + ["; " + n for n in menu.note]
+        lines += [f"[Menu {menu.name}]", "MenuItems=" + "|".join(i.name for i in menu.items)]
+        if menu.position:
+            lines.append("MenuPosition={},{}".format(*menu.position))
+        for item in menu.items:
+            if item is SEPARATOR:
+                continue
+            lines += [""] + ["; " + n for n in item.note]
+            lines += [f"[{menu.name}-MenuItem {item.name}]"]
+            lines += [f"{key}={value}" for key, value in item.keys]
+    return lines
+
+
 CLICK = r"%r\sounds\click.wav"
 PAGE = r"%r\sounds\page.wav"
 BAR_Y0, BAR_Y1 = BAR_TOP + 9, BAR_TOP + 39
@@ -738,6 +815,10 @@ def main_screen():
                ["The disc: a 16-sided polygon close to its circle. Splash shows a picture in a",
                 "small popup in the middle of the display while the action starts: the",
                 "picture's path, a bar, and the number of seconds it stays (at most 15)."]),
+        Region("Version", "version", rect_points(24, BAR_Y0, 220, BAR_Y1), None, None,
+               [("Sound", CLICK), ("LaunchFunc", "DispatchMenu"), ("LaunchData", "Disc")],
+               ["The version line at the bottom: a region without pictures. DispatchMenu opens",
+                "the pop-up menu that LaunchData names (see [Menu Disc] below)."]),
     ] + window_regions()
     return Screen("Main", "main", "Lumora Demo Disc", decorate, regions,
                   ["Disc", "Badge", "Software", "Extras", "ReadMe", "Help", "Minimize", "Exit"],
@@ -1156,9 +1237,10 @@ KEY_NOTES = {
                       "  as above. Point the balloon's tail at its region."],
     "Sound": ["Sound: played when the region is clicked."],
     "LaunchFunc": ["LaunchFunc: what a click does, spelled exactly as here: DispatchScreen,",
-                   "  DispatchPreviousScreen, DispatchMinimize, DispatchHelp, DispatchPreferences,",
-                   "  DispatchProgram, DispatchProgramAndWait or DispatchExit. LaunchData: its",
-                   "  argument (a screen name, a help topic, a command line)."],
+                   "  DispatchPreviousScreen, DispatchMinimize, DispatchMenu, DispatchHelp,",
+                   "  DispatchPreferences, DispatchProgram, DispatchProgramAndWait or DispatchExit.",
+                   "  LaunchData: its argument (a screen name, a menu name, a help topic, a",
+                   "  command line)."],
 }
 
 
@@ -1166,7 +1248,7 @@ def disc_path(file):
     return "%r\\" + file.replace("/", "\\")
 
 
-def ini_text(screens):
+def ini_text(screens, menus):
     lines = [
         "; Lumora.ini: the demo disc",
         ";",
@@ -1246,6 +1328,7 @@ def ini_text(screens):
                     explained.add(key)
                     lines += ["; " + n for n in KEY_NOTES[key]]
                 lines.append(f"{key}={value}")
+    lines += ["", "; " + "-" * 94] + menu_lines(menus)[1:]
     lines += [
         "",
         "; " + "-" * 94,
@@ -1261,9 +1344,6 @@ def ini_text(screens):
         ";   to find an installed program's command line when LaunchData is absent.",
         ";   SetupFunc, SetupData, SetupDesc, SetupReq, ExitDuringSetup: the setup program that",
         ";   Lumora offers to run when the program is not installed.",
-        "; DispatchMenu opens the pop-up menu named by LaunchData: a section [Menu <name>] with",
-        ";   MenuItems (and MenuPosition), and a section [<name>-MenuItem <item>] per item with",
-        ";   Description, LaunchFunc and LaunchData.",
         "",
         "; Lumora keeps this section itself: the program being installed, and whether Lumora ends",
         "; while it runs. Listing it here with its resting values keeps the file as written.",
@@ -1345,6 +1425,33 @@ def verify(disc):
 
     config = ini["Config"]
     names = config["ScreenNames"].split("|")
+    menus_named = set()
+
+    def action(section):
+        func, data = section.get("LaunchFunc"), section.get("LaunchData")
+        assert func is None or func in EXPORTS, func
+        if func == "DispatchScreen":
+            assert data in names, data
+        if func == "DispatchHelp":
+            assert f'{{"{data}",' in help_source, f"no help page for {data}"
+        if func == "DispatchMenu" and data not in menus_named:
+            menus_named.add(data)
+            menu(data)
+        for word in (data or "").split():
+            if word.startswith("%r\\"):
+                file_of(word)
+
+    def menu(name):
+        items = ini[f"Menu {name}"]["MenuItems"].split("|")
+        shown = 0
+        for item in items:
+            if item.lower() == "separator":
+                continue
+            section = ini[f"{name}-MenuItem {item}"]
+            shown += bool(section.get("Description"))
+            action(section)
+        assert shown, f"menu {name} shows no item"
+
     assert config["Startup"] in names and set(config["StartScreens"].split("|")) <= set(names)
     for key in ("StartSound", "EndSound", "HighlightSound", "BalloonSound"):
         wav(config[key])
@@ -1368,15 +1475,7 @@ def verify(disc):
                 picture, seconds = r["Splash"].split("|")
                 bmp(picture)
                 assert 0 < int(seconds) <= 15
-            func, data = r.get("LaunchFunc"), r.get("LaunchData")
-            assert func is None or func in EXPORTS, func
-            if func == "DispatchScreen":
-                assert data in names, data
-            if func == "DispatchHelp":
-                assert f'{{"{data}",' in help_source, f"no help page for {data}"
-            for word in (data or "").split():
-                if word.startswith("%r\\"):
-                    file_of(word)
+            action(r)
     assert len(tables) == 1, "the pictures do not share one palette"
     for folder, _, files in os.walk(disc):
         for name in files:
@@ -1446,7 +1545,7 @@ def main():
         print("making the sounds", flush=True)
         make_sounds(os.path.join(DISC, "sounds"))
         with open(os.path.join(DISC, "Lumora.ini"), "w", newline="") as f:
-            f.write(ini_text(screens))
+            f.write(ini_text(screens, demo_menus()))
         with open(os.path.join(DISC, "README.TXT"), "w", newline="") as f:
             f.write(README.replace("\n", "\r\n"))
         verify(DISC)

@@ -52,6 +52,7 @@ class SectionReader {
     std::optional<std::string> Read(unsigned keyId) const;
     int ReadInt(unsigned keyId) const;
     std::optional<StringList> ReadList(unsigned keyId) const;
+    const SectionEntries& entries() const { return entries_; }
 
   private:
     SectionEntries entries_;

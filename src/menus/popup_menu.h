@@ -1,18 +1,55 @@
-// The pop-up menus described in the INI file, opened by the Menu action.
+// The pop-up menus described in the INI file, opened by the Menu action. One object per screen
+// window, reused for every menu; it keeps the items of the menu it showed last, because the
+// chosen item's command arrives after the menu has closed and the launching code asks about the
+// item while it runs.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "actions/launch.h"
+#include "actions/logo_dialog.h"
+#include "menus/menu_model.h"
+
 namespace lumora {
 
 class CPopupMenu {
   public:
-    // Builds the named menu from the INI file and tracks it; 1 when it was shown.
-    BOOL ShowMenu(HWND owner, const std::string& name);
-    // Runs the item with this command id (1100 + its position).
+    CPopupMenu() = default;
+    CPopupMenu(const CPopupMenu&) = delete;
+    CPopupMenu& operator=(const CPopupMenu&) = delete;
+    virtual ~CPopupMenu() = default;
+
+    // Builds the named menu from the INI file and tracks it; the owner receives the chosen
+    // item's WM_COMMAND. 1 when it was shown. The previous items are gone in every case.
+    virtual BOOL ShowMenu(HWND owner, std::string name);
+    // Runs the item with this command id (1100 + its position): display check, disc, splash,
+    // then its action. No sound.
     void RunItem(int commandId);
+    // Starts the setup of the item with this launch id, as a region's setup starts (without the
+    // reload: a menu reads its items afresh whenever it opens).
+    void RunSetup(int launchId);
+    // What launching needs about the item with this launch id: a copy of its fields, the owner of
+    // its disc prompt, and a way to keep its disc search that stays safe when the items change.
+    LaunchTarget LaunchTargetOf(int launchId);
+
+    const MenuItemTable& items() const { return items_; }
+
+  private:
+    void FreeItems();
+    // Asks for the disc of a requirement and keeps the result with the item at this position,
+    // unless a nested action has replaced the items meanwhile. False when the user cancelled.
+    bool EnsureItemDisk(int position, const std::optional<StringList>& requirement);
+    // Keeps a disc search with the item of this launch id while the table is that generation's.
+    void StoreDiscDrive(unsigned generation, int launchId, int drive);
+
+    HWND owner_ = nullptr;
+    CLogoDialog splashPopup_;
+    MenuItemTable items_;
+    // Counts item tables: calls that pump messages can run another menu's action, which
+    // replaces the table under a RunItem that is still waiting.
+    unsigned generation_ = 0;
 };
 
 }  // namespace lumora

@@ -24,9 +24,8 @@ LaunchEntry EntryOf(const CRegion& region) {
 LaunchTarget CScreenWindow::LaunchTargetOf(int launchId) {
     LaunchTarget target;
     if (launchId >= kMenuLaunchIdBase) {
-        // Pop-up menu items answer here once the menus carry launch entries; until then such an
-        // id names nothing.
-        return target;
+        // Every id from here up is a pop-up menu item's.
+        return menus_.LaunchTargetOf(launchId);
     }
     const CRegion* found = region(launchId);
     if (!found || !found->name) {

@@ -55,7 +55,7 @@ IniText StandardIni() {
 
     ini.Set("Screen Main", "Description", kMainTitle);
     ini.Set("Screen Main", "Bitmap", "%rmain.bmp");
-    ini.Set("Screen Main", "RegionNames", "A|B|Next|Exit|C|D|Minimize|Back|Quiet|Sync|Logo");
+    ini.Set("Screen Main", "RegionNames", "A|B|Next|Exit|C|D|Minimize|Back|Quiet|Sync|Logo|Menu");
     Region(ini, "Main", "A", kRegionA);
     Highlight(ini, "Main-Region A", "highlight_a.bmp", kHighlightA);
     Balloon(ini, "Main-Region A", "balloon_a.bmp", kBalloonA);
@@ -75,6 +75,11 @@ IniText StandardIni() {
     Region(ini, "Main", "Sync", kRegionSync);
     Region(ini, "Main", "Logo", kRegionLogo, "DispatchHelp");
     ini.Set("Main-Region Logo", "Splash", "%rlogo.bmp|2");
+    Region(ini, "Main", "Menu", kRegionMenu, "DispatchMenu", "Tools");
+    // The menu of region Menu: two items around a separator; the tests change it.
+    ini.Set("Menu Tools", "MenuItems", "A|Separator|B");
+    ini.Set("Tools-MenuItem A", "Description", "Alpha");
+    ini.Set("Tools-MenuItem B", "Description", "Beta");
 
     ini.Set("Screen Second", "Description", kSecondTitle);
     ini.Set("Screen Second", "Bitmap", "%rsecond.bmp");

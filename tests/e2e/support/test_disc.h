@@ -48,6 +48,7 @@ constexpr Box kRegionQuiet{20, 250, 100, 290};      // "dispatchexit": wrong let
 constexpr Box kRegionSync{120, 250, 200, 290};      // a sound only
 constexpr Box kRegionLogo{220, 250, 300, 290};      // Splash logo.bmp, DispatchHelp
 constexpr Box kLogo{0, 0, 120, 80};                 // white
+constexpr Box kRegionMenu{320, 180, 390, 240};      // DispatchMenu Tools
 
 // Screen "Second", 300 x 200, maroon, "Second screen".
 constexpr Box kSecond{0, 0, 300, 200};

@@ -1,5 +1,6 @@
 // Hook DLL that the probe loads into lumora.exe to read what only the program itself can see:
-// its class icon and cursor (compared with its own resources), its system menu, a sheet's tabs.
+// its class icon and cursor (compared with its own resources), its system menu, a sheet's tabs,
+// an open pop-up menu's items.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -128,7 +129,58 @@ std::string SheetTabs(HWND sheet) {
     return answer;
 }
 
+// The visible pop-up menu window of the program's thread, or null.
+HWND OpenPopupMenuWindow() {
+    HWND found = nullptr;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND w, LPARAM out) -> BOOL {
+            char name[16] = {};
+            ::GetClassNameA(w, name, sizeof name);
+            if (!std::strcmp(name, "#32768") && ::IsWindowVisible(w)) {
+                *reinterpret_cast<HWND*>(out) = w;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// The items of the open pop-up menu, "|" between them, each "id state kind left top right bottom
+// text" with kind "sep" or "str" and the rectangle in screen coordinates; "none" without a menu.
+std::string PopupMenuItems() {
+    HWND popup = OpenPopupMenuWindow();
+    HMENU menu =
+        popup ? reinterpret_cast<HMENU>(::SendMessageA(popup, MN_GETHMENU, 0, 0)) : nullptr;
+    if (!menu) {
+        return "none";
+    }
+    std::string answer;
+    const int count = ::GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        char text[256] = {};
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = sizeof text;
+        ::GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+        RECT r{};
+        ::GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &r);
+        char line[400];
+        std::snprintf(line, sizeof line, "%s%u %u %s %ld %ld %ld %ld %s", i ? "|" : "", info.wID,
+                      info.fState, (info.fType & MFT_SEPARATOR) ? "sep" : "str", r.left, r.top,
+                      r.right, r.bottom, text);
+        answer += line;
+    }
+    return answer;
+}
+
 std::string Answer(HWND window, const char* query) {
+    if (!std::strcmp(query, "popupmenu")) {
+        return PopupMenuItems();
+    }
     if (!std::strcmp(query, "icon")) {
         return CompareWithResource(reinterpret_cast<HANDLE>(::GetClassLongPtrA(window, GCLP_HICON)),
                                    103, IMAGE_ICON);
