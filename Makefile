@@ -10,7 +10,7 @@ CMAKE_WINDOWS := cmake -S . -B $(WINDOWS) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 CMAKE_WINDOWS64 := cmake -S . -B $(WINDOWS64) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
 
-.PHONY: all deps native windows windows64 build check unit wintest e2e fuzz bench demo format clean
+.PHONY: all deps native windows windows64 build check unit wintest e2e fuzz bench demo demo-iso browser-test format clean
 
 all: build
 
@@ -56,6 +56,17 @@ bench: native
 demo: deps windows
 	@. scripts/wine-setup.sh; [ "$$LUMORA_WINE_ARCH" = win32 ] || $(MAKE) --no-print-directory windows64
 	scripts/run-demo.sh
+
+# The demo disc as a CD image, with lumora.exe (as it ships, i686) and its help program.
+demo-iso: deps native windows
+	rm -rf build/demo-iso-disc && mkdir -p build/demo-iso-disc
+	cp -r demo/disc/. build/demo-iso-disc/
+	cp $(WINDOWS)/lumora.exe $(WINDOWS)/demo/LNCHHLP.EXE build/demo-iso-disc/
+	$(NATIVE)/lumora-disc iso build/demo-iso-disc -o build/demo.iso --label LUMORA_DEMO
+
+# The preview page of lumora-disc in Debian's chromium, headless (puppeteer-core from npm).
+browser-test: native
+	bash tests/disc/browser_test.sh $(NATIVE)/lumora-disc . $(NATIVE)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

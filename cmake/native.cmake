@@ -16,3 +16,9 @@ add_subdirectory(tests/unit)
 add_subdirectory(tests/bench)
 add_subdirectory(tests/fuzz)
 add_subdirectory(tests/e2e)
+
+# The authors' kit, on the checked core so that its tests run with the sanitizers too.
+set(LUMORA_DISC_CORE lumora_core_checked)
+set(LUMORA_DISC_OPTIONS ${LUMORA_SANITIZE})
+add_subdirectory(tools/lumora-disc)
+add_subdirectory(tests/disc)

@@ -39,3 +39,11 @@ foreach(extra tests/e2e/windows demo)
         add_subdirectory(${extra})
     endif()
 endforeach()
+
+# The authors' kit as a Windows console program, lumora-disc.exe.
+set(LUMORA_DISC_CORE lumora_core)
+set(LUMORA_DISC_OPTIONS)
+add_subdirectory(tools/lumora-disc)
+if(NOT MSVC)
+    target_link_options(lumora-disc PRIVATE -s)
+endif()

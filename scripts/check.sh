@@ -71,6 +71,12 @@ for level in "${levels[@]}"; do
         WINEDEBUG=warn+seh run_gtest win scripts/wine-run.sh \
             "$LUMORA_WIN_BUILD/tests/win/win_tests.exe"
         scripts/seh-check.sh "$log" || failed=$((failed + 1))
+        # The authors' kit as a Windows console program answers as the native build.
+        if tests/disc/windows_test.sh "$LUMORA_WIN_BUILD/lumora-disc.exe" build/native/lumora-disc; then
+            passed=$((passed + 1))
+        else
+            failed=$((failed + 1))
+        fi
         ;;
     e2e)
         # The end-to-end script closes with "e2e: N passed, N failed".

@@ -22,6 +22,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace lumora {
 
@@ -64,9 +65,10 @@ struct BmpLayout {
     uint8_t infoHeader[kBmpInfoHeaderSize] = {};
 };
 
-// Checks the first kBmpHeadersSize bytes of a file of fileSize bytes.
+// Checks the first kBmpHeadersSize bytes of a file of fileSize bytes. A refused file sets reason,
+// when given, to why (for the authors' kit): "compressed (only uncompressed pictures load)".
 std::optional<BmpLayout> ParseBmpHeaders(const uint8_t (&headers)[kBmpHeadersSize],
-                                         uint64_t fileSize);
+                                         uint64_t fileSize, std::string* reason = nullptr);
 
 uint16_t ReadLe16(const uint8_t* p);
 uint32_t ReadLe32(const uint8_t* p);

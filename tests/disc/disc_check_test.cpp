@@ -1,0 +1,134 @@
+// `check` on the planted-mistakes disc (each mistake reported at its line, nothing else) and on
+// the demo disc (nothing at all).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "disc_check.h"
+
+namespace lumora::disc {
+namespace {
+
+const std::string kData = LUMORA_TEST_DATA;
+
+struct Expected {
+    int line = 0;
+    Severity severity = Severity::kError;
+    std::string text;  // a part of the message
+};
+
+// An "; expect error: text" or "; expect warning: text" comment (after the prefix given).
+bool ParseExpectation(const std::string& line, const std::string& prefix, Expected& out) {
+    if (line.rfind(prefix, 0) != 0) {
+        return false;
+    }
+    const std::string rest = line.substr(prefix.size());
+    out.severity = rest.rfind("error: ", 0) == 0 ? Severity::kError : Severity::kWarning;
+    out.text = rest.substr(rest.find(": ") + 2);
+    return true;
+}
+
+// The "; expect" comments of a planted file: each names a diagnostic of the next line that is
+// not one of them ("; expect-file": of the file as a whole, line 0).
+std::vector<Expected> ExpectedDiagnostics(const std::string& path) {
+    std::ifstream file(path);
+    std::vector<Expected> expected;
+    std::vector<Expected> pending;
+    std::string line;
+    for (int number = 1; std::getline(file, line); ++number) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        Expected e;
+        if (ParseExpectation(line, "; expect-file ", e)) {
+            expected.push_back(e);
+        } else if (ParseExpectation(line, "; expect ", e)) {
+            pending.push_back(e);
+        } else {
+            for (Expected& p : pending) {
+                p.line = number;
+                expected.push_back(p);
+            }
+            pending.clear();
+        }
+    }
+    return expected;
+}
+
+std::string Describe(const Diagnostic& d) {
+    return std::to_string(d.line) + (d.severity == Severity::kError ? " error: " : " warning: ") +
+           d.message;
+}
+
+TEST(DiscCheck, ReportsEveryPlantedMistakeAtItsLineAndNothingElse) {
+    const std::string folder = kData + "/discs/planted";
+    const std::vector<Expected> expected = ExpectedDiagnostics(folder + "/Lumora.ini");
+    ASSERT_GE(expected.size(), 30u) << "the planted disc lost its expectations";
+    const CheckReport report = CheckDisc(folder);
+    std::vector<Diagnostic> found = report.diagnostics.Sorted();
+
+    for (const Expected& e : expected) {
+        auto match = std::find_if(found.begin(), found.end(), [&](const Diagnostic& d) {
+            return d.line == e.line && d.severity == e.severity &&
+                   d.message.find(e.text) != std::string::npos;
+        });
+        EXPECT_NE(match, found.end()) << "line " << e.line << ": not reported: " << e.text;
+        if (match != found.end()) {
+            found.erase(match);
+        }
+    }
+    for (const Diagnostic& d : found) {
+        ADD_FAILURE() << "reported but not planted: " << Describe(d);
+    }
+    EXPECT_EQ(report.label, "PLANTED");
+}
+
+TEST(DiscCheck, FindsNothingToReportOnTheDemoDisc) {
+    const CheckReport report = CheckDisc(std::string(LUMORA_SOURCE_DIR) + "/demo/disc");
+    for (const Diagnostic& d : report.diagnostics.Sorted()) {
+        ADD_FAILURE() << Describe(d);
+    }
+    EXPECT_EQ(report.iniName, "Lumora.ini");
+}
+
+TEST(DiscCheck, AGivenLabelIsWhatDiscRequirementsAreComparedWith) {
+    CheckOptions options;
+    options.label = "OTHER";
+    const CheckReport report = CheckDisc(kData + "/discs/planted", options);
+    std::string text = FormatText(report.diagnostics, report.iniName);
+    EXPECT_NE(text.find("asks for the disc labelled 'PLANTED' but the image is labelled 'OTHER'"),
+              std::string::npos);
+    EXPECT_EQ(text.find("labelled 'OTHER' but"), std::string::npos);
+}
+
+TEST(DiscCheck, AFolderWithoutLumoraIniIsOneError) {
+    const CheckReport report = CheckDisc(kData + "/discs");
+    ASSERT_EQ(report.diagnostics.errors(), 1);
+    EXPECT_EQ(report.diagnostics.Sorted()[0].line, 0);
+}
+
+TEST(DiagnosticsFormat, TextLinesInLineOrderThenTheSummary) {
+    Diagnostics d;
+    d.Warning(12, "late");
+    d.Error(3, "early");
+    d.Warning(0, "whole file");
+    EXPECT_EQ(FormatText(d, "Lumora.ini"),
+              "Lumora.ini: warning: whole file\n"
+              "Lumora.ini:3: error: early\n"
+              "Lumora.ini:12: warning: late\n"
+              "Lumora.ini: 1 error, 2 warnings\n");
+}
+
+TEST(DiagnosticsFormat, JsonEscapesMessages) {
+    Diagnostics d;
+    d.Error(7, "picture 'a\\b.bmp' said \"no\"\n");
+    EXPECT_EQ(FormatJson(d, "Lumora.ini"),
+              "{\"file\": \"Lumora.ini\", \"errors\": 1, \"warnings\": 0, \"diagnostics\": [\n"
+              "  {\"line\": 7, \"severity\": \"error\", \"message\": "
+              "\"picture 'a\\\\b.bmp' said \\\"no\\\"\\n\"}\n]}\n");
+    EXPECT_EQ(JsonString(std::string("\x01", 1)), "\"\\u0001\"");
+}
+
+}  // namespace
+}  // namespace lumora::disc

@@ -1,0 +1,74 @@
+#!/bin/bash
+# Drives lumora-disc itself: exit statuses, the summary line, --json, preview, and the disc image
+# read back with xorriso (label, file list, autorun.inf; a disc's own autorun.inf is kept).
+# Usage: program_test.sh LUMORA_DISC SOURCE_DIR
+set -u
+tool=$1
+top=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+"$tool" check "$top/demo/disc" >"$work/demo.txt"; status=$?
+[ $status -eq 0 ] || fail "check on the demo disc exits $status"
+[ "$(cat "$work/demo.txt")" = "Lumora.ini: 0 errors, 0 warnings" ] ||
+    fail "check on the demo disc says: $(cat "$work/demo.txt")"
+
+"$tool" check "$top/tests/data/discs/planted" >"$work/planted.txt"; status=$?
+[ $status -eq 1 ] || fail "check on the planted disc exits $status"
+grep -q '^Lumora.ini:[0-9]*: error: ' "$work/planted.txt" || fail "no error lines"
+grep -Eq '^Lumora.ini: [0-9]+ errors, [0-9]+ warnings$' <(tail -1 "$work/planted.txt") ||
+    fail "no summary line: $(tail -1 "$work/planted.txt")"
+
+"$tool" check "$top/tests/data/discs/planted" --json >"$work/planted.json"
+python3 - "$work/planted.json" "$work/planted.txt" <<'PY' || fail "--json does not match the text"
+import json, sys
+report = json.load(open(sys.argv[1]))
+text = open(sys.argv[2]).read().splitlines()
+assert report["errors"] > 0 and report["file"] == "Lumora.ini"
+assert len(report["diagnostics"]) == len(text) - 1
+first = report["diagnostics"][0]
+assert text[0].startswith("Lumora.ini"), text[0]
+assert first["message"] in text[0] and first["severity"] in text[0]
+PY
+
+"$tool" >/dev/null 2>&1; [ $? -eq 2 ] || fail "no arguments do not exit 2"
+"$tool" preview "$top/demo/disc" >/dev/null 2>&1; [ $? -eq 2 ] || fail "preview without -o"
+
+"$tool" preview "$top/demo/disc" -o "$work/preview" >/dev/null || fail "preview failed"
+[ -f "$work/preview/index.html" ] || fail "preview wrote no index.html"
+
+if ! command -v xorriso >/dev/null; then
+    fail "xorriso is missing (scripts/install-deps.sh installs it)"
+else
+    "$tool" iso "$top/tests/data/discs/planted" -o "$work/planted.iso" 2>"$work/refused.txt"
+    [ $? -eq 1 ] || fail "iso of a disc with errors does not fail"
+    [ -e "$work/planted.iso" ] && fail "iso of a disc with errors wrote an image"
+    grep -q "no image was built" "$work/refused.txt" || fail "iso refusal says: $(cat "$work/refused.txt")"
+
+    "$tool" iso "$top/demo/disc" -o "$work/demo.iso" --label LUMORA_DEMO >/dev/null ||
+        fail "iso of the demo disc failed"
+    xorriso -indev "$work/demo.iso" -pvd_info 2>/dev/null | grep -q "^Volume Id *: LUMORA_DEMO$" ||
+        fail "the image is not labelled LUMORA_DEMO"
+    xorriso -indev "$work/demo.iso" -find / -type f 2>/dev/null | tr -d "'" | sort >"$work/list.txt"
+    (cd "$top/demo/disc" && find . -type f | sed 's|^\.||' ; echo /autorun.inf) | sort >"$work/expected.txt"
+    diff "$work/expected.txt" "$work/list.txt" >/dev/null || fail "the image's files differ from the disc's"
+    xorriso -osirrox on -indev "$work/demo.iso" -extract /autorun.inf "$work/autorun.inf" >/dev/null 2>&1
+    printf '[autorun]\r\nopen=lumora.exe\r\nicon=lumora.exe,0\r\nlabel=LUMORA_DEMO\r\n' >"$work/autorun.expected"
+    cmp -s "$work/autorun.inf" "$work/autorun.expected" || fail "autorun.inf differs"
+
+    # A disc with its own autorun.inf keeps it; without --label the first LaunchReq label is used.
+    cp -r "$top/demo/disc" "$work/own"
+    printf '[autorun]\r\nopen=mine.exe\r\n' >"$work/own/AUTORUN.INF"
+    "$tool" iso "$work/own" -o "$work/own.iso" >"$work/own.txt" 2>&1
+    [ $? -eq 1 ] && grep -q -- "--label" "$work/own.txt" || fail "iso without any label: $(cat "$work/own.txt")"
+    "$tool" iso "$work/own" -o "$work/own.iso" --label OWN >/dev/null 2>&1 || fail "iso of own autorun"
+    xorriso -osirrox on -indev "$work/own.iso" -extract /AUTORUN.INF "$work/own.inf" >/dev/null 2>&1
+    cmp -s "$work/own.inf" "$work/own/AUTORUN.INF" || fail "the disc's own autorun.inf was replaced"
+    "$tool" iso "$work/own" -o "$work/bad.iso" --label "two words" >/dev/null 2>&1 &&
+        fail "a label with blanks and small letters was accepted"
+fi
+
+[ $failures -eq 0 ] && echo "lumora-disc program tests passed"
+exit $((failures > 0))

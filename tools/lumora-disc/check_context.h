@@ -1,0 +1,64 @@
+// What every part of `check` works with: the parsed Lumora.ini, the disc's files, the texts of
+// the string table and the diagnostics found so far.
+#pragma once
+
+#include <optional>
+#include <set>
+#include <string>
+
+#include "config/ini_document.h"
+#include "config/model_context.h"
+#include "config/program_settings.h"
+#include "diagnostics.h"
+#include "disc_files.h"
+
+namespace lumora::disc {
+
+struct CheckOptions {
+    // The volume label of the image that `iso` builds; none: the first "LaunchReq" label.
+    std::optional<std::string> label;
+};
+
+class CheckContext {
+  public:
+    CheckContext(const IniDocument& ini, const DiscFiles& files, Diagnostics& out);
+
+    const IniDocument& ini() const { return ini_; }
+    const DiscFiles& files() const { return files_; }
+    Diagnostics& out() const { return out_; }
+    const ModelContext& model() const { return model_; }
+
+    // The string-table text with this id: a section or key name.
+    static std::string Text(unsigned id);
+
+    // The section of that name as reads find it, or null; remembers that it is used.
+    const IniSection* Use(const std::string& name) const;
+    bool Used(const IniSection& section) const;
+
+    // The line of the key in the section, else the section's header line.
+    static int LineOf(const IniSection& section, unsigned keyId);
+    // A key's value as a read gives it (not expanded).
+    static std::optional<std::string> Value(const IniSection& section, unsigned keyId);
+    static std::optional<StringList> List(const IniSection& section, unsigned keyId);
+
+    // Expands a path value with the disc's macros.
+    std::string Expanded(std::string path) const;
+
+    // Config's lists, once read.
+    std::optional<StringList> install;
+    std::optional<StringList> screenNames;
+    // The label the image will carry and the line it comes from.
+    std::optional<std::string> label;
+
+  private:
+    const IniDocument& ini_;
+    const DiscFiles& files_;
+    Diagnostics& out_;
+    ModelContext model_;
+    mutable std::set<const IniSection*> used_;
+};
+
+// Quotes a name for a message: 'Main'.
+std::string Quoted(const std::string& name);
+
+}  // namespace lumora::disc

@@ -1,0 +1,110 @@
+// lumora-disc: the disc authors' kit. `check` reports the mistakes of a disc folder, `preview`
+// draws its screens and writes a page that shows them in a browser, `iso` builds its image.
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "disc_check.h"
+#include "iso_image.h"
+#include "preview.h"
+
+namespace {
+
+using namespace lumora::disc;
+
+const char kUsage[] =
+    "usage: lumora-disc check DISC_FOLDER [--json]\n"
+    "       lumora-disc preview DISC_FOLDER -o OUT_FOLDER\n"
+    "       lumora-disc iso DISC_FOLDER -o IMAGE.iso [--label LABEL]\n";
+
+struct Arguments {
+    std::string command;
+    std::string folder;
+    std::optional<std::string> output;
+    std::optional<std::string> label;
+    bool json = false;
+};
+
+std::optional<Arguments> Parse(int argc, char** argv) {
+    if (argc < 3) {
+        return std::nullopt;
+    }
+    Arguments arguments;
+    arguments.command = argv[1];
+    arguments.folder = argv[2];
+    for (int i = 3; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (option == "--json") {
+            arguments.json = true;
+        } else if ((option == "-o" || option == "--label") && i + 1 < argc) {
+            (option == "-o" ? arguments.output : arguments.label) = argv[++i];
+        } else {
+            return std::nullopt;
+        }
+    }
+    return arguments;
+}
+
+int Check(const Arguments& arguments) {
+    const CheckReport report = CheckDisc(arguments.folder);
+    std::cout << (arguments.json ? FormatJson(report.diagnostics, report.iniName)
+                                 : FormatText(report.diagnostics, report.iniName));
+    return report.diagnostics.errors() > 0 ? 1 : 0;
+}
+
+int Preview(const Arguments& arguments) {
+    if (const auto problem = WritePreview(arguments.folder, *arguments.output)) {
+        std::cerr << "lumora-disc: " << *problem << "\n";
+        return 1;
+    }
+    std::cout << "wrote " << (std::filesystem::path(*arguments.output) / "index.html").string()
+              << "\n";
+    return 0;
+}
+
+int Iso(const Arguments& arguments) {
+    CheckOptions options;
+    options.label = arguments.label;
+    const CheckReport report = CheckDisc(arguments.folder, options);
+    if (report.diagnostics.errors() > 0) {
+        std::cerr << FormatText(report.diagnostics, report.iniName)
+                  << "lumora-disc: the disc has errors; no image was built\n";
+        return 1;
+    }
+    if (!report.label) {
+        std::cerr << "lumora-disc: no label: give one with --label (no LaunchReq names one)\n";
+        return 1;
+    }
+    if (const auto problem = VolumeLabelProblem(*report.label)) {
+        std::cerr << "lumora-disc: label '" << *report.label << "': " << *problem << "\n";
+        return 1;
+    }
+    if (report.diagnostics.warnings() > 0) {
+        std::cerr << FormatText(report.diagnostics, report.iniName);
+    }
+    if (const auto problem = BuildIso({arguments.folder, *arguments.output, *report.label})) {
+        std::cerr << "lumora-disc: " << *problem << "\n";
+        return 1;
+    }
+    std::cout << "wrote " << *arguments.output << " labelled " << *report.label << "\n";
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto arguments = Parse(argc, argv);
+    const bool needsOutput = arguments && arguments->command != "check";
+    if (!arguments || (needsOutput && !arguments->output) ||
+        (arguments->command != "check" && arguments->command != "preview" &&
+         arguments->command != "iso")) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    if (arguments->command == "check") {
+        return Check(*arguments);
+    }
+    return arguments->command == "preview" ? Preview(*arguments) : Iso(*arguments);
+}

@@ -1,0 +1,310 @@
+#include "preview.h"
+
+#include <algorithm>
+#include <fstream>
+
+#include "check_context.h"
+#include "check_pictures.h"
+#include "config/ini_document.h"
+#include "config/string_table.h"
+#include "disc_files.h"
+#include "resource.h"
+#include "screens/screen_model.h"
+
+namespace lumora::disc {
+
+namespace {
+
+std::string Key(unsigned id) {
+    return CheckContext::Text(id);
+}
+
+// The disc's root as the page shows it: the drive letter a disc usually has.
+std::string ForPage(const std::string& text) {
+    std::string out = text;
+    const std::string root = DiscFiles::Root();
+    for (size_t at = out.find(root); at != std::string::npos; at = out.find(root, at)) {
+        out.replace(at, root.size(), "D:\\");
+    }
+    return out;
+}
+
+std::string ListText(const StringList& list) {
+    std::string out;
+    for (const std::string& element : list) {
+        out += (out.empty() ? "" : "|") + element;
+    }
+    return out;
+}
+
+// What the action keys of a region or menu item do, one line each.
+std::vector<std::string> Describe(const CheckContext& context, const IniSection& section,
+                                  const std::optional<std::string>& function,
+                                  const std::optional<std::string>& data) {
+    std::vector<std::string> lines;
+    const std::string shown = data ? ForPage(*data) : "";
+    const std::string f = function.value_or("");
+    if (!function) {
+        lines.push_back("No action: a click only plays the region's sound.");
+    } else if (f == "DispatchScreen") {
+        lines.push_back("Shows the screen '" + shown + "'.");
+    } else if (f == "DispatchPreviousScreen") {
+        lines.push_back("Returns to the screen shown before.");
+    } else if (f == "DispatchMinimize") {
+        lines.push_back("Minimises Lumora's window.");
+    } else if (f == "DispatchHelp") {
+        lines.push_back("Starts the help program LNCHHLP.EXE with '" + shown + "'.");
+    } else if (f == "DispatchPreferences") {
+        lines.push_back("Opens the preferences (balloons, sound, matte, start screen).");
+    } else if (f == "DispatchAbout") {
+        lines.push_back("Does nothing: About has no action of its own.");
+    } else if (f == "DispatchProgram") {
+        lines.push_back("Starts " + shown + " and closes Lumora.");
+    } else if (f == "DispatchProgramAndWait") {
+        lines.push_back("Starts " + shown + " and waits, hidden, until it has ended.");
+    } else if (f == "DispatchExit") {
+        lines.push_back("Closes Lumora.");
+    } else if (f == "DispatchMenu") {
+        lines.push_back("Opens the menu '" + shown + "':");
+        const IniSection* menu = context.ini().FindSection(Key(IDS_SECTION_MENU) + shown);
+        const auto items = menu ? CheckContext::List(*menu, IDS_KEY_MENU_ITEMS) : std::nullopt;
+        for (const std::string& item : items.value_or(StringList{})) {
+            if (SameIniName(item, Key(IDS_SEPARATOR))) {
+                lines.push_back("  ----");
+                continue;
+            }
+            const IniSection* entry =
+                context.ini().FindSection(shown + Key(IDS_SECTION_MENU_ITEM) + item);
+            const auto text =
+                entry ? CheckContext::Value(*entry, IDS_KEY_DESCRIPTION) : std::nullopt;
+            if (!text) {
+                continue;  // left out of the menu
+            }
+            auto itemData = CheckContext::Value(*entry, IDS_KEY_LAUNCH_DATA);
+            if (itemData) {
+                *itemData = context.Expanded(*itemData);
+            }
+            const auto itemLines = Describe(
+                context, *entry, CheckContext::Value(*entry, IDS_KEY_LAUNCH_FUNC), itemData);
+            lines.push_back("  " + *text + ": " + (itemLines.empty() ? "" : itemLines[0]));
+        }
+    } else {
+        lines.push_back("'" + f + "' names no action: a click only plays the region's sound.");
+    }
+    if (const auto dir = CheckContext::Value(section, IDS_KEY_LAUNCH_DIR)) {
+        lines.push_back("Working folder: " + ForPage(context.Expanded(*dir)));
+    }
+    if (const auto disc = CheckContext::List(section, IDS_KEY_LAUNCH_REQ);
+        disc && disc->size() >= 2) {
+        lines.push_back("Needs the disc labelled " + (*disc)[0] + " (" + (*disc)[1] + ").");
+    }
+    if (const auto display = CheckContext::List(section, IDS_KEY_LAUNCH_SCREEN_REQ)) {
+        lines.push_back("Needs the display " + ListText(*display) + ".");
+    }
+    if (const auto setup = CheckContext::Value(section, IDS_KEY_SETUP_FUNC)) {
+        const auto setupData = CheckContext::Value(section, IDS_KEY_SETUP_DATA);
+        lines.push_back("When it is not installed, offers its setup: " + *setup + " " +
+                        (setupData ? ForPage(context.Expanded(*setupData)) : "") + ".");
+    }
+    if (const auto splash = CheckContext::List(section, IDS_KEY_SPLASH);
+        splash && splash->size() >= 2) {
+        lines.push_back("Shows " + ForPage(context.Expanded((*splash)[0])) + " for " +
+                        (*splash)[1] + " s first.");
+    }
+    return lines;
+}
+
+// The three-by-five dots of each digit, a row of three bits each.
+constexpr uint16_t kDigits[10] = {0x7B6F, 0x2C97, 0x73E7, 0x73CF, 0x5BC9,
+                                  0x79CF, 0x79EF, 0x7249, 0x7BEF, 0x7BCF};
+
+void Line(RgbImage& image, Point a, Point b, Rgb color) {
+    const int64_t dx = std::abs(int64_t{b.x} - a.x);
+    const int64_t dy = std::abs(int64_t{b.y} - a.y);
+    const int64_t steps = std::min<int64_t>(std::max(dx, dy), 20000);
+    for (int64_t i = 0; i <= steps; ++i) {
+        const double t = steps == 0 ? 0.0 : static_cast<double>(i) / steps;
+        const double x = a.x + t * (static_cast<double>(b.x) - a.x);
+        const double y = a.y + t * (static_cast<double>(b.y) - a.y);
+        if (x > -1 && y > -1 && x < image.width && y < image.height) {
+            image.Set(static_cast<int>(x), static_cast<int>(y), color);
+        }
+    }
+}
+
+void Number(RgbImage& image, int x, int y, int number, Rgb ink, Rgb paper) {
+    const std::string text = std::to_string(number);
+    const int scale = 2;
+    const int width = static_cast<int>(text.size()) * 4 * scale + scale;
+    for (int row = -scale; row < 5 * scale + scale; ++row) {
+        for (int column = -scale; column < width; ++column) {
+            image.Set(x + column, y + row, paper);
+        }
+    }
+    for (size_t i = 0; i < text.size(); ++i) {
+        const uint16_t glyph = kDigits[text[i] - '0'];
+        for (int row = 0; row < 5; ++row) {
+            for (int column = 0; column < 3; ++column) {
+                if (glyph & (1u << (14 - (row * 3 + column)))) {
+                    for (int s = 0; s < scale * scale; ++s) {
+                        image.Set(x + static_cast<int>(i) * 4 * scale + column * scale + s % scale,
+                                  y + row * scale + s / scale, ink);
+                    }
+                }
+            }
+        }
+    }
+}
+
+bool Save(const std::filesystem::path& out, const std::string& name, const RgbImage& image,
+          std::string& problem) {
+    if (!WritePng((out / name).string(), image)) {
+        problem = "cannot write " + (out / name).string();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void DrawOutline(RgbImage& image, const std::vector<Point>& shape, int number) {
+    if (shape.empty()) {
+        return;
+    }
+    const Rgb outline{255, 255, 0};
+    for (size_t i = 0; i < shape.size(); ++i) {
+        Line(image, shape[i], shape[(i + 1) % shape.size()], outline);
+    }
+    int64_t sx = 0, sy = 0;
+    for (const Point& p : shape) {
+        sx += p.x;
+        sy += p.y;
+    }
+    const int64_t n = static_cast<int64_t>(shape.size());
+    const int cx = static_cast<int>(std::clamp<int64_t>(sx / n, 0, image.width - 1));
+    const int cy = static_cast<int>(std::clamp<int64_t>(sy / n, 0, image.height - 1));
+    Number(image, cx - 4, cy - 5, number, {0, 0, 0}, outline);
+}
+
+std::optional<std::string> WritePreview(const std::filesystem::path& folder,
+                                        const std::filesystem::path& out) {
+    const DiscFiles files(folder);
+    const std::string iniName = BuiltInText(IDS_INI_FILE_NAME);
+    const auto path = files.Find(DiscFiles::Root() + iniName);
+    const auto ini = path ? IniDocument::FromFile(path->string()) : std::nullopt;
+    if (!ini) {
+        return "no readable " + iniName + " in " + folder.string();
+    }
+    Diagnostics ignored;
+    CheckContext context(*ini, files, ignored);
+    const IniSection* config = ini->FindSection(Key(IDS_SECTION_CONFIG));
+    if (!config) {
+        return "no [" + Key(IDS_SECTION_CONFIG) + "] section";
+    }
+    context.install = CheckContext::List(*config, IDS_KEY_INSTALL);
+    const StringList names =
+        CheckContext::List(*config, IDS_KEY_SCREEN_NAMES).value_or(StringList{});
+    std::error_code error;
+    std::filesystem::create_directories(out, error);
+
+    PreviewDisc disc;
+    if (const int delay = config->entries.FindInt(Key(IDS_KEY_BALLOON_DELAY));
+        delay != kSettingAbsent) {
+        disc.balloonDelay = std::max(delay, 0);
+    }
+    struct Loaded {
+        ScreenModel model;
+        DibImage background;
+    };
+    std::vector<Loaded> loaded;
+    for (const std::string& name : names) {
+        auto model = LoadScreenModel(*ini, name, context.model());
+        auto background = model ? LoadPictureQuietly(files, model->background) : std::nullopt;
+        if (!background) {
+            continue;  // Lumora never shows it
+        }
+        loaded.push_back({std::move(*model), std::move(*background)});
+    }
+    const auto startup = CheckContext::Value(*config, IDS_KEY_STARTUP);
+    std::string problem;
+    for (size_t s = 0; s < loaded.size(); ++s) {
+        const ScreenModel& model = loaded[s].model;
+        const DibImage& background = loaded[s].background;
+        if (startup && model.name == *startup) {
+            disc.start = static_cast<int>(s);
+        }
+        PreviewScreen screen;
+        screen.name = model.name;
+        screen.description = model.description;
+        screen.width = background.width();
+        screen.height = background.height();
+        const std::string stem = "screen" + std::to_string(s + 1);
+        screen.plain = stem + ".png";
+        screen.outlined = stem + "-regions.png";
+        const RgbImage plain = ToRgb(background, background);
+        RgbImage outlined = plain;
+        for (size_t r = 0; r < model.regions.size(); ++r) {
+            DrawOutline(outlined, model.regions[r].shape, static_cast<int>(r + 1));
+        }
+        if (!Save(out, screen.plain, plain, problem) ||
+            !Save(out, screen.outlined, outlined, problem)) {
+            return problem;
+        }
+        for (size_t r = 0; r < model.regions.size(); ++r) {
+            const RegionSpec& spec = model.regions[r];
+            PreviewRegion region;
+            region.name = spec.name;
+            region.shape = spec.shape;
+            region.function = spec.launchFunc.value_or("");
+            // The canvas as the screen window composes it: highlight, then balloon.
+            DibImage canvas;
+            canvas.CopyFrom(background);
+            const std::string regionStem = stem + "-region" + std::to_string(r + 1);
+            const auto highlight = spec.highlight.path
+                                       ? LoadPictureQuietly(files, *spec.highlight.path)
+                                       : std::nullopt;
+            if (highlight) {
+                canvas.Compose(*highlight, spec.highlight.position.x, spec.highlight.position.y,
+                               spec.highlight.transparency);
+                region.hover = regionStem + "-highlight.png";
+                if (!Save(out, region.hover, ToRgb(canvas, background), problem)) {
+                    return problem;
+                }
+            }
+            const auto balloon =
+                spec.balloon.path ? LoadPictureQuietly(files, *spec.balloon.path) : std::nullopt;
+            if (balloon) {
+                canvas.Compose(*balloon, spec.balloon.position.x, spec.balloon.position.y,
+                               spec.balloon.transparency);
+                region.balloon = regionStem + ".png";
+                if (!Save(out, region.balloon, ToRgb(canvas, background), problem)) {
+                    return problem;
+                }
+            }
+            const IniSection* section = ini->FindSection(spec.section);
+            if (section) {
+                region.panel = Describe(context, *section, spec.launchFunc, spec.launchData);
+            }
+            if (region.function == "DispatchScreen" && spec.launchData) {
+                for (size_t t = 0; t < loaded.size(); ++t) {
+                    if (loaded[t].model.name == *spec.launchData) {
+                        region.screenTarget = static_cast<int>(t);
+                    }
+                }
+            }
+            screen.regions.push_back(std::move(region));
+        }
+        disc.screens.push_back(std::move(screen));
+    }
+    if (disc.screens.empty()) {
+        return "the disc has no screen that Lumora shows";
+    }
+    std::ofstream page(out / "index.html", std::ios::binary);
+    page << PreviewPage(disc);
+    if (!page) {
+        return "cannot write " + (out / "index.html").string();
+    }
+    return std::nullopt;
+}
+
+}  // namespace lumora::disc

@@ -1,0 +1,51 @@
+// `lumora-disc preview`: every screen and every region's hover state as PNG pictures, composed
+// by the core as lumora.exe composes them, and a page that shows the disc in a browser.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "config/value_parse.h"
+#include "rgb_image.h"
+
+namespace lumora::disc {
+
+struct PreviewRegion {
+    std::string name;
+    std::vector<Point> shape;  // empty: never hit, no area on the page
+    std::string hover;         // picture under the pointer (highlight), empty when it has none
+    std::string balloon;       // picture after the balloon delay, empty when it has none
+    std::string function;      // "LaunchFunc" as written
+    int screenTarget = -1;     // DispatchScreen: index of the screen it shows, -1 for none
+    std::vector<std::string> panel;  // what a click does, one line each
+};
+
+struct PreviewScreen {
+    std::string name;
+    std::string description;
+    int width = 0;
+    int height = 0;
+    std::string plain;     // the screen as shown with nothing under the pointer
+    std::string outlined;  // with every region's outline and number
+    std::vector<PreviewRegion> regions;
+};
+
+struct PreviewDisc {
+    std::vector<PreviewScreen> screens;
+    int start = 0;           // index of the Startup screen
+    int balloonDelay = 500;  // milliseconds
+};
+
+// Reads the disc and writes the pictures into out; the disc as the page needs it, or an error.
+std::optional<std::string> WritePreview(const std::filesystem::path& folder,
+                                        const std::filesystem::path& out);
+
+// The page (index.html) for the disc.
+std::string PreviewPage(const PreviewDisc& disc);
+
+// Draws the region's outline and its number onto a picture.
+void DrawOutline(RgbImage& image, const std::vector<Point>& shape, int number);
+
+}  // namespace lumora::disc
