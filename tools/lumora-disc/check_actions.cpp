@@ -129,7 +129,7 @@ void CheckDisplayRequirementList(const CheckContext& context, const StringList& 
     const int sizes[][2] = {{640, 480},   {800, 600},   {1024, 768},  {1152, 864},
                             {1280, 1024}, {1600, 1200}, {1920, 1080}, {2560, 1440}};
     for (const auto& size : sizes) {
-        for (int colorClass = 1; colorClass <= 2; ++colorClass) {
+        for (const ColorClass colorClass : {kColorClass256, kColorClassTrue}) {
             if (!EvaluateDisplayRequirement(&list, {size[0], size[1], colorClass})) {
                 return;
             }

@@ -129,21 +129,22 @@ std::string SheetTabs(HWND sheet) {
     return answer;
 }
 
+// Keeps the first visible pop-up menu window in *out.
+BOOL CALLBACK FindPopupMenuWindow(HWND w, LPARAM out) {
+    char name[16] = {};
+    ::GetClassNameA(w, name, sizeof name);
+    if (!std::strcmp(name, "#32768") && ::IsWindowVisible(w)) {
+        *reinterpret_cast<HWND*>(out) = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The visible pop-up menu window of the program's thread, or null.
 HWND OpenPopupMenuWindow() {
     HWND found = nullptr;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND w, LPARAM out) -> BOOL {
-            char name[16] = {};
-            ::GetClassNameA(w, name, sizeof name);
-            if (!std::strcmp(name, "#32768") && ::IsWindowVisible(w)) {
-                *reinterpret_cast<HWND*>(out) = w;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindPopupMenuWindow,
+                        reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
