@@ -33,35 +33,35 @@ std::unique_ptr<CDib> LoadPicture(const RegionPicture& picture) {
 
 }  // namespace
 
-CRegion BuildRegion(const RegionSpec& spec) {
+CRegion BuildRegion(const RegionSpec& described) {
     CRegion region;
-    region.name = spec.name;
-    region.shape = MakeShape(spec.shape);
-    region.balloon = LoadPicture(spec.balloon);
-    region.balloonPos = spec.balloon.position;
-    region.balloonTransparency = spec.balloon.transparency;
-    region.highlight = LoadPicture(spec.highlight);
-    region.highlightPos = spec.highlight.position;
-    region.highlightTransparency = spec.highlight.transparency;
-    region.sound = spec.sound;
-    region.launchScreenReq = spec.launchScreenReq;
-    region.launchReq = spec.launchReq;
-    region.launchOnReq = spec.launchOnReq;
-    region.launchLong = spec.launchLong;
-    region.launchFunc = spec.launchFunc;
-    region.launchData = spec.launchData;
+    region.name = described.name;
+    region.shape = MakeShape(described.shape);
+    region.balloon = LoadPicture(described.balloon);
+    region.balloonPos = described.balloon.position;
+    region.balloonTransparency = described.balloon.transparency;
+    region.highlight = LoadPicture(described.highlight);
+    region.highlightPos = described.highlight.position;
+    region.highlightTransparency = described.highlight.transparency;
+    region.sound = described.sound;
+    region.launchScreenReq = described.launchScreenReq;
+    region.launchReq = described.launchReq;
+    region.launchOnReq = described.launchOnReq;
+    region.launchLong = described.launchLong;
+    region.launchFunc = described.launchFunc;
+    region.launchData = described.launchData;
     if (!region.launchData) {
         // Only a region without launch data asks where the application's setup recorded it.
-        region.launchData = ResolveLaunchData(spec.section);
+        region.launchData = ResolveLaunchData(described.section);
     }
-    region.registry = spec.registry;
-    region.setupReq = spec.setupReq;
-    region.setupFunc = spec.setupFunc;
-    region.setupData = spec.setupData;
-    region.setupDesc = spec.setupDesc;
-    region.exitDuringSetup = spec.exitDuringSetup;
-    region.splash = spec.splash;
-    region.launchDir = spec.launchDir;
+    region.registry = described.registry;
+    region.setupReq = described.setupReq;
+    region.setupFunc = described.setupFunc;
+    region.setupData = described.setupData;
+    region.setupDesc = described.setupDesc;
+    region.exitDuringSetup = described.exitDuringSetup;
+    region.splash = described.splash;
+    region.launchDir = described.launchDir;
     return region;
 }
 

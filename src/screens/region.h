@@ -45,7 +45,7 @@ struct CRegion {
 
 // The record of a region as its section describes it: the polygon made a GDI region, the
 // pictures loaded from their files, and the launch data asked for when the section has none.
-CRegion BuildRegion(const RegionSpec& spec);
+CRegion BuildRegion(const RegionSpec& described);
 
 // Reads the region's section (screen name + "-Region " + region name) into a fresh record.
 CRegion LoadRegionRecord(const std::string& screenName, const std::string& regionName);

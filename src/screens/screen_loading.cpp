@@ -46,15 +46,15 @@ BOOL CScreenWindow::LoadScreen(HWND parent, const std::string& name) {
     return TRUE;
 }
 
-BOOL CScreenWindow::BuildRegions(const std::vector<RegionSpec>& specs) {
-    if (specs.empty()) {
+BOOL CScreenWindow::BuildRegions(const std::vector<RegionSpec>& regionsDescribed) {
+    if (regionsDescribed.empty()) {
         return FALSE;
     }
     std::vector<CRegion>& regions = shown_->regions;
-    regions.reserve(specs.size());
+    regions.reserve(regionsDescribed.size());
     // A region whose keys are missing or broken still takes its slot.
-    for (const RegionSpec& spec : specs) {
-        regions.push_back(BuildRegion(spec));
+    for (const RegionSpec& described : regionsDescribed) {
+        regions.push_back(BuildRegion(described));
     }
     return TRUE;
 }

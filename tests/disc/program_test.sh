@@ -12,7 +12,8 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 "$tool" check "$top/demo/disc" >"$work/demo.txt"; status=$?
 [ $status -eq 0 ] || fail "check on the demo disc exits $status"
-[ "$(cat "$work/demo.txt")" = "Lumora.ini: 0 errors, 0 warnings" ] ||
+# The demo's menu leaves out an item without Description on purpose: one warning, no error.
+[ "$(tail -1 "$work/demo.txt")" = "Lumora.ini: 0 errors, 1 warning" ] ||
     fail "check on the demo disc says: $(cat "$work/demo.txt")"
 
 "$tool" check "$top/tests/data/discs/planted" >"$work/planted.txt"; status=$?

@@ -251,43 +251,45 @@ std::optional<std::string> WritePreview(const std::filesystem::path& folder,
             return problem;
         }
         for (size_t r = 0; r < model.regions.size(); ++r) {
-            const RegionSpec& spec = model.regions[r];
+            const RegionSpec& described = model.regions[r];
             PreviewRegion region;
-            region.name = spec.name;
-            region.shape = spec.shape;
-            region.function = spec.launchFunc.value_or("");
+            region.name = described.name;
+            region.shape = described.shape;
+            region.function = described.launchFunc.value_or("");
             // The canvas as the screen window composes it: highlight, then balloon.
             DibImage canvas;
             canvas.CopyFrom(background);
             const std::string regionStem = stem + "-region" + std::to_string(r + 1);
-            const auto highlight = spec.highlight.path
-                                       ? LoadPictureQuietly(files, *spec.highlight.path)
+            const auto highlight = described.highlight.path
+                                       ? LoadPictureQuietly(files, *described.highlight.path)
                                        : std::nullopt;
             if (highlight) {
-                canvas.Compose(*highlight, spec.highlight.position.x, spec.highlight.position.y,
-                               spec.highlight.transparency);
+                canvas.Compose(*highlight, described.highlight.position.x,
+                               described.highlight.position.y, described.highlight.transparency);
                 region.hover = regionStem + "-highlight.png";
                 if (!Save(out, region.hover, ToRgb(canvas, background), problem)) {
                     return problem;
                 }
             }
-            const auto balloon =
-                spec.balloon.path ? LoadPictureQuietly(files, *spec.balloon.path) : std::nullopt;
+            const auto balloon = described.balloon.path
+                                     ? LoadPictureQuietly(files, *described.balloon.path)
+                                     : std::nullopt;
             if (balloon) {
-                canvas.Compose(*balloon, spec.balloon.position.x, spec.balloon.position.y,
-                               spec.balloon.transparency);
+                canvas.Compose(*balloon, described.balloon.position.x, described.balloon.position.y,
+                               described.balloon.transparency);
                 region.balloon = regionStem + ".png";
                 if (!Save(out, region.balloon, ToRgb(canvas, background), problem)) {
                     return problem;
                 }
             }
-            const IniSection* section = ini->FindSection(spec.section);
+            const IniSection* section = ini->FindSection(described.section);
             if (section) {
-                region.panel = Describe(context, *section, spec.launchFunc, spec.launchData);
+                region.panel =
+                    Describe(context, *section, described.launchFunc, described.launchData);
             }
-            if (region.function == "DispatchScreen" && spec.launchData) {
+            if (region.function == "DispatchScreen" && described.launchData) {
                 for (size_t t = 0; t < loaded.size(); ++t) {
-                    if (loaded[t].model.name == *spec.launchData) {
+                    if (loaded[t].model.name == *described.launchData) {
                         region.screenTarget = static_cast<int>(t);
                     }
                 }
