@@ -54,10 +54,10 @@ TEST_F(Keyboard, EnterRunsTheFocusedRegionOnEveryScreen) {
 
 TEST_F(Keyboard, SpaceRunsAndEscapeClears) {
     ASSERT_TRUE(Start());
-    PressKeys({"shift+Tab", "shift+Tab", "space"});  // Logo, then Sync: a sound only
+    PressKeys({"shift+Tab", "shift+Tab", "shift+Tab", "space"});  // Menu, Logo, Sync: a sound
     EXPECT_TRUE(WaitForSounds("Sync.wav", 1));
 
-    PressKeys({"Tab", "Tab"});  // Logo, then A
+    PressKeys({"Tab", "Tab", "Tab"});  // Logo, Menu, then A
     ASSERT_TRUE(WaitForPixel(kBalloonA.Center(), Paint::kGreen));
     PressKeys({"Escape"});
     EXPECT_TRUE(WaitForPixel(kHighlightA.Center(), kMainPaint));
