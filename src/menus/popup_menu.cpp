@@ -140,9 +140,10 @@ void CPopupMenu::RunItem(int commandId) {
         return;
     }
     if (item.splash && item.splash->size() >= 2) {
-        const int seconds = ParseDecimal((*item.splash)[1]);
+        // As for a region: the seconds are taken unsigned, so a negative number means the
+        // longest time the popup stays.
         splashPopup_.ShowLogo(owner_, (*item.splash)[0],
-                              seconds > 0 ? static_cast<unsigned>(seconds) : 0u);
+                              static_cast<unsigned>(ParseDecimal((*item.splash)[1])));
     }
     // The action may open another menu, which replaces the table: it is not touched after this.
     CallExport(MenuItemTable::LaunchIdOf(position), item.launchFunc->c_str(),

@@ -11,6 +11,7 @@
 #include "disc_fixture.h"
 #include "message_box_answerer.h"
 #include "win/handles.h"
+#include "resource.h"
 
 namespace lumora::testing {
 namespace {
@@ -139,7 +140,8 @@ class HelpActionTest : public HelpLauncherTest {
         HelpLauncherTest::SetUp();
         SolidPicture("one.bmp", 200, 100, 1);
         WriteIni("[Config]\nScreenNames=One\nStartup=One\n[Screen One]\nBitmap=%r\\one.bmp\n");
-        App().dispatchMessageId = ::RegisterWindowMessageA(ResourceString(500).c_str());
+        App().dispatchMessageId =
+            ::RegisterWindowMessageA(ResourceString(IDS_DISPATCH_MESSAGE).c_str());
         ASSERT_TRUE(main_.Create());
         App().mainWindow = main_.hwnd();
     }
@@ -147,7 +149,8 @@ class HelpActionTest : public HelpLauncherTest {
     void TearDown() override {
         ::DestroyWindow(main_.hwnd());
         App() = AppState{};
-        ::UnregisterClassA(ResourceString(2).c_str(), ::GetModuleHandleA(nullptr));
+        ::UnregisterClassA(ResourceString(IDS_MAIN_WINDOW_CLASS).c_str(),
+                           ::GetModuleHandleA(nullptr));
         // The main window's end posts the end of the message loop; tests have none.
         MSG quit;
         ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);

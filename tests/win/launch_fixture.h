@@ -12,6 +12,7 @@
 #include "actions/launch.h"
 #include "app/main_window.h"
 #include "disc_fixture.h"
+#include "resource.h"
 
 namespace lumora::testing {
 
@@ -48,7 +49,8 @@ class LaunchFixture : public DiscFixture {
         WriteIni(
             "[Config]\nScreenNames=One\nStartup=One\n"
             "[Screen One]\nBitmap=%r\\one.bmp\nRegionNames=A\n");
-        App().dispatchMessageId = ::RegisterWindowMessageA(ResourceString(500).c_str());
+        App().dispatchMessageId =
+            ::RegisterWindowMessageA(ResourceString(IDS_DISPATCH_MESSAGE).c_str());
         ASSERT_TRUE(main_.Create());
         App().mainWindow = main_.hwnd();
     }
@@ -63,7 +65,8 @@ class LaunchFixture : public DiscFixture {
             ::DestroyWindow(main_.hwnd());
         }
         App() = AppState{};
-        ::UnregisterClassA(ResourceString(2).c_str(), ::GetModuleHandleA(nullptr));
+        ::UnregisterClassA(ResourceString(IDS_MAIN_WINDOW_CLASS).c_str(),
+                           ::GetModuleHandleA(nullptr));
         MSG quit;
         ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
         ::SetCurrentDirectoryA(startFolder_);

@@ -9,6 +9,7 @@
 #include "exception_watch.h"
 #include "message_box_answerer.h"
 #include "win/messages.h"
+#include "resource.h"
 
 namespace lumora::testing {
 namespace {
@@ -61,7 +62,8 @@ class MainWindowTest : public DiscFixture {
         DiscFixture::SetUp();
         SolidPicture("one.bmp", 320, 200, 1);
         SolidPicture("two.bmp", 400, 300, 2);
-        App().dispatchMessageId = ::RegisterWindowMessageA(ResourceString(500).c_str());
+        App().dispatchMessageId =
+            ::RegisterWindowMessageA(ResourceString(IDS_DISPATCH_MESSAGE).c_str());
     }
 
     void TearDown() override {
@@ -75,9 +77,11 @@ class MainWindowTest : public DiscFixture {
         }
         main_.reset();
         App() = AppState{};
-        App().dispatchMessageId = ::RegisterWindowMessageA(ResourceString(500).c_str());
+        App().dispatchMessageId =
+            ::RegisterWindowMessageA(ResourceString(IDS_DISPATCH_MESSAGE).c_str());
         // Each start registers the class afresh, with the brush of its own matte setting.
-        ::UnregisterClassA(ResourceString(2).c_str(), ::GetModuleHandleA(nullptr));
+        ::UnregisterClassA(ResourceString(IDS_MAIN_WINDOW_CLASS).c_str(),
+                           ::GetModuleHandleA(nullptr));
         // The main window's end posts the end of the message loop; tests have none.
         MSG quit;
         ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);

@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "disc_fixture.h"
+#include "resource.h"
 
 namespace lumora::testing {
 namespace {
@@ -17,7 +18,8 @@ class ScreenTest : public DiscFixture {
 
     void TearDown() override {
         main_.reset();
-        ::UnregisterClassA(ResourceString(2).c_str(), ::GetModuleHandleA(nullptr));
+        ::UnregisterClassA(ResourceString(IDS_MAIN_WINDOW_CLASS).c_str(),
+                           ::GetModuleHandleA(nullptr));
         DiscFixture::TearDown();
     }
 
