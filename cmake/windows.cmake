@@ -27,7 +27,7 @@ if(NOT MSVC)
     # One user-interface thread: static locals need no locks, and so no thread library.
     set(LUMORA_LEAN -ffunction-sections -fdata-sections -fno-threadsafe-statics)
     target_compile_options(lumora_win PRIVATE -Os ${LUMORA_LEAN})
-    target_compile_options(lumora_core PRIVATE -O2 ${LUMORA_LEAN})
+    target_compile_options(lumora_core PRIVATE -Os ${LUMORA_LEAN})
     target_compile_options(lumora PRIVATE -Os ${LUMORA_LEAN})
 endif()
 
