@@ -8,11 +8,10 @@
 #include <cctype>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <thread>
 
+#include "launch_report.h"
 #include "lumora_test.h"
 #include "process.h"
 
@@ -36,12 +35,6 @@ long long UnixMilliseconds() {
         .count();
 }
 
-struct Report {
-    std::string commandLine;
-    std::string folder;
-    long long startedMs = 0;
-};
-
 class Launch : public LumoraTest {
   protected:
     void SetUp() override {
@@ -50,32 +43,10 @@ class Launch : public LumoraTest {
     }
 
     // A copy of the launch probe in the disc folder; its report is "<name>.txt".
-    void InstallProbe(const std::string& name) {
-        fs::copy_file(Env().windowsBuild + "/tests/win/launch_probe.exe", Path(name));
-    }
+    void InstallProbe(const std::string& name) { InstallLaunchProbe(Path(name)); }
 
-    std::optional<Report> TakeReport(const std::string& name, int timeoutMs = 10000) {
-        const std::string path = Path(name.substr(0, name.find('.')) + ".txt");
-        std::string text;
-        if (!WaitUntil(
-                [&] {
-                    std::ifstream in(path);
-                    text.assign(std::istreambuf_iterator<char>(in), {});
-                    return !text.empty();
-                },
-                milliseconds(timeoutMs))) {
-            return std::nullopt;
-        }
-        std::istringstream in(text);
-        Report report;
-        std::getline(in, report.commandLine);
-        std::getline(in, report.folder);
-        in >> report.startedMs;
-        return report;
-    }
-
-    bool Reported(const std::string& name) {
-        return fs::exists(Path(name.substr(0, name.find('.')) + ".txt"));
+    std::optional<LaunchReport> TakeReport(const std::string& name, int timeoutMs = 10000) {
+        return TakeLaunchReport(Path(name), timeoutMs);
     }
 
     // Region A starts `data` with the action `function`.
@@ -106,7 +77,7 @@ TEST_F(Launch, AnOrdinaryProgramStartsInItsFolderAndTheLauncherCloses) {
     ASSERT_TRUE(Start());
     const long long clicked = UnixMilliseconds();
     ClickAt(kInsideAOnly);
-    const std::optional<Report> report = TakeReport("app.exe");
+    const std::optional<LaunchReport> report = TakeReport("app.exe");
     ASSERT_TRUE(report) << "the program did not start";
     EXPECT_NE(Lower(report->commandLine).find("app.exe one two"), std::string::npos)
         << report->commandLine;
@@ -160,7 +131,7 @@ TEST_F(Launch, YesOnTheSetupOfferRunsTheSetupAndTheNextClickStartsTheProgram) {
               "This application does not appear to be installed.  Would you like to install it "
               "now?");
     e2e::Run({"xdotool", "key", "y"});
-    const std::optional<Report> setup = TakeReport("setup.exe");
+    const std::optional<LaunchReport> setup = TakeReport("setup.exe");
     ASSERT_TRUE(setup) << "the setup did not start";
     EXPECT_EQ(ReadIniValue(Path("Lumora.ini"), "Setup", "Application"), "Demo Application");
     // What the setup would record for its application.

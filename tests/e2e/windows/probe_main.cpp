@@ -2,7 +2,9 @@
 // one answer line on stdout ("ok ..." or "err ..."), so a native test can read Win32 facts that
 // X cannot show (classes, styles, iconic state, Z order) and act from inside Wine where needed.
 #include <windows.h>
+#include <winioctl.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -95,6 +97,80 @@ bool IsAbove(HWND upper, HWND lower) {
         }
     }
     return false;
+}
+
+// Wine's mount manager defines, redefines and removes drives while the server runs, and the
+// label it is given is what GetVolumeInformation reports from then on.
+struct UnixDriveRequest {
+    ULONG size;
+    ULONG type;
+    ULONG fsType;
+    DWORD serial;
+    ULONGLONG unixDevice;
+    WCHAR letter;
+    USHORT mountPointOffset;
+    USHORT deviceOffset;
+    USHORT labelOffset;
+};
+static_assert(sizeof(UnixDriveRequest) == 32, "the layout the mount manager reads");
+
+constexpr DWORD kDefineUnixDrive =
+    CTL_CODE('m', 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS);
+
+// "drive <letter> <unix folder> <label...>" defines a CD drive; "drive <letter> -" removes it.
+std::string DefineDrive(Args& in) {
+    std::string letter, folder;
+    in >> letter >> folder;
+    const std::string label = Rest(in);
+    if (letter.size() != 1 || folder.empty()) {
+        return std::string("0 usage");
+    }
+    const bool remove = folder == "-";
+    std::string request(sizeof(UnixDriveRequest), '\0');
+    UnixDriveRequest header{};
+    header.type = DRIVE_CDROM;
+    header.serial = 0x4C554D;
+    header.letter = static_cast<WCHAR>(std::tolower(static_cast<unsigned char>(letter[0])));
+    if (!remove) {
+        header.mountPointOffset = static_cast<USHORT>(request.size());
+        request.append(folder).push_back('\0');
+        if (request.size() % 2) {
+            request.push_back('\0');
+        }
+        header.labelOffset = static_cast<USHORT>(request.size());
+        for (char c : label) {
+            const WCHAR wide = static_cast<unsigned char>(c);
+            request.append(reinterpret_cast<const char*>(&wide), sizeof wide);
+        }
+        request.append(sizeof(WCHAR), '\0');
+    }
+    header.size = static_cast<ULONG>(request.size());
+    std::memcpy(&request[0], &header, sizeof header);
+    HANDLE opened =
+        ::CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
+                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    lumora::UniqueHandle manager(opened == INVALID_HANDLE_VALUE ? nullptr : opened);
+    if (!manager) {
+        return "0 open " + std::to_string(::GetLastError());
+    }
+    DWORD returned = 0;
+    if (!::DeviceIoControl(manager.get(), kDefineUnixDrive, &request[0],
+                           static_cast<DWORD>(request.size()), nullptr, 0, &returned, nullptr)) {
+        return "0 ioctl " + std::to_string(::GetLastError());
+    }
+    return std::string("1");
+}
+
+// "volume <root>": the drive type, then "|" and the volume label, or "|err <code>".
+std::string Volume(Args& in) {
+    const std::string root = Rest(in);
+    char label[256] = {};
+    std::string answer = std::to_string(::GetDriveTypeA(root.c_str())) + "|";
+    if (!::GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr, nullptr,
+                                 nullptr, 0)) {
+        return answer + "err " + std::to_string(::GetLastError());
+    }
+    return answer + label;
 }
 
 using Command = std::function<std::string(Args&)>;
@@ -265,6 +341,8 @@ std::map<std::string, Command> Commands() {
              in >> id;
              return Handle(::GetDlgItem(w, id));
          }},
+        {"drive", [](Args& in) { return DefineDrive(in); }},
+        {"volume", [](Args& in) { return Volume(in); }},
         {"hook",
          [](Args& in) {
              HWND w = ReadWindow(in);
