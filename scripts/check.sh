@@ -61,6 +61,8 @@ run_gtest() {
 # The folders include one another one way only.
 if scripts/check-layers.sh; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
 build
+# The shipped i686 program, whichever build the Windows tests run.
+if scripts/check-product.sh; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
 for level in "${levels[@]}"; do
     case $level in
     unit) run_ctest unit build/native -j2 ;;

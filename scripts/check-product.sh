@@ -1,0 +1,23 @@
+#!/bin/bash
+# The shipped lumora.exe (i686): it imports only system DLLs and exports the ten action functions
+# by their plain names. Prints its size.
+set -u
+top=$(cd "$(dirname "$0")/.." && pwd)
+exe=$top/build/win/lumora.exe
+objdump=i686-w64-mingw32-objdump
+[ -f "$exe" ] || { echo "product: $exe is not built"; exit 1; }
+bad=0
+allowed='^(ADVAPI32|COMCTL32|GDI32|KERNEL32|MSVCRT|SHELL32|USER32)\.DLL$'
+for dll in $("$objdump" -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p'); do
+    if ! tr '[:lower:]' '[:upper:]' <<<"$dll" | grep -qE "$allowed"; then
+        echo "product: lumora.exe imports $dll, which is not a system DLL it may use"
+        bad=1
+    fi
+done
+exports=$("$objdump" -p "$exe" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p')
+for name in DispatchScreen DispatchPreviousScreen DispatchMinimize DispatchMenu DispatchHelp \
+    DispatchPreferences DispatchAbout DispatchProgram DispatchProgramAndWait DispatchExit; do
+    grep -qE "[[:space:]]$name\$" <<<"$exports" || { echo "product: $name is not exported"; bad=1; }
+done
+echo "product: lumora.exe (i686) is $(stat -c %s "$exe") bytes"
+exit "$bad"
