@@ -7,8 +7,11 @@
 #include <memory>
 #include <string>
 
-#include "win/app_state.h"
+#include "app/main_window.h"
 #include "config/settings.h"
+#include "resource.h"
+#include "win/app_state.h"
+#include "win/resource_string.h"
 #include "ini_test_folder.h"
 #include "support/bmp_writer.h"
 
@@ -43,6 +46,30 @@ class DiscFixture : public ::testing::Test {
     }
 
     const std::string& folder() const { return disc_->directory(); }
+
+    // Makes `main` the program's main window, as start-up does; false when it cannot be created.
+    static bool StartMainWindow(CMainWindow& main) {
+        App().dispatchMessageId =
+            ::RegisterWindowMessageA(ResourceString(IDS_DISPATCH_MESSAGE).c_str());
+        if (!main.Create()) {
+            return false;
+        }
+        App().mainWindow = main.hwnd();
+        return true;
+    }
+
+    // Ends the main window and forgets the program's state, so the next test starts afresh.
+    static void EndMainWindow(CMainWindow& main) {
+        if (main.exists()) {
+            ::DestroyWindow(main.hwnd());
+        }
+        App() = AppState{};
+        ::UnregisterClassA(ResourceString(IDS_MAIN_WINDOW_CLASS).c_str(),
+                           ::GetModuleHandleA(nullptr));
+        // The main window's end posts the end of the message loop; tests have none.
+        MSG quit;
+        ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
 
   private:
     std::unique_ptr<IniTestFolder> disc_;

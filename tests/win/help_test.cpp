@@ -140,20 +140,11 @@ class HelpActionTest : public HelpLauncherTest {
         HelpLauncherTest::SetUp();
         SolidPicture("one.bmp", 200, 100, 1);
         WriteIni("[Config]\nScreenNames=One\nStartup=One\n[Screen One]\nBitmap=%r\\one.bmp\n");
-        App().dispatchMessageId =
-            ::RegisterWindowMessageA(ResourceString(IDS_DISPATCH_MESSAGE).c_str());
-        ASSERT_TRUE(main_.Create());
-        App().mainWindow = main_.hwnd();
+        ASSERT_TRUE(StartMainWindow(main_));
     }
 
     void TearDown() override {
-        ::DestroyWindow(main_.hwnd());
-        App() = AppState{};
-        ::UnregisterClassA(ResourceString(IDS_MAIN_WINDOW_CLASS).c_str(),
-                           ::GetModuleHandleA(nullptr));
-        // The main window's end posts the end of the message loop; tests have none.
-        MSG quit;
-        ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        EndMainWindow(main_);
         HelpLauncherTest::TearDown();
     }
 

@@ -49,10 +49,7 @@ class LaunchFixture : public DiscFixture {
         WriteIni(
             "[Config]\nScreenNames=One\nStartup=One\n"
             "[Screen One]\nBitmap=%r\\one.bmp\nRegionNames=A\n");
-        App().dispatchMessageId =
-            ::RegisterWindowMessageA(ResourceString(IDS_DISPATCH_MESSAGE).c_str());
-        ASSERT_TRUE(main_.Create());
-        App().mainWindow = main_.hwnd();
+        ASSERT_TRUE(StartMainWindow(main_));
     }
 
     void TearDown() override {
@@ -61,14 +58,7 @@ class LaunchFixture : public DiscFixture {
             ::WaitForSingleObject(process, 15000);
             ::CloseHandle(process);
         }
-        if (main_.exists()) {
-            ::DestroyWindow(main_.hwnd());
-        }
-        App() = AppState{};
-        ::UnregisterClassA(ResourceString(IDS_MAIN_WINDOW_CLASS).c_str(),
-                           ::GetModuleHandleA(nullptr));
-        MSG quit;
-        ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        EndMainWindow(main_);
         ::SetCurrentDirectoryA(startFolder_);
         for (const std::string& file : files_) {
             WaitFor([&] { return ::DeleteFileA(file.c_str()) || ::GetLastError() == 2; }, 5000);

@@ -405,19 +405,11 @@ class PrefsActionTest : public DiscFixture {
         DiscFixture::SetUp();
         SolidPicture("one.bmp", 200, 100, 1);
         WriteIni("[Config]\nScreenNames=One\nStartup=One\n[Screen One]\nBitmap=%r\\one.bmp\n");
-        App().dispatchMessageId =
-            ::RegisterWindowMessageA(ResourceString(IDS_DISPATCH_MESSAGE).c_str());
-        ASSERT_TRUE(main_.Create());
-        App().mainWindow = main_.hwnd();
+        ASSERT_TRUE(StartMainWindow(main_));
     }
 
     void TearDown() override {
-        ::DestroyWindow(main_.hwnd());
-        App() = AppState{};
-        ::UnregisterClassA(ResourceString(IDS_MAIN_WINDOW_CLASS).c_str(),
-                           ::GetModuleHandleA(nullptr));
-        MSG quit;
-        ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        EndMainWindow(main_);
         DiscFixture::TearDown();
     }
 
