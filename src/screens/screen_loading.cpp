@@ -54,7 +54,7 @@ BOOL CScreenWindow::BuildRegions(const std::vector<RegionSpec>& regionsDescribed
     regions.reserve(regionsDescribed.size());
     // A region whose keys are missing or broken still takes its slot.
     for (const RegionSpec& described : regionsDescribed) {
-        regions.push_back(BuildRegion(described));
+        regions.push_back(BuildRegion(described, shown_->pictures));
     }
     return TRUE;
 }
@@ -104,7 +104,7 @@ void CScreenWindow::ReloadRegion(int index) {
     }
     const std::string name = *record->name;
     *record = CRegion{};
-    *record = LoadRegionRecord(shown_->name, name);
+    *record = LoadRegionRecord(shown_->name, name, shown_->pictures);
     // The hover machine decides with what the region has now.
     shown_->hover.UpdateRegion(index, RegionFacts()[static_cast<size_t>(index)]);
 }

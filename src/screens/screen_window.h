@@ -96,6 +96,7 @@ class CScreenWindow : public Window {
         std::string description;
         CDib background;
         CDib canvas;  // borrows the background's palette: declared after it, so freed first
+        PictureCache pictures;  // the regions' pictures, each file once
         std::vector<CRegion> regions;
         HoverMachine hover;
     };
