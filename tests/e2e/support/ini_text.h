@@ -11,6 +11,10 @@ namespace e2e {
 
 class IniText {
   public:
+    // The sections and keys of an INI file's text, in their order; comments and blank lines are
+    // left out.
+    static IniText Parse(const std::string& text);
+
     // Sets a key, adding its section and the key in order of first use; replaces a value.
     IniText& Set(const std::string& section, const std::string& key, const std::string& value);
     // Removes a key from its section.
