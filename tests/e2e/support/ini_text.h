@@ -11,8 +11,8 @@ namespace e2e {
 
 class IniText {
   public:
-    // The sections and keys of an INI file's text, in their order; comments and blank lines are
-    // left out.
+    // The keys of an INI file's text with their sections, in their order; comments, blank lines
+    // and sections without keys are left out.
     static IniText Parse(const std::string& text);
 
     // Sets a key, adding its section and the key in order of first use; replaces a value.
