@@ -117,8 +117,14 @@ class PreviewMatch : public LumoraTest {
         std::ofstream(Path("Lumora.ini"), std::ios::binary) << ini_.Text();
         std::string folder = Path("");
         folder.pop_back();
-        previewed_ =
-            e2e::Run({LUMORA_E2E_DISC_TOOL, "preview", folder, "-o", Path("preview")}) == 0;
+        // Minutes, not the seconds of a short command: the kit runs with the sanitizers, and every
+        // screen and region of the disc is drawn and encoded.
+        const pid_t pid = Spawn({LUMORA_E2E_DISC_TOOL, "preview", folder, "-o", Path("preview")});
+        const std::optional<int> status = pid > 0 ? e2e::WaitForExit(pid, 180000) : 0;
+        if (pid > 0 && !status) {
+            Terminate(pid);
+        }
+        previewed_ = pid > 0 && status == 0;
     }
 
     std::string Ini(const std::string& section, const std::string& key) {
