@@ -64,9 +64,9 @@ demo-iso: deps native windows
 	cp $(WINDOWS)/lumora.exe $(WINDOWS)/demo/LNCHHLP.EXE build/demo-iso-disc/
 	$(NATIVE)/lumora-disc iso build/demo-iso-disc -o build/demo.iso --label LUMORA_DEMO
 
-# The preview page of lumora-disc in Debian's chromium, headless (puppeteer-core from npm).
+# The preview page of lumora-disc in Debian's chromium, headless (chromium-driver, selenium).
 browser-test: native
-	bash tests/disc/browser_test.sh $(NATIVE)/lumora-disc . $(NATIVE)
+	bash tests/disc/browser_test.sh $(NATIVE)/lumora-disc .
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -15,10 +15,11 @@ target_compile_options(lumora_core PRIVATE -O2)
 add_subdirectory(tests/unit)
 add_subdirectory(tests/bench)
 add_subdirectory(tests/fuzz)
-add_subdirectory(tests/e2e)
 
 # The authors' kit, on the checked core so that its tests run with the sanitizers too.
 set(LUMORA_DISC_CORE lumora_core_checked)
 set(LUMORA_DISC_OPTIONS ${LUMORA_SANITIZE})
 add_subdirectory(tools/lumora-disc)
 add_subdirectory(tests/disc)
+# After the kit: the end-to-end runner holds lumora.exe's screen against the kit's preview.
+add_subdirectory(tests/e2e)

@@ -1,13 +1,14 @@
 #!/bin/bash
-# Builds both targets and runs the test levels: unit (native), win (Win32 layer under Wine),
-# e2e (lumora.exe under Wine on Xvfb), fuzz and bench (short runs that print figures).
+# Builds both targets and runs the test levels: unit (native), browser (the kit's preview page in
+# headless chromium), win (Win32 layer under Wine), e2e (lumora.exe under Wine on Xvfb), fuzz and
+# bench (short runs that print figures).
 # With no argument every level runs; the last line gives the totals.
 set -u
 source "$(dirname "$0")/wine-setup.sh"
 top=$lumora_top
 cd "$top"
 levels=("$@")
-[ ${#levels[@]} -eq 0 ] && levels=(unit win e2e fuzz bench)
+[ ${#levels[@]} -eq 0 ] && levels=(unit browser win e2e fuzz bench)
 
 passed=0
 failed=0
@@ -66,6 +67,21 @@ if scripts/check-product.sh; then passed=$((passed + 1)); else failed=$((failed 
 for level in "${levels[@]}"; do
     case $level in
     unit) run_ctest unit build/native -j2 ;;
+    browser)
+        # One count per check; the test closes with "browser: N passed, N failed".
+        echo "== browser tests"
+        began=$(date +%s)
+        tests/disc/browser_test.sh build/native/lumora-disc . 2>&1 | tee "$log"
+        counts=$(sed -n 's/^browser: \([0-9]*\) passed, \([0-9]*\) failed.*/\1 \2/p' "$log" | tail -1)
+        if [ -z "$counts" ]; then
+            echo "browser: the browser test did not finish"
+            failed=$((failed + 1))
+        else
+            passed=$((passed + ${counts% *}))
+            failed=$((failed + ${counts#* }))
+        fi
+        echo "browser: $(($(date +%s) - began)) s"
+        ;;
     win)
         scripts/wine-env.sh up
         # One process for the whole suite: a Wine process per test would cost a second each.

@@ -9,17 +9,12 @@
 
 namespace lumora {
 
-namespace {
-// The help launcher's file name, with the blank that separates its argument.
-constexpr char kHelpLauncher[] = "LNCHHLP.EXE ";
-}  // namespace
-
 void RunHelp(const std::string& argument) {
     const std::string* folder = ProgramDirectory();
     if (!folder) {
         return;
     }
-    std::string line = *folder + kHelpLauncher + argument;
+    std::string line = *folder + kHelpProgram + " " + argument;
     std::vector<char> commandLine(line.begin(), line.end());
     commandLine.push_back('\0');
     STARTUPINFOA startup{};

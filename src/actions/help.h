@@ -5,6 +5,9 @@
 
 namespace lumora {
 
+// The help launcher's file name; it ships with Lumora beside lumora.exe.
+constexpr char kHelpProgram[] = "LNCHHLP.EXE";
+
 // Starts "LNCHHLP.EXE <argument>" from the program folder; failures are silent.
 void RunHelp(const std::string& argument);
 

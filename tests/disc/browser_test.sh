@@ -1,27 +1,22 @@
 #!/bin/bash
-# The preview page in Debian's chromium, headless, driven by puppeteer-core (installed from npm
-# into the build folder on the first run). Usage: browser_test.sh LUMORA_DISC SOURCE_DIR BUILD_DIR
+# The preview page of lumora-disc in Debian's chromium, headless, driven through chromium-driver
+# by python3-selenium (scripts/install-deps.sh installs the three). Closes with
+# "browser: N passed, N failed". Usage: browser_test.sh LUMORA_DISC SOURCE_DIR
 set -eu
 tool=$1
 top=$2
-modules=$3/browser-test
-here=$(cd "$(dirname "$0")" && pwd)
+# Debian's python, whose selenium package is the one installed, whatever python3 is first on PATH.
+python=/usr/bin/python3
 missing=()
-command -v chromium >/dev/null || missing+=(chromium)
-command -v node >/dev/null || missing+=(nodejs)
-command -v npm >/dev/null || missing+=(npm)
+[ -x /usr/bin/chromium ] || missing+=(chromium)
+[ -x /usr/bin/chromedriver ] || missing+=(chromium-driver)
+"$python" -c 'import selenium' 2>/dev/null || missing+=(python3-selenium)
 if [ ${#missing[@]} -gt 0 ]; then
-    SUDO=""
-    [ "$(id -u)" -eq 0 ] || SUDO=sudo
-    $SUDO apt-get update -q && DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q "${missing[@]}"
-fi
-mkdir -p "$modules"
-cp "$here/browser/package.json" "$here/browser/preview_page_test.mjs" "$modules/"
-if [ ! -d "$modules/node_modules/puppeteer-core" ]; then
-    # The browser is Debian's: puppeteer-core downloads none.
-    (cd "$modules" && npm install --no-audit --no-fund --loglevel=error >/dev/null)
+    echo "browser: ${missing[*]} missing: run scripts/install-deps.sh"
+    echo "browser: 0 passed, 1 failed"
+    exit 1
 fi
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 "$tool" preview "$top/demo/disc" -o "$out" >/dev/null
-node "$modules/preview_page_test.mjs" "$out"
+"$python" "$top/tests/disc/browser/preview_page_test.py" "$out"

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <random>
+#include <sstream>
 
 #include "disc_check.h"
 
@@ -95,6 +98,44 @@ TEST(DiscCheck, FindsOnlyTheDeliberatelyDroppedMenuItemOnTheDemoDisc) {
         << text;
     EXPECT_NE(text.find("warning"), std::string::npos) << text;
     EXPECT_EQ(report.iniName, "Lumora.ini");
+}
+
+// lumora.exe and its help program come with Lumora, autorun.inf with the image: actions may start
+// them from the disc's root although the folder lacks them. Elsewhere on the disc they are
+// looked for as any program is.
+TEST(DiscCheck, ProgramsThatComeWithLumoraAreNotLookedForInTheFolder) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() /
+                            ("lumora-disc-comes-with-" + std::to_string(std::random_device{}()));
+    fs::remove_all(folder);
+    fs::copy(std::string(LUMORA_SOURCE_DIR) + "/demo/disc", folder, fs::copy_options::recursive);
+    std::stringstream text;
+    text << std::ifstream(folder / "Lumora.ini", std::ios::binary).rdbuf();
+    std::string ini = text.str();
+    auto replace = [&ini](const std::string& from, const std::string& to) {
+        const size_t at = ini.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        ini.replace(at, from.size(), to);
+    };
+    replace("LaunchData=%w\\notepad.exe %r\\README.TXT", "LaunchData=%r\\LUMORA.EXE");
+    replace("LaunchFunc=DispatchHelp\r\nLaunchData=Using the demo disc",
+            "LaunchFunc=DispatchProgram\r\nLaunchData=\"%r\\lnchhlp.exe\" Using the demo disc");
+    replace("LaunchFunc=DispatchHelp\r\nLaunchData=Using the demo disc",
+            "LaunchFunc=DispatchProgram\r\nLaunchData=%r\\art\\LNCHHLP.EXE Using");
+    replace("LaunchFunc=DispatchHelp\r\nLaunchData=Using the demo disc",
+            "LaunchFunc=DispatchProgramAndWait\r\nLaunchData=%d\\autorun.inf");
+    std::ofstream(folder / "Lumora.ini", std::ios::binary) << ini;
+
+    const CheckReport report = CheckDisc(folder);
+    fs::remove_all(folder);
+    std::string found;
+    for (const Diagnostic& d : report.diagnostics.Sorted()) {
+        found += Describe(d) + "\n";
+    }
+    EXPECT_EQ(report.diagnostics.errors(), 1) << found;
+    EXPECT_NE(found.find("program 'art\\LNCHHLP.EXE' is not on the disc"), std::string::npos)
+        << found;
+    EXPECT_EQ(report.diagnostics.warnings(), 1) << found;
 }
 
 TEST(DiscCheck, AGivenLabelIsWhatDiscRequirementsAreComparedWith) {

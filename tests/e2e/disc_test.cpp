@@ -3,6 +3,7 @@
 // program that Config/LaunchAtStart names, started once. The disc is a CD drive defined through
 // Wine's mount manager while everything runs, on the test's own disc folder.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <algorithm>
 #include <cctype>
@@ -49,13 +50,15 @@ class Disc : public LumoraTest {
         LumoraTest::TearDown();
     }
 
-    // Puts a disc labelled `label` into drive R: (the disc folder), replacing any disc there.
-    // The mount manager is given the label, and Wine 8 takes it from the folder's label file,
-    // which it reads again whenever the drive is defined.
-    ::testing::AssertionResult InsertDisc(const std::string& label) {
-        std::ofstream(Path(".windows-label"), std::ios::binary) << label;
-        std::string folder = Path("");
-        folder.pop_back();
+    // Puts a disc labelled `label` into drive R: (the disc folder, or the Linux folder given),
+    // replacing any disc there. The mount manager is given the label, and Wine 8 takes it from
+    // the folder's label file, which it reads again whenever the drive is defined.
+    ::testing::AssertionResult InsertDisc(const std::string& label, std::string folder = "") {
+        if (folder.empty()) {
+            folder = Path("");
+            folder.pop_back();
+        }
+        std::ofstream(folder + "/.windows-label", std::ios::binary) << label;
         const std::string answer =
             probe().Ask(std::string("drive ") + kDrive + " " + folder + " " + label);
         if (answer != "1") {
@@ -241,6 +244,115 @@ TEST_F(Disc, TheProgramNamedToLaunchAtStartStartsOnce) {
                           milliseconds(15000)));
     ASSERT_TRUE(probe().WaitForIdle(main_, 10000));
     ExpectNothingStarted();
+}
+
+// The volume label that Windows reads from a CD image: the identifier of its Joliet volume
+// descriptor (UCS-2, big-endian), else of its primary one; blanks that pad it are dropped.
+std::string ImageLabel(const std::string& image) {
+    constexpr int kSector = 2048;
+    std::ifstream in(image, std::ios::binary);
+    std::string primary;
+    for (int sector = 16; sector < 64; ++sector) {
+        char d[kSector];
+        in.seekg(static_cast<std::streamoff>(sector) * kSector);
+        if (!in.read(d, kSector) || std::string(d + 1, 5) != "CD001" ||
+            static_cast<unsigned char>(d[0]) == 255) {
+            break;
+        }
+        std::string label;
+        if (d[0] == 1) {
+            primary.assign(d + 40, 32);
+            primary.erase(primary.find_last_not_of(' ') + 1);
+        } else if (d[0] == 2 && d[88] == '%' && d[89] == '/' &&
+                   (d[90] == '@' || d[90] == 'C' || d[90] == 'E')) {
+            for (int i = 40; i < 72; i += 2) {
+                const int c =
+                    static_cast<unsigned char>(d[i]) << 8 | static_cast<unsigned char>(d[i + 1]);
+                label += c < 128 ? static_cast<char>(c) : '?';
+            }
+            return label.erase(label.find_last_not_of(' ') + 1);
+        }
+    }
+    return primary;
+}
+
+// The disc as its image. `lumora-disc iso` builds it from the disc folder, labelled after the
+// disc that region A's LaunchReq names. This kernel has no ISO 9660 driver and Wine 8 reads a CD's
+// label only from the block device of a mounted disc or from the label file, so drive R: is a CD
+// drive on the image's files extracted by xorriso, with the label read from the image's own
+// volume descriptor. lumora.exe started from R: finds its disc there: the click starts the
+// program from R: without the disc prompt.
+class DiscImage : public Disc {
+  protected:
+    void SetUp() override {
+        Disc::SetUp();
+        char pattern[] = "/tmp/lme2e/XXXXXX";
+        ASSERT_TRUE(mkdtemp(pattern));
+        work_ = pattern;
+        cd_ = work_ + "/cd";
+        image_ = work_ + "/disc.iso";
+    }
+
+    void TearDown() override {
+        Disc::TearDown();
+        if (!HasFailure()) {
+            fs::remove_all(work_);
+        }
+    }
+
+    // Builds the image of the disc folder; lumora-disc's output and exit status.
+    std::string BuildImage() {
+        const std::string output = work_ + "/iso.txt";
+        SpawnOptions options;
+        options.outputFile = output;
+        std::string folder = Path("");
+        folder.pop_back();
+        const pid_t pid = Spawn({LUMORA_E2E_DISC_TOOL, "iso", folder, "-o", image_}, options);
+        const int status = pid < 0 ? -1 : e2e::WaitForExit(pid, 60000).value_or(-1);
+        std::ifstream in(output);
+        return std::string(std::istreambuf_iterator<char>(in), {}) + "exit " +
+               std::to_string(status);
+    }
+
+    bool ExtractImage() {
+        return e2e::Run({"xorriso", "-osirrox", "on", "-indev", image_, "-extract", "/", cd_}) == 0;
+    }
+
+    std::string work_, cd_, image_;
+};
+
+TEST_F(DiscImage, LumoraStartedFromTheImageFindsItsDiscByTheImagesLabel) {
+    // A disc with nothing for the check to refuse: one screen and region A, which starts the
+    // probe from the disc it needs. The command names Q:; the drive where the disc is found takes
+    // its place. The probe reports into the test's folder, as a disc cannot be written.
+    IniText ini;
+    ini.Set("Config", "ScreenNames", "Main").Set("Config", "Startup", "Main");
+    ini.Set("Screen Main", "Description", kMainTitle);
+    ini.Set("Screen Main", "Bitmap", "%rmain.bmp");
+    ini.Set("Screen Main", "RegionNames", "A");
+    ini.Set(kRegionASection, "Shape", ShapeOf(kRegionA));
+    ini.Set(kRegionASection, "LaunchFunc", "DispatchProgram");
+    std::string report = "Z:" + Path("");
+    report.pop_back();
+    std::replace(report.begin(), report.end(), '/', '\\');
+    ini.Set(kRegionASection, "LaunchData", "Q:\\app.exe fromimage report=" + report);
+    ini.Set(kRegionASection, "LaunchReq", "LUMORA_TEST|Lumora test disc");
+    ini.Set(kRegionASection, "LaunchOnReq", "1");
+    std::ofstream(Path("Lumora.ini"), std::ios::binary) << ini.Text();
+
+    const std::string built = BuildImage();
+    ASSERT_NE(built.find("labelled LUMORA_TEST\nexit 0"), std::string::npos) << built;
+    ASSERT_EQ(ImageLabel(image_), "LUMORA_TEST");
+    ASSERT_TRUE(ExtractImage());
+    EXPECT_TRUE(fs::exists(cd_ + "/lumora.exe") && fs::exists(cd_ + "/autorun.inf"));
+    ASSERT_TRUE(InsertDisc(ImageLabel(image_), cd_));
+    ASSERT_EQ(DriveR(), std::to_string(kDriveCdrom) + "|LUMORA_TEST");
+
+    ASSERT_TRUE(StartFrom("R:\\lumora.exe", cd_));
+    ClickAt(kInsideAOnly);
+    // A disc prompt would have kept the program from starting.
+    const std::string commandLine = StartedCommandLine();
+    EXPECT_NE(commandLine.find("r:\\app.exe fromimage"), std::string::npos) << commandLine;
 }
 
 }  // namespace

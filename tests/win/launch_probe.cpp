@@ -4,6 +4,8 @@
 //   exit=N         ends with exit code N (default 0)
 //   sleep=MS       runs MS milliseconds before it ends
 //   installer=MS   then keeps a window of class "InstallShield_Win" for MS milliseconds
+//   report=FOLDER  writes the report into FOLDER (no blanks) instead, for a copy on a read-only
+//                  disc
 #include <windows.h>
 
 #include <cstdlib>
@@ -30,10 +32,23 @@ unsigned long long UnixMilliseconds() {
     return ticks / 10000 - 11644473600000ULL;
 }
 
+// The text after `word=` in the command line, up to the next blank; empty when it is not there.
+std::string Word(const std::string& commandLine, const std::string& word) {
+    const size_t at = commandLine.find(word + "=");
+    if (at == std::string::npos) {
+        return {};
+    }
+    const size_t begin = at + word.size() + 1;
+    return commandLine.substr(begin, commandLine.find(' ', begin) - begin);
+}
+
 bool WriteReport(const std::string& commandLine, unsigned long long started) {
     char self[MAX_PATH] = {};
     std::string base(self, ::GetModuleFileNameA(nullptr, self, MAX_PATH));
     base.erase(base.find_last_of('.'));
+    if (const std::string folder = Word(commandLine, "report"); !folder.empty()) {
+        base = folder + "\\" + base.substr(base.find_last_of("\\/") + 1);
+    }
     char current[MAX_PATH] = {};
     ::GetCurrentDirectoryA(MAX_PATH, current);
     // Written under another name and then renamed, so that a reader never sees half of it.

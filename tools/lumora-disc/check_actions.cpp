@@ -158,7 +158,7 @@ void CheckProgram(const CheckContext& context, const std::string& command, int l
                   const std::string& what) {
     const std::string program = CommandProgram(command);
     const DiscFiles& files = context.files();
-    if (files.OnDisc(program) && !files.Find(program)) {
+    if (files.OnDisc(program) && !files.Find(program) && !files.ComesWithLumora(program)) {
         context.out().Error(
             line, what + ": program " + Quoted(files.Shown(program)) + " is not on the disc");
     }

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "actions/help.h"
 #include "config/section_entries.h"
 
 namespace lumora::disc {
@@ -35,6 +36,20 @@ bool DiscFiles::OnDisc(const std::string& expanded) const {
 
 std::string DiscFiles::Shown(const std::string& expanded) const {
     return OnDisc(expanded) ? expanded.substr(kDiscRoot.size()) : expanded;
+}
+
+bool DiscFiles::ComesWithLumora(const std::string& expanded) const {
+    if (!OnDisc(expanded)) {
+        return false;
+    }
+    const std::string rest = expanded.substr(kDiscRoot.size());
+    const size_t begin = rest.find_first_not_of("\\/");
+    if (begin == std::string::npos || rest.find_first_of("\\/", begin) != std::string::npos) {
+        return false;  // the root itself, or a file in a folder
+    }
+    const std::string name = rest.substr(begin);
+    return SameIniName(name, kLauncherFile) || SameIniName(name, kHelpProgram) ||
+           SameIniName(name, kAutorunFile);
 }
 
 std::optional<std::filesystem::path> DiscFiles::Find(const std::string& expanded) const {

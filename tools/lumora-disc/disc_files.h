@@ -11,6 +11,11 @@
 
 namespace lumora::disc {
 
+// The program that shows the disc, at its root, and the file by which Windows starts it from
+// the image (written by `iso` when the disc has none).
+constexpr char kLauncherFile[] = "lumora.exe";
+constexpr char kAutorunFile[] = "autorun.inf";
+
 class DiscFiles {
   public:
     explicit DiscFiles(std::filesystem::path folder);
@@ -27,6 +32,10 @@ class DiscFiles {
     bool OnDisc(const std::string& expanded) const;
     // The path below the disc's root ("art\main.bmp"), or the path itself when not on the disc.
     std::string Shown(const std::string& expanded) const;
+    // True when an expanded path names a file at the disc's root that the image gets even when
+    // the folder lacks it: lumora.exe and its help program come with Lumora, autorun.inf is
+    // written by `iso`.
+    bool ComesWithLumora(const std::string& expanded) const;
     // The existing file or folder that an expanded path on the disc names; nothing when it is
     // not on the disc or does not exist.
     std::optional<std::filesystem::path> Find(const std::string& expanded) const;

@@ -12,6 +12,8 @@
 extern char** environ;
 #endif
 
+#include "disc_files.h"
+
 namespace lumora::disc {
 
 namespace {
@@ -91,7 +93,8 @@ int Run(const std::vector<std::string>& command) {
 }  // namespace
 
 std::string AutorunText(const std::string& label) {
-    return "[autorun]\r\nopen=lumora.exe\r\nicon=lumora.exe,0\r\nlabel=" + label + "\r\n";
+    return std::string("[autorun]\r\nopen=") + kLauncherFile + "\r\nicon=" + kLauncherFile +
+           ",0\r\nlabel=" + label + "\r\n";
 }
 
 std::optional<std::string> VolumeLabelProblem(const std::string& label) {
@@ -169,7 +172,7 @@ std::optional<std::string> BuildIso(const IsoRequest& request) {
         for (char& c : name) {
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         }
-        hasAutorun = hasAutorun || name == "autorun.inf";
+        hasAutorun = hasAutorun || name == kAutorunFile;
     }
     if (!hasAutorun) {
         autorun = request.output;

@@ -22,6 +22,30 @@ std::string Trim(const std::string& s) {
 
 }  // namespace
 
+IniText IniText::Parse(const std::string& text) {
+    IniText ini;
+    std::string section;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        const std::string line = Trim(text.substr(start, end - start));
+        start = end + 1;
+        const size_t equals = line.find('=');
+        if (line.empty() || line.front() == ';') {
+            continue;
+        }
+        if (line.front() == '[') {
+            section = Trim(line.substr(1, line.find(']') - 1));
+        } else if (equals != std::string::npos && !section.empty()) {
+            ini.Set(section, Trim(line.substr(0, equals)), Trim(line.substr(equals + 1)));
+        }
+    }
+    return ini;
+}
+
 IniText& IniText::Set(const std::string& section, const std::string& key,
                       const std::string& value) {
     Section* target = nullptr;

@@ -11,6 +11,10 @@ namespace e2e {
 
 class IniText {
   public:
+    // The keys of an INI file's text with their sections, in their order; comments, blank lines
+    // and sections without keys are left out.
+    static IniText Parse(const std::string& text);
+
     // Sets a key, adding its section and the key in order of first use; replaces a value.
     IniText& Set(const std::string& section, const std::string& key, const std::string& value);
     // Removes a key from its section.

@@ -45,8 +45,14 @@ void LumoraTest::TearDown() {
 
 ::testing::AssertionResult LumoraTest::Start(Point firstPaint, Paint paint) {
     std::ofstream(Path("Lumora.ini"), std::ios::binary) << ini_.Text();
+    return StartFrom("lumora.exe", folder_, firstPaint, paint);
+}
+
+::testing::AssertionResult LumoraTest::StartFrom(const std::string& program,
+                                                 const std::string& directory, Point firstPaint,
+                                                 Paint paint) {
     MovePointer(ParkingSpot());
-    pid_ = StartAnother();
+    pid_ = Launch(program, directory);
     if (pid_ < 0) {
         return ::testing::AssertionFailure() << "wine did not start";
     }
@@ -67,12 +73,16 @@ void LumoraTest::TearDown() {
 }
 
 pid_t LumoraTest::StartAnother() {
+    return Launch("lumora.exe", folder_);
+}
+
+pid_t LumoraTest::Launch(const std::string& program, const std::string& directory) {
     SpawnOptions options;
-    options.directory = folder_;
+    options.directory = directory;
     options.outputFile = Path("wine.log");
     options.environment = {"WINEDLLOVERRIDES=mscoree,mshtml=;winmm=n,b",
                            "LUMORA_SOUND_LOG=Z:" + Path("sounds.log")};
-    return Spawn({"wine", "lumora.exe"}, options);
+    return Spawn({"wine", program}, options);
 }
 
 int LumoraTest::WaitForExit(int timeoutMs) {

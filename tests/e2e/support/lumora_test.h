@@ -37,6 +37,11 @@ class LumoraTest : public ::testing::Test {
     // to be idle and, when `firstPaint` is inside the screen, for that pixel of the screen.
     ::testing::AssertionResult Start(Point firstPaint = disc::kMainPlain,
                                      Paint paint = disc::kMainPaint);
+    // As Start, for the lumora.exe at `program` (a Windows path such as "R:\\lumora.exe") started
+    // in the Linux folder `directory`, with the INI file that is there.
+    ::testing::AssertionResult StartFrom(const std::string& program, const std::string& directory,
+                                         Point firstPaint = disc::kMainPlain,
+                                         Paint paint = disc::kMainPaint);
     // Starts another lumora.exe from the same folder; its PID.
     pid_t StartAnother();
     // Waits for the program to end by itself; its exit code, or -1.
@@ -71,6 +76,8 @@ class LumoraTest : public ::testing::Test {
     pid_t pid_ = -1;
 
   private:
+    pid_t Launch(const std::string& program, const std::string& directory);
+
     std::string folder_;
     int syncClicks_ = 0;
     std::vector<Hwnd> covers_;

@@ -40,30 +40,46 @@ XScreen::~XScreen() {
     }
 }
 
+namespace {
+
+// One channel of a TrueColor pixel: its mask says where it sits and how wide it is.
+uint8_t Channel(unsigned long pixel, unsigned long mask) {
+    int shift = 0;
+    while (mask && !(mask & 1)) {
+        mask >>= 1;
+        ++shift;
+    }
+    return static_cast<uint8_t>(((pixel >> shift) & mask) * 255 / (mask ? mask : 1));
+}
+
+}  // namespace
+
 Rgb XScreen::Pixel(int x, int y) const {
-    if (!display_ || x < 0 || y < 0 || x >= width_ || y >= height_) {
-        return {};
+    const std::vector<Rgb> one = Area(x, y, 1, 1);
+    return one.empty() ? Rgb{} : one[0];
+}
+
+std::vector<Rgb> XScreen::Area(int x, int y, int width, int height) const {
+    std::vector<Rgb> pixels;
+    if (!display_ || x < 0 || y < 0 || width <= 0 || height <= 0 || x + width > width_ ||
+        y + height > height_) {
+        return pixels;
     }
-    XImage* image = XGetImage(display_, root_, x, y, 1, 1, AllPlanes, ZPixmap);
+    XImage* image = XGetImage(display_, root_, x, y, static_cast<unsigned>(width),
+                              static_cast<unsigned>(height), AllPlanes, ZPixmap);
     if (!image) {
-        return {};
+        return pixels;
     }
-    unsigned long pixel = XGetPixel(image, 0, 0);
-    Rgb rgb;
-    // A 24-bit TrueColor visual: the masks say where each channel sits.
-    auto channel = [pixel](unsigned long mask) {
-        int shift = 0;
-        while (mask && !(mask & 1)) {
-            mask >>= 1;
-            ++shift;
+    pixels.reserve(static_cast<size_t>(width) * height);
+    for (int row = 0; row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
+            const unsigned long pixel = XGetPixel(image, column, row);
+            pixels.push_back({Channel(pixel, image->red_mask), Channel(pixel, image->green_mask),
+                              Channel(pixel, image->blue_mask)});
         }
-        return static_cast<uint8_t>(((pixel >> shift) & mask) * 255 / (mask ? mask : 1));
-    };
-    rgb.r = channel(image->red_mask);
-    rgb.g = channel(image->green_mask);
-    rgb.b = channel(image->blue_mask);
+    }
     XDestroyImage(image);
-    return rgb;
+    return pixels;
 }
 
 CursorPicture XScreen::Cursor() const {

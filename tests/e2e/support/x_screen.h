@@ -42,6 +42,8 @@ class XScreen {
     int Height() const { return height_; }
 
     Rgb Pixel(int x, int y) const;
+    // The pixels of a rectangle, rows from the top; empty when it is not all on the screen.
+    std::vector<Rgb> Area(int x, int y, int width, int height) const;
     CursorPicture Cursor() const;
 
   private:
