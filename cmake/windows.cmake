@@ -14,7 +14,7 @@ set(LUMORA_DEF_FILE ${CMAKE_SOURCE_DIR}/src/actions/lumora.def)
 if(MSVC)
     add_executable(lumora WIN32 src/app/main.cpp ${LUMORA_RESOURCES} ${LUMORA_DEF_FILE})
 else()
-    add_executable(lumora WIN32 src/app/main.cpp ${LUMORA_RESOURCES})
+    add_executable(lumora WIN32 src/app/main.cpp src/app/lean_runtime.cpp ${LUMORA_RESOURCES})
     set_property(TARGET lumora APPEND PROPERTY LINK_DEPENDS ${LUMORA_DEF_FILE})
 endif()
 target_compile_options(lumora PRIVATE ${LUMORA_WARNINGS})
@@ -25,7 +25,10 @@ if(NOT MSVC)
     target_link_options(lumora PRIVATE -s -Wl,--gc-sections -Wl,--enable-stdcall-fixup
                         ${LUMORA_DEF_FILE})
     # One user-interface thread: static locals need no locks, and so no thread library.
-    set(LUMORA_LEAN -ffunction-sections -fdata-sections -fno-threadsafe-statics)
+    # No exceptions (src/app/lean_runtime.cpp), and so no unwind tables, which would keep every
+    # function alive that the linker could otherwise drop.
+    set(LUMORA_LEAN -ffunction-sections -fdata-sections -fno-threadsafe-statics -fno-exceptions
+                    -fno-asynchronous-unwind-tables -fno-unwind-tables)
     target_compile_options(lumora_win PRIVATE -Os ${LUMORA_LEAN})
     target_compile_options(lumora_core PRIVATE -Os ${LUMORA_LEAN})
     target_compile_options(lumora PRIVATE -Os ${LUMORA_LEAN})
