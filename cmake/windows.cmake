@@ -5,8 +5,10 @@ add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX STRICT _WIN32_WINNT=0x0501 
 add_library(lumora_win OBJECT ${LUMORA_WIN_SOURCES})
 target_include_directories(lumora_win PUBLIC src res)
 target_compile_options(lumora_win PRIVATE ${LUMORA_WARNINGS})
-# winmm is not linked: the sounds load it from the system folder when the first one plays.
-target_link_libraries(lumora_win PUBLIC lumora_core user32 gdi32 advapi32 comctl32 shell32)
+# winmm and shell32 are not linked: they are loaded from the system folder when the first sound
+# plays and on the first start through the shell (screens/sound.cpp, actions/process_start.cpp).
+# comctl32 is: with the visual-styles manifest, Windows XP creates no dialog without it loaded.
+target_link_libraries(lumora_win PUBLIC lumora_core user32 gdi32 advapi32 comctl32)
 
 set(LUMORA_RESOURCES ${CMAKE_SOURCE_DIR}/res/lumora.rc)
 
@@ -14,7 +16,7 @@ set(LUMORA_DEF_FILE ${CMAKE_SOURCE_DIR}/src/actions/lumora.def)
 if(MSVC)
     add_executable(lumora WIN32 src/app/main.cpp ${LUMORA_RESOURCES} ${LUMORA_DEF_FILE})
 else()
-    add_executable(lumora WIN32 src/app/main.cpp ${LUMORA_RESOURCES})
+    add_executable(lumora WIN32 src/app/main.cpp src/app/lean_runtime.cpp ${LUMORA_RESOURCES})
     set_property(TARGET lumora APPEND PROPERTY LINK_DEPENDS ${LUMORA_DEF_FILE})
 endif()
 target_compile_options(lumora PRIVATE ${LUMORA_WARNINGS})
@@ -25,7 +27,10 @@ if(NOT MSVC)
     target_link_options(lumora PRIVATE -s -Wl,--gc-sections -Wl,--enable-stdcall-fixup
                         ${LUMORA_DEF_FILE})
     # One user-interface thread: static locals need no locks, and so no thread library.
-    set(LUMORA_LEAN -ffunction-sections -fdata-sections -fno-threadsafe-statics)
+    # No exceptions (src/app/lean_runtime.cpp), and so no unwind tables, which would keep every
+    # function alive that the linker could otherwise drop.
+    set(LUMORA_LEAN -ffunction-sections -fdata-sections -fno-threadsafe-statics -fno-exceptions
+                    -fno-asynchronous-unwind-tables -fno-unwind-tables)
     target_compile_options(lumora_win PRIVATE -Os ${LUMORA_LEAN})
     target_compile_options(lumora_core PRIVATE -Os ${LUMORA_LEAN})
     target_compile_options(lumora PRIVATE -Os ${LUMORA_LEAN})

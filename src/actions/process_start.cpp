@@ -5,8 +5,27 @@
 #include <vector>
 
 #include "actions/launch_command.h"
+#include "win/system_library.h"
 
 namespace lumora {
+namespace {
+
+using ShellStarter = BOOL(WINAPI*)(SHELLEXECUTEINFOA*);
+
+// shell32, with the DLLs it brings along, is loaded on the first start through the shell, not
+// at the program's start, where it would only delay the first screen; from the system folder
+// only. It stays loaded until the process ends.
+ShellStarter ShellStart() {
+    static const ShellStarter start = [] {
+        HMODULE shell32 = LoadSystemLibrary("shell32.dll");
+        return shell32 ? reinterpret_cast<ShellStarter>(
+                             reinterpret_cast<void*>(::GetProcAddress(shell32, "ShellExecuteExA")))
+                       : nullptr;
+    }();
+    return start;
+}
+
+}  // namespace
 
 bool FileExists(const std::string& path) {
     OFSTRUCT found{};
@@ -61,7 +80,12 @@ bool StartThroughShell(const std::string& line, const std::string* folder, Uniqu
     start.lpParameters = arguments.empty() ? nullptr : arguments.c_str();
     start.lpDirectory = folder ? folder->c_str() : nullptr;
     start.nShow = SW_RESTORE;
-    if (!::ShellExecuteExA(&start)) {
+    const ShellStarter shellStart = ShellStart();
+    if (!shellStart) {
+        ::SetLastError(ERROR_MOD_NOT_FOUND);
+        return false;
+    }
+    if (!shellStart(&start)) {
         return false;
     }
     process.reset(start.hProcess);

@@ -16,6 +16,12 @@ struct FileCloser {
 };
 using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
 
+// Zeroed bytes, or none when memory is short: a picture too big to hold then fails to load like
+// a broken one. No exception is involved, so the program needs no unwinder.
+std::unique_ptr<uint8_t[]> AllocateBlock(size_t size) {
+    return std::unique_ptr<uint8_t[]>(new (std::nothrow) uint8_t[size]());
+}
+
 UniqueFile OpenForReading(const std::string& path) {
 #ifdef _WIN32
     // Nobody may write the picture while it is read.
@@ -72,20 +78,20 @@ bool DibImage::Load(uint64_t fileSize, const ReadAt& read) {
     if (!layout) {
         return false;
     }
-    std::vector<uint8_t> block;
-    try {
-        block.resize(size_t(layout->blockSize));
-    } catch (const std::bad_alloc&) {
+    const size_t blockSize = size_t(layout->blockSize);
+    std::unique_ptr<uint8_t[]> block = AllocateBlock(blockSize);
+    if (!block) {
         return false;
     }
-    std::memcpy(block.data(), layout->infoHeader, kBmpInfoHeaderSize);
-    if (!read(kBmpHeadersSize, block.data() + kBmpInfoHeaderSize, size_t(layout->tableBytes)) ||
-        !read(uint64_t(layout->pixelOffset), block.data() + layout->bitsOffset,
+    std::memcpy(block.get(), layout->infoHeader, kBmpInfoHeaderSize);
+    if (!read(kBmpHeadersSize, block.get() + kBmpInfoHeaderSize, size_t(layout->tableBytes)) ||
+        !read(uint64_t(layout->pixelOffset), block.get() + layout->bitsOffset,
               size_t(layout->pixelBytes))) {
         return false;
     }
 
     block_ = std::move(block);
+    blockSize_ = blockSize;
     format_ = layout->format;
     width_ = layout->width;
     height_ = layout->height;
@@ -96,7 +102,8 @@ bool DibImage::Load(uint64_t fileSize, const ReadAt& read) {
 }
 
 void DibImage::Free() {
-    block_ = std::vector<uint8_t>();
+    block_.reset();
+    blockSize_ = 0;
     format_ = 0;
     width_ = 0;
     height_ = 0;
@@ -110,11 +117,12 @@ bool DibImage::CopyFrom(const DibImage& source) {
     if (source.empty()) {
         return false;
     }
-    try {
-        block_ = source.block_;
-    } catch (const std::bad_alloc&) {
+    block_ = AllocateBlock(source.blockSize_);
+    if (!block_) {
         return false;
     }
+    std::memcpy(block_.get(), source.block_.get(), source.blockSize_);
+    blockSize_ = source.blockSize_;
     format_ = source.format_;
     width_ = source.width_;
     height_ = source.height_;
@@ -126,7 +134,7 @@ bool DibImage::CopyFrom(const DibImage& source) {
 }
 
 uint32_t DibImage::colorCount() const {
-    return colorTableOffset_ != 0 ? ReadLe32(block_.data() + kBiClrUsed) : 0;
+    return colorTableOffset_ != 0 ? ReadLe32(block_.get() + kBiClrUsed) : 0;
 }
 
 const uint8_t* DibImage::pixel(int x, int y) const {

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "imaging/bmp_layout.h"
 #include "imaging/pixel_rect.h"
@@ -30,7 +30,7 @@ class DibImage {
     void Compose(const DibImage& source, int x, int y, int transparency,
                  const PixelRect* clip = nullptr);
 
-    bool empty() const { return block_.empty(); }
+    bool empty() const { return !block_; }
     int32_t format() const { return format_; }
     int32_t width() const { return width_; }
     int32_t height() const { return height_; }
@@ -42,12 +42,12 @@ class DibImage {
     uint32_t colorCount() const;
 
     // The packed DIB: info header, colour table, then the rows (what StretchDIBits takes).
-    const uint8_t* block() const { return block_.data(); }
-    size_t blockSize() const { return block_.size(); }
-    const uint8_t* bits() const { return block_.data() + bitsOffset_; }
-    uint8_t* bits() { return block_.data() + bitsOffset_; }
+    const uint8_t* block() const { return block_.get(); }
+    size_t blockSize() const { return blockSize_; }
+    const uint8_t* bits() const { return block_.get() + bitsOffset_; }
+    uint8_t* bits() { return block_.get() + bitsOffset_; }
     // Colour table entry i as blue, green, red, reserved.
-    const uint8_t* color(uint32_t i) const { return block_.data() + colorTableOffset_ + 4 * i; }
+    const uint8_t* color(uint32_t i) const { return block_.get() + colorTableOffset_ + 4 * i; }
     // The first byte of the pixel at (x, y), y counted from the top; no range check.
     const uint8_t* pixel(int x, int y) const;
     uint8_t* pixel(int x, int y);
@@ -60,7 +60,9 @@ class DibImage {
     using ReadAt = std::function<bool(uint64_t offset, uint8_t* out, size_t count)>;
     bool Load(uint64_t fileSize, const ReadAt& read);
 
-    std::vector<uint8_t> block_;
+    // Allocated without exceptions (see dib_image.cpp).
+    std::unique_ptr<uint8_t[]> block_;
+    size_t blockSize_ = 0;
     int32_t format_ = 0;
     int32_t width_ = 0;
     int32_t height_ = 0;
