@@ -27,7 +27,9 @@ std::unique_ptr<CDib> LoadPicture(const RegionPicture& picture) {
         return nullptr;
     }
     auto bitmap = std::make_unique<CDib>();
-    bitmap->Load(*picture.path);
+    if (bitmap->Load(*picture.path)) {
+        bitmap->LoadDoubleSize(*picture.path);
+    }
     return bitmap;
 }
 
