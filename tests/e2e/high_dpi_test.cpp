@@ -160,6 +160,31 @@ TEST_F(HighDpi, ATwoTimesPictureOfTheWrongSizeIsNotUsed) {
     }
 }
 
+TEST_F(HighDpi, TheSplashPictureIsShownAtTwiceItsSize) {
+    ASSERT_TRUE(StartAt(192));
+    Click(At(2 * kRegionLogo.Center().x, 2 * kRegionLogo.Center().y));
+    Hwnd popup = 0;
+    ASSERT_TRUE(WaitUntil([&] { return (popup = probe().FindInProcess(main_, "#32770")) != 0; }));
+    const Rect client = probe().ClientRect(popup);
+    EXPECT_EQ(client.Width(), 2 * kLogo.Width());
+    EXPECT_EQ(client.Height(), 2 * kLogo.Height());
+    EXPECT_TRUE(WaitUntil([&] {
+        return Env().screen->Pixel(client.right - 1, client.bottom - 1) == ColorOf(Paint::kWhite);
+    }));
+}
+
+TEST_F(HighDpi, MenuPositionIsInPicturePixels) {
+    ini_.Set("Menu Tools", "MenuPosition", "20,30");
+    ASSERT_TRUE(StartAt(192));
+    Click(At(2 * kRegionMenu.Center().x, 2 * kRegionMenu.Center().y));
+    Hwnd menu = 0;
+    ASSERT_TRUE(WaitUntil([&] { return (menu = probe().FindInProcess(main_, "#32768")) != 0; }));
+    const Rect owner = probe().WindowRect(ScreenWindow());
+    const Rect place = probe().WindowRect(menu);
+    EXPECT_EQ(place.left, owner.left + 2 * 20);
+    EXPECT_EQ(place.top, owner.top + 2 * 30);
+}
+
 TEST_F(HighDpi, At96NothingChanges) {
     // Not even a 2x picture is drawn.
     ASSERT_TRUE(WritePaintedBitmap(Path("main@2x.bmp"), 2 * kMain.Width(), 2 * kMain.Height(),
