@@ -5,6 +5,8 @@
 # the SmallDisplay ones, 640x480 runs those. Then the speed figures are printed (never judged).
 # Environment: E2E_DISPLAY (default :86), E2E_SMALL_DISPLAY (default :87), E2E_SPEED=0 skips the
 # speed figures, and anything else is passed on to the runner (e.g. --gtest_filter=Hover*).
+# `scripts/e2e.sh --soak [runner options]` runs only the memory soak instead (the bench level):
+# it prints figures and fails only when the soak could not run.
 set -u
 source "$(dirname "$0")/wine-setup.sh"
 top=$lumora_top
@@ -15,6 +17,12 @@ work=$top/build/e2e
 template=$work/template-prefix-$LUMORA_WINE_ARCH
 runner=$top/build/native/tests/e2e/e2e_tests
 speed=$top/build/native/tests/e2e/e2e_speed
+soak=$top/build/native/tests/e2e/e2e_soak
+only_soak=0
+if [ "${1:-}" = --soak ]; then
+    only_soak=1
+    shift
+fi
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 mkdir -p "$work"
@@ -22,7 +30,7 @@ mkdir -p "$work"
 windows_target=windows
 [ "$LUMORA_WINE_ARCH" = win64 ] && windows_target=windows64
 if ! make --no-print-directory native "$windows_target" >"$work/build.log" 2>&1; then
-    cmake --build build/native --target e2e_tests e2e_speed >>"$work/build.log" 2>&1 &&
+    cmake --build build/native --target e2e_tests e2e_speed e2e_soak >>"$work/build.log" 2>&1 &&
         cmake --build "$LUMORA_WIN_BUILD" --target lumora lumora_probe lumora_probe_hook \
             winmm_double bare_window >>"$work/build.log" 2>&1 ||
         { tail -20 "$work/build.log"; echo "e2e: build failed"; exit 1; }
@@ -139,6 +147,18 @@ run_lane() {
 start=$(date +%s)
 start_display "$large_display" 1024x768 || exit 1
 make_template
+
+if [ "$only_soak" = 1 ]; then
+    echo "== e2e soak (1024x768 on $large_display)"
+    make_lane_prefix "$large_display" 1024x768 "$work/prefix-soak"
+    WINEDEBUG=warn+seh "$soak" --gtest_color=no "$@" 2>&1 | tee "$work/soak.log"
+    if grep -q '^\[  PASSED  \]' "$work/soak.log" && ! grep -q '^\[  FAILED  \]' "$work/soak.log"; then
+        echo "soak: ran ($(($(date +%s) - start)) s)"
+        exit 0
+    fi
+    echo "soak: did not run through"
+    exit 1
+fi
 run_lane large "$large_display" 1024x768 "${E2E_FILTER:-*}:-SmallDisplay*" "$@"
 run_lane small "$small_display" 640x480 "SmallDisplay*" "$@"
 

@@ -96,7 +96,7 @@ BOOL CDib::LoadDoubleSize(const std::string& path) {
     return TRUE;
 }
 
-BOOL CDib::EnsureDoubleSize() {
+BOOL CDib::EnsureDoubleSize() const {
     if (doubleSize_) {
         return TRUE;
     }

@@ -31,8 +31,9 @@ class CDib {
     // pictures keeps it by keeping the picture.
     BOOL LoadDoubleSize(const std::string& path);
     // Without a fitting sibling, makes one by doubling every pixel, so that the picture can be
-    // placed on a canvas of 2x pictures; false when that fails.
-    BOOL EnsureDoubleSize();
+    // placed on a canvas of 2x pictures; false when that fails. The picture itself is unchanged:
+    // a shared picture can be doubled by whichever screen needs it.
+    BOOL EnsureDoubleSize() const;
     // The 2x picture, or null.
     const CDib* doubleSize() const { return doubleSize_.get(); }
     // True when the 2x picture is the author's, not a doubled copy.
@@ -60,7 +61,8 @@ class CDib {
     DibImage image_;
     UniquePalette ownedPalette_;
     HPALETTE borrowedPalette_ = nullptr;
-    std::unique_ptr<CDib> doubleSize_;  // borrows the palette above: declared after it
+    // Borrows the palette above: declared after it. Made on demand by EnsureDoubleSize.
+    mutable std::unique_ptr<CDib> doubleSize_;
     bool authorsDoubleSize_ = false;
 };
 

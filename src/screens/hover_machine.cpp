@@ -20,13 +20,18 @@ void HoverMachine::ShowScreen(std::vector<HoverRegionFacts> regions) {
     pressedRegion_ = -1;
     focusRegion_ = -1;
     pointerRegion_ = -1;
-    highlightShown_ = false;
+    highlightRegion_ = -1;
+    balloonRegion_ = -1;
     balloonTimerPending_ = false;
 }
 
 void HoverMachine::UpdateRegion(int index, const HoverRegionFacts& facts) {
     if (IsRegion(index)) {
         regions_[static_cast<std::size_t>(index)] = facts;
+        // A region without a shape cannot keep the keyboard's focus: Enter would run it.
+        if (index == focusRegion_ && !facts.hasShape) {
+            focusRegion_ = -1;
+        }
     }
 }
 
@@ -38,40 +43,44 @@ const HoverRegionFacts* HoverMachine::Facts(int index) const {
 
 void HoverMachine::ShowHighlight(HoverCommands& out, int index, bool refresh) {
     const HoverRegionFacts* facts = Facts(index);
-    if (!facts || !facts->hasHighlight) {
+    const bool hasHighlight = facts && facts->hasHighlight;
+    if (refresh && highlightRegion_ == index && !hasHighlight) {
+        // The region was reloaded without a highlight: the one shown goes instead.
+        HideHighlight(out);
         return;
     }
-    // A refresh redraws a highlight that is shown; a first show draws one that is not.
-    if (refresh != highlightShown_) {
+    // A refresh redraws the highlight shown; a first show draws one when none is shown.
+    if (!hasHighlight || highlightRegion_ != (refresh ? index : -1)) {
         return;
     }
     out.push_back(Command(HoverAction::kPlaceHighlight, index));
     out.push_back(Command(HoverAction::kDrawCanvas));
     if (!refresh) {
         out.push_back(Command(HoverAction::kPlayHighlightSound));
-        highlightShown_ = true;
+        highlightRegion_ = index;
     }
 }
 
-void HoverMachine::HideHighlight(HoverCommands& out, int index) {
-    const HoverRegionFacts* facts = Facts(index);
-    if (!facts || !facts->hasHighlight) {
+void HoverMachine::HideHighlight(HoverCommands& out) {
+    // What is shown is removed even if its region was reloaded without a highlight meanwhile:
+    // otherwise no highlight would ever show again on this screen.
+    const int shown = std::exchange(highlightRegion_, -1);
+    if (shown == -1) {
         return;
     }
-    out.push_back(Command(HoverAction::kRestoreHighlight, index));
+    out.push_back(Command(HoverAction::kRestoreHighlight, shown));
     out.push_back(Command(HoverAction::kDrawCanvas));
-    highlightShown_ = false;
 }
 
 void HoverMachine::ShowBalloon(HoverCommands& out, int index) {
     const HoverRegionFacts* facts = Facts(index);
-    if (!facts || !settings_.balloonHelp || !facts->hasBalloon) {
+    if (!facts || !settings_.balloonHelp || !facts->hasBalloon || balloonRegion_ != -1) {
         return;
     }
     out.push_back(Command(HoverAction::kPlaceBalloon, index));
     out.push_back(Command(HoverAction::kDrawCanvas));
     out.push_back(Command(HoverAction::kPlayBalloonSound));
-    balloonShown_ = true;
+    balloonRegion_ = index;
 }
 
 void HoverMachine::HideBalloon(HoverCommands& out, int index) {
@@ -79,24 +88,27 @@ void HoverMachine::HideBalloon(HoverCommands& out, int index) {
         out.push_back(Command(HoverAction::kStopBalloonTimer));
         balloonTimerPending_ = false;
     }
+    // A balloon on the window is removed even when balloons were turned off or its region was
+    // reloaded without one meanwhile. While balloons are on, the area of the region's balloon is
+    // restored whether or not it shows.
+    const int shown = std::exchange(balloonRegion_, -1);
     const HoverRegionFacts* facts = Facts(index);
-    // A balloon on the window is removed even when balloons were turned off meanwhile.
-    const bool shown = std::exchange(balloonShown_, false);
-    if (!facts || !facts->hasBalloon || (!settings_.balloonHelp && !shown)) {
+    const bool area = facts && facts->hasBalloon && settings_.balloonHelp;
+    if (shown == -1 && !area) {
         return;
     }
-    out.push_back(Command(HoverAction::kRestoreBalloon, index));
+    out.push_back(Command(HoverAction::kRestoreBalloon, shown != -1 ? shown : index));
     // With a highlight shown, the restored area waits in the dirty rectangle for the highlight's
     // own draw, which every caller follows with: a balloon that covered the highlight never
     // leaves a hole in it.
-    if (!highlightShown_) {
+    if (highlightRegion_ == -1) {
         out.push_back(Command(HoverAction::kDrawCanvas));
     }
 }
 
 void HoverMachine::ClearHover(HoverCommands& out) {
     HideBalloon(out, hoverRegion_);
-    HideHighlight(out, hoverRegion_);
+    HideHighlight(out);
     hoverRegion_ = -1;
 }
 
@@ -220,8 +232,12 @@ HoverCommands HoverMachine::WindowDestroyed() {
     HoverCommands out;
     out.push_back(Command(HoverAction::kReleaseMouse));
     out.push_back(Command(HoverAction::kHotCursorOff));
+    // The pictures go with the window: the next screen starts with nothing shown.
     balloonTimerPending_ = false;
-    highlightShown_ = false;
+    highlightRegion_ = -1;
+    balloonRegion_ = -1;
+    hoverRegion_ = -1;
+    pressedRegion_ = -1;
     focusRegion_ = -1;
     pointerRegion_ = -1;
     regions_.clear();

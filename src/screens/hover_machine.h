@@ -79,7 +79,7 @@ class HoverMachine {
     int hoverRegion() const { return hoverRegion_; }
     int pressedRegion() const { return pressedRegion_; }
     int focusRegion() const { return focusRegion_; }
-    bool highlightShown() const { return highlightShown_; }
+    bool highlightShown() const { return highlightRegion_ != -1; }
     bool balloonTimerPending() const { return balloonTimerPending_; }
 
   private:
@@ -92,7 +92,7 @@ class HoverMachine {
     int NextFocusable(int from, bool backward) const;
 
     void ShowHighlight(HoverCommands& out, int index, bool refresh);
-    void HideHighlight(HoverCommands& out, int index);
+    void HideHighlight(HoverCommands& out);
     void ShowBalloon(HoverCommands& out, int index);
     void HideBalloon(HoverCommands& out, int index);
     // Removes the hovered region's pictures; nothing is hovered afterwards.
@@ -106,8 +106,10 @@ class HoverMachine {
     int pressedRegion_ = -1;
     int focusRegion_ = -1;    // the keyboard's region; -1 while the mouse leads
     int pointerRegion_ = -1;  // the region under the pointer at the last move inside
-    bool highlightShown_ = false;
-    bool balloonShown_ = false;
+    // The regions whose pictures are on the canvas, -1 for none. They are removed by what was
+    // placed, even when a reloaded region no longer has the picture.
+    int highlightRegion_ = -1;
+    int balloonRegion_ = -1;
     bool balloonTimerPending_ = false;
 };
 

@@ -22,27 +22,20 @@ UniqueRgn MakeShape(const std::vector<Point>& outline) {
 }
 
 // The bitmap object exists whenever the key does, loaded or empty.
-std::unique_ptr<CDib> LoadPicture(const RegionPicture& picture) {
-    if (!picture.path) {
-        return nullptr;
-    }
-    auto bitmap = std::make_unique<CDib>();
-    if (bitmap->Load(*picture.path)) {
-        bitmap->LoadDoubleSize(*picture.path);
-    }
-    return bitmap;
+std::shared_ptr<const CDib> LoadPicture(const RegionPicture& picture, PictureCache& pictures) {
+    return picture.path ? pictures.Get(*picture.path) : nullptr;
 }
 
 }  // namespace
 
-CRegion BuildRegion(const RegionSpec& described) {
+CRegion BuildRegion(const RegionSpec& described, PictureCache& pictures) {
     CRegion region;
     region.name = described.name;
     region.shape = MakeShape(described.shape);
-    region.balloon = LoadPicture(described.balloon);
+    region.balloon = LoadPicture(described.balloon, pictures);
     region.balloonPos = described.balloon.position;
     region.balloonTransparency = described.balloon.transparency;
-    region.highlight = LoadPicture(described.highlight);
+    region.highlight = LoadPicture(described.highlight, pictures);
     region.highlightPos = described.highlight.position;
     region.highlightTransparency = described.highlight.transparency;
     region.sound = described.sound;
@@ -67,9 +60,11 @@ CRegion BuildRegion(const RegionSpec& described) {
     return region;
 }
 
-CRegion LoadRegionRecord(const std::string& screenName, const std::string& regionName) {
+CRegion LoadRegionRecord(const std::string& screenName, const std::string& regionName,
+                         PictureCache& pictures) {
     return BuildRegion(
-        LoadRegionSpec(PrivateProfileReader(), screenName, regionName, ProgramModelContext()));
+        LoadRegionSpec(PrivateProfileReader(), screenName, regionName, ProgramModelContext()),
+        pictures);
 }
 
 }  // namespace lumora

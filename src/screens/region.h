@@ -10,15 +10,18 @@
 #include "config/program_settings.h"
 #include "config/value_parse.h"
 #include "imaging/cdib.h"
+#include "screens/picture_cache.h"
 #include "screens/screen_model.h"
 #include "win/handles.h"
 
 namespace lumora {
 
 struct CRegion {
-    UniqueRgn shape;                  // null: never hit
-    std::unique_ptr<CDib> balloon;    // present whenever the key is, even if the file failed
-    std::unique_ptr<CDib> highlight;  // likewise
+    UniqueRgn shape;  // null: never hit
+    // Present whenever the key is, even if the file failed; shared with the screen's other
+    // regions that name the same file.
+    std::shared_ptr<const CDib> balloon;
+    std::shared_ptr<const CDib> highlight;
     Point balloonPos;
     Point highlightPos;
     int balloonTransparency = -1;  // palette index drawn as transparent, -1 for none
@@ -44,10 +47,12 @@ struct CRegion {
 };
 
 // The record of a region as its section describes it: the polygon made a GDI region, the
-// pictures loaded from their files, and the launch data asked for when the section has none.
-CRegion BuildRegion(const RegionSpec& described);
+// pictures taken from the screen's pictures, and the launch data asked for when the section has
+// none.
+CRegion BuildRegion(const RegionSpec& described, PictureCache& pictures);
 
 // Reads the region's section (screen name + "-Region " + region name) into a fresh record.
-CRegion LoadRegionRecord(const std::string& screenName, const std::string& regionName);
+CRegion LoadRegionRecord(const std::string& screenName, const std::string& regionName,
+                         PictureCache& pictures);
 
 }  // namespace lumora

@@ -60,7 +60,7 @@ BOOL CScreenWindow::BuildRegions(const std::vector<RegionSpec>& regionsDescribed
     regions.reserve(regionsDescribed.size());
     // A region whose keys are missing or broken still takes its slot.
     for (const RegionSpec& described : regionsDescribed) {
-        regions.push_back(BuildRegion(described));
+        regions.push_back(BuildRegion(described, shown_->pictures));
     }
     return TRUE;
 }
@@ -113,13 +113,13 @@ void CScreenWindow::ReloadRegion(int index) {
     }
     const std::string name = *record->name;
     *record = CRegion{};
-    *record = LoadRegionRecord(shown_->name, name);
+    *record = LoadRegionRecord(shown_->name, name, shown_->pictures);
     // On a canvas of 2x pictures the region's new pictures are drawn at 2x too; a new 2x
     // sibling may turn the canvas into one.
     if (ArtScaleFor(scale_) != shown_->artScale) {
         BuildCanvas();
     } else if (shown_->artScale == 2) {
-        for (CDib* picture : {record->highlight.get(), record->balloon.get()}) {
+        for (const CDib* picture : {record->highlight.get(), record->balloon.get()}) {
             if (picture && !picture->empty()) {
                 picture->EnsureDoubleSize();
             }

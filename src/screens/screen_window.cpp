@@ -201,7 +201,9 @@ int CScreenWindow::ArtScaleFor(int scale) const {
     if (!shown_ || scale % 2 != 0) {
         return 1;
     }
-    auto authors = [](const std::unique_ptr<CDib>& p) { return p && p->hasAuthorsDoubleSize(); };
+    auto authors = [](const std::shared_ptr<const CDib>& p) {
+        return p && p->hasAuthorsDoubleSize();
+    };
     bool any = shown_->background.hasAuthorsDoubleSize();
     for (const CRegion& r : shown_->regions) {
         any = any || authors(r.highlight) || authors(r.balloon);
@@ -216,7 +218,7 @@ BOOL CScreenWindow::BuildCanvas() {
         // Pictures without an author's 2x picture are doubled, once, for the 2x canvas.
         bool doubled = shown.background.EnsureDoubleSize() != FALSE;
         for (CRegion& r : shown.regions) {
-            for (CDib* p : {r.highlight.get(), r.balloon.get()}) {
+            for (const CDib* p : {r.highlight.get(), r.balloon.get()}) {
                 doubled = doubled && (!p || p->empty() || p->EnsureDoubleSize());
             }
         }

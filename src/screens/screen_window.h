@@ -110,6 +110,7 @@ class CScreenWindow : public Window {
         CDib background;
         CDib canvas;       // borrows the background's palette: declared after it, so freed first
         int artScale = 1;  // 2: the canvas and everything on it are the 2x pictures
+        PictureCache pictures;  // the regions' pictures, each file once
         std::vector<CRegion> regions;
         HoverMachine hover;
     };

@@ -6,6 +6,7 @@ list(APPEND LUMORA_CORE_SOURCES
 )
 list(APPEND LUMORA_WIN_SOURCES
     src/screens/launch_entries.cpp
+    src/screens/picture_cache.cpp
     src/screens/region.cpp
     src/screens/screen_loading.cpp
     src/screens/screen_place.cpp

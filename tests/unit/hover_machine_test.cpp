@@ -243,10 +243,35 @@ TEST_F(HoverMachineTest, ANewScreenStartsFromNothing) {
 }
 
 TEST_F(HoverMachineTest, ReloadedRegionFactsAreUsed) {
-    Move(0);
-    machine_.UpdateRegion(0, kPlain);
+    Move(2);
+    machine_.UpdateRegion(2, kHighlightOnly);
     machine_.UpdateRegion(9, kPlain);
-    EXPECT_EQ(Move(-1), (C{kCapture, kStop, kHotOff})) << "nothing of region 0 is left to remove";
+    EXPECT_EQ(Move(-1), (C{kCapture, kHotOff})) << "hovered before it had a highlight";
+    EXPECT_EQ(Move(2), (C{kCapture, kHotOn, PlaceHighlight(2), kDraw, kHighlightSound}));
+}
+
+TEST_F(HoverMachineTest, PicturesShownBeforeAReloadAreRemovedAfterIt) {
+    // Reloaded without pictures: what shows still goes, and highlights show again afterwards.
+    HoverWithBalloon(0);
+    machine_.UpdateRegion(0, kPlain);
+    EXPECT_EQ(Move(-1), (C{kCapture, RestoreBalloon(0), RestoreHighlight(0), kDraw, kHotOff}));
+    EXPECT_FALSE(machine_.highlightShown());
+    EXPECT_EQ(Move(1),
+              (C{kCapture, kHotOn, PlaceHighlight(1), kDraw, kHighlightSound, Start(300)}));
+
+    // A refresh of a highlight whose region lost it removes it, and draws the balloon's area.
+    machine_.UpdateRegion(1, kBalloonOnly);
+    EXPECT_EQ(Up(1), (C{kStop, RestoreBalloon(1), RestoreHighlight(1), kDraw}));
+    EXPECT_FALSE(machine_.highlightShown());
+}
+
+TEST_F(HoverMachineTest, AFocusedRegionReloadedWithoutAShapeLosesTheFocus) {
+    Tab();
+    machine_.UpdateRegion(0, kShapeless);
+    EXPECT_EQ(machine_.focusRegion(), -1);
+    EXPECT_EQ(machine_.ActivateKey(), C{}) << "Enter runs nothing";
+    EXPECT_EQ(Tab(), (C{kStop, RestoreBalloon(0), RestoreHighlight(0), kDraw, PlaceHighlight(1),
+                        kDraw, kHighlightSound, Start(300)}));
 }
 
 // The keyboard.

@@ -166,6 +166,74 @@ TEST_F(ScreenTest, ReloadRegionReadsTheSectionAgain) {
     EXPECT_EQ(screen.region(0)->name, "A");
 }
 
+TEST_F(ScreenTest, RegionsNamingOneFileShareOnePicture) {
+    SolidPicture("shared.bmp", 30, 20, 1);
+    SolidPicture("other.bmp", 30, 20, 1);
+    // The same file under another letter case is the same file; a missing one stays empty.
+    WriteIni(
+        "[Screen Main]\nBitmap=%r\\back.bmp\nRegionNames=A|B|C|D\n"
+        "[Main-Region A]\nBalloonBitmap=%r\\shared.bmp\nHighlightBitmap=%r\\shared.bmp\n"
+        "[Main-Region B]\nHighlightBitmap=%r\\SHARED.BMP\nBalloonBitmap=%r\\missing.bmp\n"
+        "[Main-Region C]\nBalloonBitmap=%r\\other.bmp\nHighlightBitmap=%r\\missing.bmp\n"
+        "[Main-Region D]\nBalloonBitmap=%r\\Shared.bmp\n");
+    CScreenWindow& screen = Load("Main");
+    ASSERT_EQ(screen.regionCount(), 4);
+    const CRegion &a = *screen.region(0), &b = *screen.region(1), &c = *screen.region(2),
+                  &d = *screen.region(3);
+    ASSERT_TRUE(a.balloon && a.highlight && b.highlight && c.balloon && d.balloon);
+    EXPECT_EQ(a.balloon->width(), 30);
+    EXPECT_EQ(a.balloon.get(), a.highlight.get());
+    EXPECT_EQ(a.balloon.get(), b.highlight.get());
+    EXPECT_EQ(a.balloon.get(), d.balloon.get());
+    // Four uses, one picture: the regions hold it and the screen keeps it.
+    EXPECT_EQ(a.balloon.use_count(), 5);
+    EXPECT_NE(c.balloon.get(), a.balloon.get());
+    EXPECT_EQ(c.balloon->width(), 30);
+    ASSERT_TRUE(b.balloon && c.highlight);
+    EXPECT_TRUE(b.balloon->empty());
+    EXPECT_TRUE(c.highlight->empty());
+}
+
+TEST_F(ScreenTest, APictureLivesAsLongAsItsScreen) {
+    SolidPicture("shared.bmp", 30, 20, 1);
+    WriteIni(
+        "[Screen Main]\nBitmap=%r\\back.bmp\nRegionNames=A|B\n"
+        "[Main-Region A]\nBalloonBitmap=%r\\shared.bmp\n"
+        "[Main-Region B]\nBalloonBitmap=%r\\shared.bmp\n"
+        "[Screen Next]\nBitmap=%r\\back.bmp\nRegionNames=A\n"
+        "[Next-Region A]\nBalloonBitmap=%r\\shared.bmp\n");
+    CScreenWindow& screen = Load("Main");
+    const std::weak_ptr<const CDib> first = screen.region(0)->balloon;
+    // A region reloaded after a setup keeps sharing the screen's picture.
+    screen.ReloadRegion(0);
+    EXPECT_EQ(screen.region(0)->balloon, first.lock());
+    EXPECT_EQ(screen.region(1)->balloon, first.lock());
+    // The screen's pictures go with its window; the next screen loads its own.
+    screen.DestroyWindow();
+    EXPECT_TRUE(first.expired());
+    ASSERT_TRUE(screen.LoadScreen(main_->hwnd(), "Next"));
+    ASSERT_TRUE(screen.region(0)->balloon);
+    EXPECT_EQ(screen.region(0)->balloon->width(), 30);
+}
+
+TEST_F(ScreenTest, AMissingPictureIsTriedAgainWhenItsRegionReloads) {
+    WriteIni(
+        "[Screen Main]\nBitmap=%r\\back.bmp\nRegionNames=A|B\n"
+        "[Main-Region A]\nHighlightBitmap=%r\\late.bmp\n"
+        "[Main-Region B]\nHighlightBitmap=%r\\late.bmp\n");
+    CScreenWindow& screen = Load("Main");
+    ASSERT_TRUE(screen.region(0)->highlight);
+    EXPECT_TRUE(screen.region(0)->highlight->empty());
+    // A setup installs the picture; the region it ran for finds it.
+    SolidPicture("late.bmp", 12, 8, 2);
+    screen.ReloadRegion(0);
+    ASSERT_TRUE(screen.region(0)->highlight);
+    EXPECT_EQ(screen.region(0)->highlight->width(), 12);
+    EXPECT_TRUE(screen.region(1)->highlight->empty());
+    screen.ReloadRegion(1);
+    EXPECT_EQ(screen.region(1)->highlight.get(), screen.region(0)->highlight.get());
+}
+
 TEST_F(ScreenTest, MatteCentresTheScreenOnTheDisplay) {
     WriteIni("[Config]\nBlackMat=1\n[Screen Main]\nBitmap=%r\\back.bmp\nRegionNames=A\n");
     CScreenWindow& screen = Load("Main");

@@ -187,6 +187,26 @@ unsigned long Probe::Send(Hwnd window, unsigned message, long wParam, long lPara
     return std::strtoul(Ask(question.str()).c_str(), nullptr, 10);
 }
 
+ProcessMemory Probe::Memory(Hwnd window) {
+    auto n = Numbers("memory" + Of(window));
+    if (n.size() < 4) {
+        return {};
+    }
+    return {n[0], n[1], n[2], n[3]};
+}
+
+HoverRun Probe::Hover(Hwnd window, Point in, Point out, int count, unsigned timerId,
+                      int waitEvery) {
+    std::ostringstream question;
+    question << "hover" << Of(window) << ' ' << in.x << ' ' << in.y << ' ' << out.x << ' ' << out.y
+             << ' ' << count << ' ' << timerId << ' ' << waitEvery;
+    auto n = Numbers(question.str());
+    if (n.size() < 2) {
+        return {};
+    }
+    return {static_cast<int>(n[0]), n[1]};
+}
+
 unsigned Probe::Register(const std::string& name) {
     return static_cast<unsigned>(std::strtoul(Ask("register " + name).c_str(), nullptr, 10));
 }

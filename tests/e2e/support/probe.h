@@ -34,6 +34,17 @@ struct Metrics {
         cyDlgFrame = 0;
 };
 
+// What GetProcessMemoryInfo and GetGuiResources tell of a process; -1 when it could not be read.
+struct ProcessMemory {
+    long workingSetKb = -1, privateKb = -1, gdiObjects = -1, userObjects = -1;
+};
+
+// Passes of the hover loop that the window answered, and the time they took.
+struct HoverRun {
+    int answered = 0;
+    long ms = -1;
+};
+
 class Probe {
   public:
     // Starts the probe from `folder` (a Linux path); check IsRunning().
@@ -69,6 +80,13 @@ class Probe {
     bool Deliver(Hwnd window, bool send, unsigned message, long wParam, const std::string& lParam);
     // Processor time (user and kernel) of the process that owns the window, in ms; -1 unknown.
     long CpuTimeMs(Hwnd window);
+    // The memory and GUI object counts of the process that owns the window.
+    ProcessMemory Memory(Hwnd window);
+    // Sends `count` pointer moves into the window at `in` and out again at `out` (client
+    // coordinates), the balloon timer `timerId` between them; every `waitEvery`-th pass leaves the
+    // window idle so that its own timer fires. Keep count small enough to finish within the
+    // probe's answer time (15 s).
+    HoverRun Hover(Hwnd window, Point in, Point out, int count, unsigned timerId, int waitEvery);
     Hwnd Cover(const Rect& where);
     bool IsAbove(Hwnd upper, Hwnd lower);
     std::string AskHook(Hwnd window, const std::string& query);

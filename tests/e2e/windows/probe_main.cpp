@@ -2,6 +2,7 @@
 // one answer line on stdout ("ok ..." or "err ..."), so a native test can read Win32 facts that
 // X cannot show (classes, styles, iconic state, Z order) and act from inside Wine where needed.
 #include <windows.h>
+#include <psapi.h>
 #include <winioctl.h>
 
 #include <cctype>
@@ -47,6 +48,55 @@ DWORD ProcessOf(HWND window) {
     DWORD pid = 0;
     ::GetWindowThreadProcessId(window, &pid);
     return pid;
+}
+
+// "memory <window>": working set and private bytes (KB) of the window's process, then its GDI
+// and USER object counts as GetGuiResources gives them (Wine gives 0).
+std::string Memory(Args& in) {
+    lumora::UniqueHandle process(::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE,
+                                               ProcessOf(ReadWindow(in))));
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof counters;
+    if (!process || !::GetProcessMemoryInfo(process.get(),
+                                            reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                                            sizeof counters)) {
+        return std::string("-1 -1 -1 -1");
+    }
+    std::ostringstream out;
+    out << counters.WorkingSetSize / 1024 << ' ' << counters.PrivateUsage / 1024 << ' '
+        << ::GetGuiResources(process.get(), GR_GDIOBJECTS) << ' '
+        << ::GetGuiResources(process.get(), GR_USEROBJECTS);
+    return out.str();
+}
+
+// "hover <window> <inX> <inY> <outX> <outY> <count> <timer id> <wait every>": moves the pointer
+// into a region and out again `count` times by sending WM_MOUSEMOVE, each a full pass of the
+// window's hover path. Between in and out the balloon shows: every `wait every`-th time its own
+// timer fires (the window is left idle long enough), the other times the timer message is sent.
+// Answers the number of passes the window answered and the milliseconds taken.
+std::string Hover(Args& in) {
+    HWND w = ReadWindow(in);
+    int inX = 0, inY = 0, outX = 0, outY = 0, count = 0, waitEvery = 0;
+    unsigned long timerId = 0;
+    in >> inX >> inY >> outX >> outY >> count >> timerId >> waitEvery;
+    auto send = [w](UINT message, WPARAM wParam, LPARAM lParam) {
+        DWORD_PTR result = 0;
+        return ::SendMessageTimeoutA(w, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result) !=
+               0;
+    };
+    const DWORD start = ::GetTickCount();
+    int answered = 0;
+    for (int i = 0; i < count; ++i) {
+        bool ok = send(WM_MOUSEMOVE, 0, MAKELPARAM(inX, inY));
+        if (waitEvery > 0 && i % waitEvery == 0) {
+            ::Sleep(30);
+        } else {
+            ok = send(WM_TIMER, timerId, 0) && ok;
+        }
+        ok = send(WM_MOUSEMOVE, 0, MAKELPARAM(outX, outY)) && ok;
+        answered += ok ? 1 : 0;
+    }
+    return std::to_string(answered) + ' ' + std::to_string(::GetTickCount() - start);
 }
 
 // "deliver <window> send|post <message in hex> <wParam> <lParam>": lParam is a number, or
@@ -295,6 +345,8 @@ std::map<std::string, Command> Commands() {
              };
              return std::to_string(ms(kernel) + ms(user));
          }},
+        {"memory", [](Args& in) { return Memory(in); }},
+        {"hover", [](Args& in) { return Hover(in); }},
         {"sizing",
          [](Args& in) {
              HWND w = ReadWindow(in);

@@ -1,0 +1,220 @@
+// Turning a configured command into the line that is started, and what a failed start does:
+// - the drive letter changes one character, the one a colon follows, and only for A to Z;
+// - a line splits into its program part and its arguments without losing anything but the
+//   quotes and the blanks between them;
+// - the short form changes only the program part when the system knows no short form of the
+//   whole line, keeps the arguments, and leaves a line that cannot be shortened as it is,
+//   quotes aside;
+// - the launch line is the drive substitution, then the short form unless the entry keeps the
+//   long path, and an entry that names nothing answers every question with nothing;
+// - the registry text keeps the first (length - count) characters, and appending appends;
+// - a start failure is decided by the low 16 bits of the error alone, offers a setup only when
+//   there is one, retries elevated only once, and returns 0 or -1.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "actions/launch_command.h"
+#include "actions/registry_text.h"
+#include "actions/start_failure.h"
+#include "fuzz/fuzz_check.h"
+
+namespace {
+
+using lumora::LaunchEntry;
+
+// A made-up short form: known for a path without blanks or quotes (as if the file existed),
+// unknown otherwise (a missing file, or a line with arguments).
+std::optional<std::string> Shorten(const std::string& path) {
+    if (path.empty() || path.find_first_of(" \"") != std::string::npos) {
+        return std::nullopt;
+    }
+    return "~" + path;
+}
+
+std::optional<std::string> NeverShort(const std::string&) {
+    return std::nullopt;
+}
+
+void CheckDrive(const std::string& line, int drive) {
+    std::string changed = line;
+    lumora::SubstituteDiscDrive(changed, drive);
+    FUZZ_CHECK(changed.size() == line.size());
+    size_t differences = 0, at = 0;
+    for (size_t i = 0; i < line.size(); ++i) {
+        if (changed[i] != line[i]) {
+            ++differences;
+            at = i;
+        }
+    }
+    FUZZ_CHECK(differences <= 1);
+    if (differences == 1) {
+        FUZZ_CHECK(drive >= 'A' && drive <= 'Z' && changed[at] == drive);
+        FUZZ_CHECK(at + 1 < line.size() && line[at + 1] == ':');
+        FUZZ_CHECK(at == 0 || (at == 1 && line[0] == '"'));
+    }
+    if (drive >= 'A' && drive <= 'Z') {
+        std::string again = changed;
+        lumora::SubstituteDiscDrive(again, drive);
+        FUZZ_CHECK(again == changed);
+        const bool quoted = line.size() > 2 && line[0] == '"' && line[2] == ':';
+        const bool plain = line.size() > 1 && line[1] == ':';
+        if (quoted || plain) {
+            FUZZ_CHECK(changed[quoted ? 1 : 0] == drive);
+        }
+    }
+}
+
+void CheckParts(const std::string& line) {
+    const std::string program = lumora::CommandProgramPart(line);
+    const std::string arguments = lumora::CommandArguments(line);
+    FUZZ_CHECK(arguments.empty() || arguments[0] != ' ');
+    const bool quoted = !line.empty() && line[0] == '"';
+    if (!quoted) {
+        FUZZ_CHECK(program.find(' ') == std::string::npos);
+    }
+    // The line is the program (in its quotes), blanks, then the arguments.
+    std::string head = quoted ? "\"" + program : program;
+    if (quoted && line.find('"', 1) != std::string::npos) {
+        head += '"';
+    }
+    FUZZ_CHECK(line.compare(0, head.size(), head) == 0);
+    FUZZ_CHECK(line.size() >= head.size() + arguments.size());
+    const std::string between =
+        line.substr(head.size(), line.size() - head.size() - arguments.size());
+    FUZZ_CHECK(between.find_first_not_of(' ') == std::string::npos);
+    FUZZ_CHECK(line.compare(line.size() - arguments.size(), arguments.size(), arguments) == 0);
+}
+
+void CheckShortPath(const std::string& line) {
+    const size_t lastQuote = line.rfind('"');
+    const bool quoted =
+        !line.empty() && line[0] == '"' && lastQuote != std::string::npos && lastQuote > 0;
+    // Without any short form, a quoted program only loses its quotes.
+    const std::string unchanged = lumora::ToShortPath(line, NeverShort);
+    if (quoted) {
+        FUZZ_CHECK(unchanged == line.substr(1, lastQuote - 1) + line.substr(lastQuote + 1));
+    } else {
+        FUZZ_CHECK(unchanged == line);
+    }
+
+    const std::string shortened = lumora::ToShortPath(line, Shorten);
+    const size_t blank = line.find(' ');
+    if (!quoted && (blank == std::string::npos || blank == 0)) {
+        FUZZ_CHECK(shortened == line);
+        return;
+    }
+    const std::string program = quoted ? line.substr(1, lastQuote - 1) : line.substr(0, blank);
+    const std::string rest = quoted ? line.substr(lastQuote + 1) : line.substr(blank);
+    const std::string rebuilt = Shorten(program).value_or(program) + rest;
+    // The whole rebuilt line is shortened once more when it can be.
+    FUZZ_CHECK(shortened == Shorten(rebuilt).value_or(rebuilt));
+    if (rest.find(' ') != std::string::npos) {
+        FUZZ_CHECK(shortened.size() >= rest.size() &&
+                   shortened.compare(shortened.size() - rest.size(), rest.size(), rest) == 0);
+    }
+}
+
+void CheckLaunchLine(FuzzedDataProvider& provider, const std::string& command) {
+    LaunchEntry entry;
+    entry.launchOnReq = provider.ConsumeBool();
+    entry.launchLong = provider.ConsumeBool();
+    entry.exitDuringSetup = provider.ConsumeBool();
+    entry.discDrive = provider.ConsumeIntegralInRange(-1, 'Z' + 1);
+    if (provider.ConsumeBool()) {
+        entry.setupFunc = "Setup";
+    }
+    if (provider.ConsumeBool()) {
+        entry.setupData = provider.ConsumeBool() ? command : provider.ConsumeRandomLengthString(8);
+    }
+    const bool isSetup = entry.setupData && *entry.setupData == command;
+    FUZZ_CHECK(lumora::UsesDiscDrive(&entry, command) == (entry.launchOnReq || isSetup));
+    FUZZ_CHECK(lumora::KeepsLongPath(&entry, command) == (entry.launchLong && !isSetup));
+    FUZZ_CHECK(lumora::HasSetup(&entry) == entry.setupFunc.has_value());
+    FUZZ_CHECK(lumora::ExitsDuringSetup(&entry) == entry.exitDuringSetup);
+    FUZZ_CHECK(lumora::GetDiscDrive(&entry) == entry.discDrive);
+
+    std::string expected = command;
+    if (entry.launchOnReq || isSetup) {
+        lumora::SubstituteDiscDrive(expected, entry.discDrive);
+    }
+    if (!(entry.launchLong && !isSetup)) {
+        expected = lumora::ToShortPath(expected, Shorten);
+    }
+    FUZZ_CHECK(lumora::PrepareLaunchLine(&entry, command, Shorten) == expected);
+
+    // An id that names nothing: no drive, no setup, the short form.
+    FUZZ_CHECK(!lumora::HasSetup(nullptr) && !lumora::ExitsDuringSetup(nullptr));
+    FUZZ_CHECK(!lumora::GetLaunchDir(nullptr) && lumora::GetDiscDrive(nullptr) == 0);
+    FUZZ_CHECK(!lumora::UsesDiscDrive(nullptr, command) &&
+               !lumora::KeepsLongPath(nullptr, command));
+    FUZZ_CHECK(lumora::PrepareLaunchLine(nullptr, command, Shorten) ==
+               lumora::ToShortPath(command, Shorten));
+}
+
+void CheckRegistryText(FuzzedDataProvider& provider, const std::string& text) {
+    const int count = provider.ConsumeBool() ? provider.ConsumeIntegral<int>()
+                                             : provider.ConsumeIntegralInRange(-2, 20);
+    std::string cut = text;
+    lumora::RegistrySubtract(cut, count);
+    const int64_t keep = int64_t(text.size()) - count;
+    if (keep <= 0) {
+        FUZZ_CHECK(cut.empty());
+    } else {
+        FUZZ_CHECK(cut == text.substr(0, size_t(std::min<int64_t>(keep, int64_t(text.size())))));
+    }
+    const std::string tail = provider.ConsumeRandomLengthString(8);
+    std::string appended = cut;
+    lumora::RegistryAppend(appended, tail);
+    FUZZ_CHECK(appended == cut + tail);
+}
+
+void CheckStartFailure(FuzzedDataProvider& provider) {
+    using lumora::StartFailureAction;
+    const unsigned long error =
+        provider.ConsumeBool()
+            ? provider.ConsumeIntegral<uint32_t>()
+            : unsigned(provider.PickValueInArray({0, 2, 3, 16, 161, 267, 740, 1152, 1223, 5}));
+    const bool hasSetup = provider.ConsumeBool();
+    const bool elevated = provider.ConsumeBool();
+    const lumora::StartFailureDecision decision =
+        lumora::DecideStartFailure(error, hasSetup, elevated);
+    const lumora::StartFailureDecision high = lumora::DecideStartFailure(
+        error ^ (uint32_t{provider.ConsumeIntegral<uint16_t>()} << 16), hasSetup, elevated);
+    FUZZ_CHECK(decision.action == high.action && decision.result == high.result);
+    FUZZ_CHECK(decision.result == 0 || decision.result == -1);
+    FUZZ_CHECK(decision.action != StartFailureAction::kOfferSetup || hasSetup);
+    FUZZ_CHECK(decision.action != StartFailureAction::kStartElevated || !elevated);
+    FUZZ_CHECK(decision.action != StartFailureAction::kSilent || elevated);
+    if (decision.action == StartFailureAction::kOfferSetup) {
+        FUZZ_CHECK(decision.result == -1);
+        // Without a setup the same error is reported instead.
+        FUZZ_CHECK(lumora::DecideStartFailure(error, false, elevated).action ==
+                   StartFailureAction::kReportFailure);
+    }
+    const unsigned number = unsigned(error & 0xFFFF);
+    if (number == lumora::kErrorElevationRequired) {
+        FUZZ_CHECK((decision.action == StartFailureAction::kStartElevated) == !elevated);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size > 4096) {
+        return 0;
+    }
+    FuzzedDataProvider provider(data, size);
+    const int drive = provider.ConsumeBool() ? provider.ConsumeIntegralInRange('A' - 1, 'Z' + 1)
+                                             : provider.ConsumeIntegral<int>();
+    const std::string line = provider.ConsumeRandomLengthString(300);
+    CheckDrive(line, drive);
+    CheckParts(line);
+    CheckShortPath(line);
+    CheckLaunchLine(provider, line);
+    CheckRegistryText(provider, line);
+    CheckStartFailure(provider);
+    return 0;
+}
