@@ -1,6 +1,7 @@
 #include "actions/logo_dialog.h"
 
 #include "actions/logo_layout.h"
+#include "imaging/pixel_scale.h"
 #include "win/app_state.h"
 #include "resource.h"
 #include "win/handles.h"
@@ -8,21 +9,24 @@
 
 namespace lumora {
 
-BOOL CLogoDialog::ShowLogo(HWND parent, const std::string& picturePath, unsigned seconds) {
+BOOL CLogoDialog::ShowLogo(HWND parent, const std::string& picturePath, unsigned seconds,
+                           int scale) {
     Destroy();
     seconds_ = seconds < kMaxSeconds ? seconds : kMaxSeconds;
+    scale_ = scale > 1 ? scale : 1;
     // The picture is drawn with the screen's colours, the ones that are realized. The popup keeps
     // a copy of that palette: a screen change during the popup's seconds deletes the original.
     screenPalette_ = DuplicatePalette(App().appPalette);
     if (!picture_.Load(picturePath, screenPalette_.get())) {
         return FALSE;
     }
+    picture_.LoadDoubleSize(picturePath);
     return Create(IDD_LOGO_POPUP, parent) ? TRUE : FALSE;
 }
 
 void CLogoDialog::OnInitDialog() {
     const PixelRect r = LogoPopupRect(
-        PixelSize{picture_.width(), picture_.height()},
+        ScaleSize(PixelSize{picture_.width(), picture_.height()}, scale_),
         PixelSize{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)},
         PixelSize{::GetSystemMetrics(SM_CXDLGFRAME), ::GetSystemMetrics(SM_CYDLGFRAME)});
     ::MoveWindow(hwnd(), r.left, r.top, r.width(), r.height(), TRUE);
@@ -36,7 +40,13 @@ INT_PTR CLogoDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
             return TRUE;
         case WM_PAINT: {
             PaintScope paint(hwnd());
-            picture_.Draw(paint.get(), 0, 0);
+            // At an even scale the author's 2x picture is drawn at half of it.
+            const CDib* twin = picture_.hasAuthorsDoubleSize() ? picture_.doubleSize() : nullptr;
+            if (twin && scale_ % 2 == 0) {
+                twin->Draw(paint.get(), 0, 0, nullptr, scale_ / 2);
+            } else {
+                picture_.Draw(paint.get(), 0, 0, nullptr, scale_);
+            }
             return TRUE;
         }
         case WM_TIMER:

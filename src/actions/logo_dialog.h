@@ -16,9 +16,10 @@ class CLogoDialog : public ModelessDialog {
     // An open popup closes through its own handlers while the picture is still there.
     ~CLogoDialog() override { Destroy(); }
 
-    // Closes a popup that is still open, then shows the picture for at most 15 seconds.
-    // FALSE when the picture cannot be loaded or the popup cannot be created.
-    BOOL ShowLogo(HWND parent, const std::string& picturePath, unsigned seconds);
+    // Closes a popup that is still open, then shows the picture, every pixel a scale x scale
+    // block, for at most 15 seconds. FALSE when the picture cannot be loaded or the popup cannot
+    // be created.
+    BOOL ShowLogo(HWND parent, const std::string& picturePath, unsigned seconds, int scale = 1);
 
     const CDib& picture() const { return picture_; }
 
@@ -31,6 +32,7 @@ class CLogoDialog : public ModelessDialog {
     void OnInitDialog();
 
     unsigned seconds_ = 0;
+    int scale_ = 1;
     UniquePalette screenPalette_;  // outlives the picture that borrows it
     CDib picture_;
 };

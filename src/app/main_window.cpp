@@ -4,6 +4,7 @@
 
 #include "win/app_state.h"
 #include "win/messages.h"
+#include "screens/display_scale.h"
 #include "screens/layout.h"
 #include "screens/sound.h"
 #include "config/settings.h"
@@ -107,6 +108,9 @@ LRESULT CMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DISPLAYCHANGE:
             OnDisplayChange(lParam);
             return 0;
+        case kDpiChangedMessage:
+            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case kCaptionQueryMessage:
             return screen_.description().empty()
                        ? 0
@@ -169,7 +173,8 @@ PixelSize CMainWindow::PictureSize() const {
 }
 
 void CMainWindow::OnSizing(WPARAM edge, RECT* rect) const {
-    const PixelSize outer = FramedWindowSize(PictureSize(), FrameSizes());
+    const PixelSize outer =
+        FramedWindowSize(ScaledPictureSize(PictureSize(), scale_), FrameSizes());
     *rect = ToRect(CorrectSizing(static_cast<int>(edge), ToPixelRect(*rect), outer));
 }
 
@@ -230,16 +235,41 @@ void CMainWindow::DestroyScreenWindow() {
 void CMainWindow::SizeToScreen(bool centre) {
     RECT current{};
     ::GetWindowRect(hwnd(), &current);
+    LayOut(MonitorOfWindow(hwnd()), POINT{current.left, current.top}, centre);
+}
+
+void CMainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    LayOut(MonitorOfRect(suggested, dpi), POINT{suggested.left, suggested.top}, false);
+}
+
+void CMainWindow::LayOut(const MonitorFacts& monitor, POINT corner, bool centre) {
+    ScaleFacts scaleFacts;
+    scaleFacts.dpi = monitor.dpi;
+    scaleFacts.workArea = monitor.workArea;
+    scaleFacts.picture = PictureSize();
+    scaleFacts.metrics = FrameSizes();
+    scaleFacts.largeDisplay = largeDisplay_;
+    scaleFacts.blackMat = Settings().blackMat != 0;
+    const int scale = DisplayScale(scaleFacts);
+    const bool rescaled = scale != scale_;
+    scale_ = scale;
+    screen_.SetScale(scale);
+
     MainWindowFacts facts;
-    facts.picture = PictureSize();
+    facts.picture = scaleFacts.picture;
     facts.display = DisplaySize();
-    facts.metrics = FrameSizes();
+    facts.metrics = scaleFacts.metrics;
     facts.largeDisplay = largeDisplay_;
-    facts.blackMat = Settings().blackMat != 0;
-    facts.currentLeft = current.left;
-    facts.currentTop = current.top;
+    facts.blackMat = scaleFacts.blackMat;
+    facts.currentLeft = corner.x;
+    facts.currentTop = corner.y;
+    facts.scale = scale;
     const MainWindowPlacement placement = MainWindowLayout(facts, centre);
     if (!placement.move) {
+        // The window stays (under the matte), but a screen of another scale moves in it.
+        if (rescaled && screen_.exists()) {
+            screen_.PlaceInParent();
+        }
         return;
     }
     const PixelRect& r = placement.rect;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "actions/dispatch.h"
+#include "app/monitor_facts.h"
 #include "imaging/pixel_rect.h"
 #include "screens/screen_window.h"
 #include "win/window.h"
@@ -25,8 +26,11 @@ class CMainWindow : public Window {
 
     // Makes a screen current; a name that is not in "ScreenNames" only resets the title.
     void ShowScreen(const std::string& name);
-    // Sizes and places the window for the current screen.
+    // Sizes and places the window for the current screen, at the scale that the monitor showing
+    // it allows.
     void SizeToScreen(bool centre);
+    // Every picture pixel is shown as a scale() x scale() block.
+    int scale() const { return scale_; }
 
     CScreenWindow& screenWindow() { return screen_; }
     const std::string& currentScreen() const { return currentScreen_; }
@@ -44,6 +48,11 @@ class CMainWindow : public Window {
     void OnSizing(WPARAM edge, RECT* rect) const;
     void OnActivateApp(bool active);
     void OnDisplayChange(LPARAM size);
+    // Moved to a monitor of another dpi: laid out anew at the suggested place.
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    // Decides the scale on this monitor, then sizes the window with its top-left corner at
+    // corner (or centred) and places the screen in it.
+    void LayOut(const MonitorFacts& monitor, POINT corner, bool centre);
     void OnDispatch(WPARAM action, const DispatchArgs* args);
     // Codes 7 and 8: starts the program of a launch id, then closes after an ordinary program.
     void RunProgramAction(int launchId, const std::optional<std::string>& command, bool wait);
@@ -51,6 +60,7 @@ class CMainWindow : public Window {
     void Close();
 
     bool largeDisplay_ = false;
+    int scale_ = 1;
     CScreenWindow screen_;
     std::string currentScreen_;
     std::string previousScreen_;

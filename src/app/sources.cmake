@@ -5,4 +5,5 @@ list(APPEND LUMORA_WIN_SOURCES
     src/app/launcher_app.cpp
     src/app/main_window.cpp
     src/app/main_window_actions.cpp
+    src/app/monitor_facts.cpp
 )

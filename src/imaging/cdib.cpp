@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "imaging/double_size.h"
+#include "imaging/pixel_scale.h"
 #include "imaging/rect_conversion.h"
 
 namespace lumora {
@@ -60,6 +62,8 @@ void CDib::CreateOwnPalette() {
 }
 
 void CDib::Free() {
+    doubleSize_.reset();
+    authorsDoubleSize_ = false;
     image_.Free();
     ownedPalette_.reset();
     borrowedPalette_ = nullptr;
@@ -75,35 +79,68 @@ BOOL CDib::CopyFrom(const CDib& source) {
     return TRUE;
 }
 
-void CDib::Draw(HDC dc, int x, int y, const RECT* clip) const {
+BOOL CDib::LoadDoubleSize(const std::string& path) {
+    doubleSize_.reset();
+    authorsDoubleSize_ = false;
+    if (empty()) {
+        return FALSE;
+    }
+    auto twin = std::make_unique<CDib>();
+    if (!twin->image_.LoadFile(DoubleSizePath(path)) ||
+        CheckDoubleSize(image_, twin->image_) != DoubleSizeFault::kNone) {
+        return FALSE;
+    }
+    twin->borrowedPalette_ = palette();
+    doubleSize_ = std::move(twin);
+    authorsDoubleSize_ = true;
+    return TRUE;
+}
+
+BOOL CDib::EnsureDoubleSize() const {
+    if (doubleSize_) {
+        return TRUE;
+    }
+    auto twin = std::make_unique<CDib>();
+    if (!DoubleImage(image_, twin->image_)) {
+        return FALSE;
+    }
+    twin->borrowedPalette_ = palette();
+    doubleSize_ = std::move(twin);
+    return TRUE;
+}
+
+void CDib::Draw(HDC dc, int x, int y, const RECT* clip, int scale) const {
     if (!dc || empty()) {
         return;
     }
-    PixelRect target = PlacedRect(x, y, width(), height());
+    scale = scale > 1 ? scale : 1;
+    // The picture pixels to draw: all, or those whose blocks touch the clip.
+    PixelRect source = PlacedRect(0, 0, width(), height());
     if (clip) {
-        target = IntersectRect(target, ToPixelRect(*clip));
+        const PixelRect windowClip = OffsetRect(ToPixelRect(*clip), -x, -y);
+        source = IntersectRect(source, PictureAreaOf(windowClip, scale));
     }
+    // No smoothing: each source pixel is copied to a whole block.
     ::SetStretchBltMode(dc, COLORONCOLOR);
     PaletteScope selected(dc, palette());
-    if (target.empty()) {
+    if (source.empty()) {
         return;
     }
-    // The source origin is the bottom-left corner of the DIB. target lies inside the placed
-    // picture, so both source coordinates are within it.
-    const int sourceX = target.left - x;
-    const int sourceY = static_cast<int>(int64_t{height()} + y - target.bottom);
-    ::StretchDIBits(dc, target.left, target.top, target.width(), target.height(), sourceX, sourceY,
-                    target.width(), target.height(), image_.bits(),
+    const PixelRect target = OffsetRect(ScaleRect(source, scale), x, y);
+    // The source origin is the bottom-left corner of the DIB; source lies inside the picture.
+    const int sourceY = height() - source.bottom;
+    ::StretchDIBits(dc, target.left, target.top, target.width(), target.height(), source.left,
+                    sourceY, source.width(), source.height(), image_.bits(),
                     reinterpret_cast<const BITMAPINFO*>(image_.block()), DIB_RGB_COLORS, SRCCOPY);
 }
 
-void CDib::DrawDirty(HDC dc, int x, int y) {
+void CDib::DrawDirty(HDC dc, int x, int y, int scale) {
     const PixelRect dirty = image_.dirty();
     if (dirty.empty()) {
         return;
     }
-    const RECT clip = ToRect(OffsetRect(dirty, x, y));
-    Draw(dc, x, y, &clip);
+    const RECT clip = ToRect(OffsetRect(ScaleRect(dirty, scale), x, y));
+    Draw(dc, x, y, &clip, scale);
     image_.ClearDirty();
 }
 

@@ -1,8 +1,9 @@
-// A bitmap with its GDI palette, drawn 1:1 with StretchDIBits.
+// A bitmap with its GDI palette, drawn 1:1 or at a whole-number scale with StretchDIBits.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "imaging/dib_image.h"
@@ -25,11 +26,25 @@ class CDib {
     // A copy of the source's pixels that borrows the source's palette.
     BOOL CopyFrom(const CDib& source);
 
-    // Draws at (x, y), only inside clip when given. The palette is selected (never realized)
-    // for the draw and the previous one put back.
-    void Draw(HDC dc, int x, int y, const RECT* clip = nullptr) const;
+    // Loads the picture's 2x sibling (DoubleSizePath of the path it was loaded from) when there
+    // is one that fits it; it borrows this picture's palette and goes with it. A cache of
+    // pictures keeps it by keeping the picture.
+    BOOL LoadDoubleSize(const std::string& path);
+    // Without a fitting sibling, makes one by doubling every pixel, so that the picture can be
+    // placed on a canvas of 2x pictures; false when that fails. The picture itself is unchanged:
+    // a shared picture can be doubled by whichever screen needs it.
+    BOOL EnsureDoubleSize() const;
+    // The 2x picture, or null.
+    const CDib* doubleSize() const { return doubleSize_.get(); }
+    // True when the 2x picture is the author's, not a doubled copy.
+    bool hasAuthorsDoubleSize() const { return authorsDoubleSize_; }
+
+    // Draws at (x, y), only inside clip when given, every pixel as a scale x scale block of
+    // exactly its colour. The palette is selected (never realized) for the draw and the previous
+    // one put back.
+    void Draw(HDC dc, int x, int y, const RECT* clip = nullptr, int scale = 1) const;
     // Draws the dirty area with the top-left corner at (x, y) and forgets it.
-    void DrawDirty(HDC dc, int x, int y);
+    void DrawDirty(HDC dc, int x, int y, int scale = 1);
     void Compose(const CDib& source, int x, int y, int transparency, const RECT* clip = nullptr);
 
     bool empty() const { return image_.empty(); }
@@ -46,6 +61,9 @@ class CDib {
     DibImage image_;
     UniquePalette ownedPalette_;
     HPALETTE borrowedPalette_ = nullptr;
+    // Borrows the palette above: declared after it. Made on demand by EnsureDoubleSize.
+    mutable std::unique_ptr<CDib> doubleSize_;
+    bool authorsDoubleSize_ = false;
 };
 
 // A palette of its own with the same entries; empty for no palette.

@@ -5,6 +5,7 @@
 #include "config/display.h"
 #include "config/ini_store.h"
 #include "config/settings.h"
+#include "imaging/pixel_scale.h"
 #include "resource.h"
 #include "win/handles.h"
 #include "win/resource_string.h"
@@ -46,12 +47,14 @@ MenuSource IniSource() {
 }
 
 // Where the menu's top-left corner goes: the configured point from the owner window's top-left
-// corner, else the mouse cursor, else the middle of the screen.
-POINT MenuOrigin(HWND owner, const std::optional<std::string>& position) {
+// corner (in picture pixels, so times the scale), else the mouse cursor, else the middle of the
+// screen.
+POINT MenuOrigin(HWND owner, const std::optional<std::string>& position, int scale) {
     RECT frame{};
     if (position && ::GetWindowRect(owner, &frame)) {
         const Point offset = ParsePoint(*position);
-        return POINT{frame.left + offset.x, frame.top + offset.y};
+        return POINT{detail::ClampToInt(int64_t{frame.left} + ToWindowCoordinate(offset.x, scale)),
+                     detail::ClampToInt(int64_t{frame.top} + ToWindowCoordinate(offset.y, scale))};
     }
     POINT cursor{};
     if (::GetCursorPos(&cursor)) {
@@ -80,7 +83,7 @@ BOOL CPopupMenu::ShowMenu(HWND owner, std::string name) {
     owner_ = owner;
     FreeItems();
     const std::string section = SectionName(IDS_SECTION_MENU, name);
-    const POINT origin = MenuOrigin(owner, ReadSetting(section, IDS_KEY_MENU_POSITION));
+    const POINT origin = MenuOrigin(owner, ReadSetting(section, IDS_KEY_MENU_POSITION), scale_);
     const std::optional<StringList> names = ReadListSetting(section, IDS_KEY_MENU_ITEMS);
     if (!names) {
         return FALSE;
@@ -143,7 +146,7 @@ void CPopupMenu::RunItem(int commandId) {
         // As for a region: the seconds are taken unsigned, so a negative number means the
         // longest time the popup stays.
         splashPopup_.ShowLogo(owner_, (*item.splash)[0],
-                              static_cast<unsigned>(ParseDecimal((*item.splash)[1])));
+                              static_cast<unsigned>(ParseDecimal((*item.splash)[1])), scale_);
     }
     // The action may open another menu, which replaces the table: it is not touched after this.
     CallExport(MenuItemTable::LaunchIdOf(position), item.launchFunc->c_str(),

@@ -35,6 +35,9 @@ class CPopupMenu {
     LaunchTarget LaunchTargetOf(int launchId);
 
     const MenuItemTable& items() const { return items_; }
+    // The owner's picture is shown at this whole-number scale: menu places and splash pictures
+    // follow it.
+    void SetScale(int scale) { scale_ = scale; }
 
   private:
     void FreeItems();
@@ -50,6 +53,7 @@ class CPopupMenu {
     // Counts item tables: calls that pump messages can run another menu's action, which
     // replaces the table under a RunItem that is still waiting.
     unsigned generation_ = 0;
+    int scale_ = 1;
 };
 
 }  // namespace lumora

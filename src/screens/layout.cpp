@@ -1,5 +1,7 @@
 #include "screens/layout.h"
 
+#include "imaging/pixel_scale.h"
+
 namespace lumora {
 
 namespace {
@@ -36,6 +38,10 @@ PixelSize ScreenPictureSize(PixelSize picture) {
                      picture.height > 0 ? picture.height : 100};
 }
 
+PixelSize ScaledPictureSize(PixelSize picture, int scale) {
+    return ScaleSize(ScreenPictureSize(picture), scale);
+}
+
 PixelSize FramedWindowSize(PixelSize picture, FrameMetrics metrics) {
     const PixelSize size = ScreenPictureSize(picture);
     const int64_t frames = 2 * int64_t{metrics.frame};
@@ -54,11 +60,12 @@ MainWindowPlacement MainWindowLayout(const MainWindowFacts& facts, bool centre) 
     }
     placement.move = true;
     if (!facts.largeDisplay) {
-        const PixelSize size = ScreenPictureSize(facts.picture);
+        const PixelSize size = ScaledPictureSize(facts.picture, facts.scale);
         placement.rect = PlacedRect(0, 0, size.width, size.height);
         return placement;
     }
-    const PixelSize outer = FramedWindowSize(facts.picture, facts.metrics);
+    const PixelSize outer =
+        FramedWindowSize(ScaledPictureSize(facts.picture, facts.scale), facts.metrics);
     int left = facts.currentLeft;
     int top = facts.currentTop;
     if (centre) {
@@ -92,8 +99,8 @@ PixelRect CorrectSizing(int edge, const PixelRect& dragged, PixelSize outer) {
     return corrected;
 }
 
-PixelRect ScreenWindowRect(PixelSize picture, bool blackMat, PixelSize display) {
-    const PixelSize size = ScreenPictureSize(picture);
+PixelRect ScreenWindowRect(PixelSize picture, bool blackMat, PixelSize display, int scale) {
+    const PixelSize size = ScaledPictureSize(picture, scale);
     if (!blackMat) {
         return PlacedRect(0, 0, size.width, size.height);
     }

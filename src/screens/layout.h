@@ -58,6 +58,7 @@ struct MainWindowFacts {
     bool blackMat = false;
     int currentLeft = 0;  // the window's present top-left corner
     int currentTop = 0;
+    int scale = 1;  // every picture pixel shown as a scale x scale block
 };
 
 // What sizing the main window to its screen does.
@@ -67,9 +68,13 @@ struct MainWindowPlacement {
     bool maximise = false;  // then maximised: under the matte, rect is only the restored size
 };
 
-// Large display: framed, centred on the display when `centre` (halved with an arithmetic shift),
-// else kept at its present top-left corner. Small display: the picture's size at (0, 0). Matte:
-// with `centre` a frame-sized restored window at (0, 0), then maximised; without it nothing.
+// The screen's size in the window: the picture's (fallback applied) times the scale.
+PixelSize ScaledPictureSize(PixelSize picture, int scale);
+
+// Everything below is measured with the picture at the facts' scale. Large display: framed, centred
+// on the display when `centre` (halved with an arithmetic shift), else kept at its present top-left
+// corner. Small display: the picture's size at (0, 0). Matte: with `centre` a frame-sized restored
+// window at (0, 0), then maximised; without it nothing.
 MainWindowPlacement MainWindowLayout(const MainWindowFacts& facts, bool centre);
 
 // A frame drag forced back to the window's outer size: the dragged sides move, the opposite
@@ -78,7 +83,7 @@ PixelRect CorrectSizing(int edge, const PixelRect& dragged, PixelSize outer);
 
 // The screen window inside the main window: the picture's size (fallback applied) at (0, 0), or
 // under the matte centred on the display with an arithmetic shift, so a picture larger than the
-// display gets negative offsets.
-PixelRect ScreenWindowRect(PixelSize picture, bool blackMat, PixelSize display);
+// display gets negative offsets. The picture is shown at the scale.
+PixelRect ScreenWindowRect(PixelSize picture, bool blackMat, PixelSize display, int scale = 1);
 
 }  // namespace lumora

@@ -22,6 +22,8 @@ std::shared_ptr<const CDib> PictureCache::Get(const std::string& path) {
     }
     auto picture = std::make_shared<CDib>();
     if (picture->Load(path)) {
+        // The author's 2x picture, when there is one that fits, is held with the picture.
+        picture->LoadDoubleSize(path);
         pictures_.emplace(key, picture);
     }
     return picture;

@@ -1,6 +1,7 @@
 // Loading a screen into the screen window, and its region array.
 #include "config/private_profile_reader.h"
 #include "config/program_model_context.h"
+#include "imaging/pixel_scale.h"
 #include "resource.h"
 #include "screens/screen_place.h"
 #include "screens/screen_window.h"
@@ -28,13 +29,18 @@ BOOL CScreenWindow::LoadScreen(HWND parent, const std::string& name) {
     }
     // The background makes its own palette; the canvas borrows it.
     CDib& background = shown_->background;
-    if (!background.Load(screen->background) || !shown_->canvas.CopyFrom(background)) {
+    if (!background.Load(screen->background)) {
+        ReleaseScreen();
+        return FALSE;
+    }
+    background.LoadDoubleSize(screen->background);
+    if (!BuildCanvas()) {
         ReleaseScreen();
         return FALSE;
     }
     shown_->description = screen->description;
 
-    const RECT placed = ScreenWindowPlace(background.width(), background.height());
+    const RECT placed = ScreenWindowPlace(background.width(), background.height(), scale_);
     if (!CreateEx(0, className.c_str(), nullptr, WS_CHILD | WS_VISIBLE, placed.left, placed.top,
                   placed.right - placed.left, placed.bottom - placed.top, parent,
                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kChildId)))) {
@@ -87,10 +93,13 @@ CRegion* CScreenWindow::region(int index) {
 }
 
 int CScreenWindow::HitTest(POINT point) const {
+    // The shapes stay in picture pixels; the whole block of a picture pixel hits as it does.
+    const int x = ToPictureCoordinate(point.x, scale_);
+    const int y = ToPictureCoordinate(point.y, scale_);
     // The first region in list order wins where shapes overlap.
     for (int i = 0; i < regionCount(); ++i) {
         const UniqueRgn& shape = shown_->regions[static_cast<size_t>(i)].shape;
-        if (shape && ::PtInRegion(shape.get(), point.x, point.y)) {
+        if (shape && ::PtInRegion(shape.get(), x, y)) {
             return i;
         }
     }
@@ -105,6 +114,17 @@ void CScreenWindow::ReloadRegion(int index) {
     const std::string name = *record->name;
     *record = CRegion{};
     *record = LoadRegionRecord(shown_->name, name, shown_->pictures);
+    // On a canvas of 2x pictures the region's new pictures are drawn at 2x too; a new 2x
+    // sibling may turn the canvas into one.
+    if (ArtScaleFor(scale_) != shown_->artScale) {
+        BuildCanvas();
+    } else if (shown_->artScale == 2) {
+        for (const CDib* picture : {record->highlight.get(), record->balloon.get()}) {
+            if (picture && !picture->empty()) {
+                picture->EnsureDoubleSize();
+            }
+        }
+    }
     // The hover machine decides with what the region has now.
     shown_->hover.UpdateRegion(index, RegionFacts()[static_cast<size_t>(index)]);
 }

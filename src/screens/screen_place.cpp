@@ -6,10 +6,10 @@
 
 namespace lumora {
 
-RECT ScreenWindowPlace(int pictureWidth, int pictureHeight) {
+RECT ScreenWindowPlace(int pictureWidth, int pictureHeight, int scale) {
     const PixelSize display{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
     return ToRect(ScreenWindowRect(PixelSize{pictureWidth, pictureHeight}, Settings().blackMat != 0,
-                                   display));
+                                   display, scale));
 }
 
 }  // namespace lumora

@@ -6,8 +6,8 @@
 
 namespace lumora {
 
-// A picture of this size (a side of 0 or less counts as 200 x 100) at (0, 0), or centred on the
-// display while the matte is on.
-RECT ScreenWindowPlace(int pictureWidth, int pictureHeight);
+// A picture of this size (a side of 0 or less counts as 200 x 100) shown at the scale, at (0, 0),
+// or centred on the display while the matte is on.
+RECT ScreenWindowPlace(int pictureWidth, int pictureHeight, int scale);
 
 }  // namespace lumora

@@ -10,6 +10,7 @@
 #include "screens/sound.h"
 #include "config/display.h"
 #include "config/settings.h"
+#include "imaging/pixel_scale.h"
 #include "imaging/rect_conversion.h"
 #include "screens/screen_place.h"
 #include "win/messages.h"
@@ -101,7 +102,7 @@ void CScreenWindow::OnDestroy() {
 void CScreenWindow::OnPaint() {
     PaintScope paint(hwnd());
     if (shown_) {
-        shown_->canvas.Draw(paint.get(), 0, 0);
+        shown_->canvas.Draw(paint.get(), 0, 0, nullptr, scale_ / shown_->artScale);
     }
 }
 
@@ -193,16 +194,57 @@ void CScreenWindow::DrawCanvasChanges() {
         return;
     }
     ClientDc dc(hwnd());
-    shown_->canvas.DrawDirty(dc.get(), 0, 0);
+    shown_->canvas.DrawDirty(dc.get(), 0, 0, scale_ / shown_->artScale);
+}
+
+int CScreenWindow::ArtScaleFor(int scale) const {
+    if (!shown_ || scale % 2 != 0) {
+        return 1;
+    }
+    auto authors = [](const std::shared_ptr<const CDib>& p) {
+        return p && p->hasAuthorsDoubleSize();
+    };
+    bool any = shown_->background.hasAuthorsDoubleSize();
+    for (const CRegion& r : shown_->regions) {
+        any = any || authors(r.highlight) || authors(r.balloon);
+    }
+    return any ? 2 : 1;
+}
+
+BOOL CScreenWindow::BuildCanvas() {
+    ShownScreen& shown = *shown_;
+    shown.artScale = ArtScaleFor(scale_);
+    if (shown.artScale == 2) {
+        // Pictures without an author's 2x picture are doubled, once, for the 2x canvas.
+        bool doubled = shown.background.EnsureDoubleSize() != FALSE;
+        for (CRegion& r : shown.regions) {
+            for (const CDib* p : {r.highlight.get(), r.balloon.get()}) {
+                doubled = doubled && (!p || p->empty() || p->EnsureDoubleSize());
+            }
+        }
+        shown.artScale = doubled ? 2 : 1;
+    }
+    return shown.canvas.CopyFrom(Art(shown.background));
+}
+
+const CDib& CScreenWindow::Art(const CDib& picture) const {
+    const CDib* twin = picture.doubleSize();
+    return shown_->artScale == 2 && twin ? *twin : picture;
 }
 
 void CScreenWindow::PlacePicture(const CDib& picture, Point position, int transparency) {
-    shown_->canvas.Compose(picture, position.x, position.y, transparency);
+    const int art = shown_->artScale;
+    shown_->canvas.Compose(Art(picture), ToWindowCoordinate(position.x, art),
+                           ToWindowCoordinate(position.y, art), transparency);
 }
 
 void CScreenWindow::RestorePicture(const CDib& picture, Point position) {
-    const RECT area = ToRect(PlacedRect(position.x, position.y, picture.width(), picture.height()));
-    shown_->canvas.Compose(shown_->background, 0, 0, -1, &area);
+    const int art = shown_->artScale;
+    const CDib& drawn = Art(picture);
+    const RECT area =
+        ToRect(PlacedRect(ToWindowCoordinate(position.x, art), ToWindowCoordinate(position.y, art),
+                          drawn.width(), drawn.height()));
+    shown_->canvas.Compose(Art(shown_->background), 0, 0, -1, &area);
 }
 
 // The cursor and the mouse capture.
@@ -273,9 +315,25 @@ void CScreenWindow::FillBackground() {
 
 void CScreenWindow::PlaceInParent() {
     const CDib& picture = background();
-    const RECT placed = ScreenWindowPlace(picture.width(), picture.height());
+    const RECT placed = ScreenWindowPlace(picture.width(), picture.height(), scale_);
     ::MoveWindow(hwnd(), placed.left, placed.top, placed.right - placed.left,
                  placed.bottom - placed.top, TRUE);
+}
+
+void CScreenWindow::SetScale(int scale) {
+    scale = scale > 1 ? scale : 1;
+    menus_.SetScale(scale);
+    if (scale == scale_) {
+        return;
+    }
+    scale_ = scale;
+    // A canvas of 2x pictures serves even scales only.
+    if (shown_ && ArtScaleFor(scale) != shown_->artScale) {
+        BuildCanvas();
+    }
+    if (exists()) {
+        ::InvalidateRect(hwnd(), nullptr, FALSE);
+    }
 }
 
 // The mouse and the keyboard.
@@ -371,7 +429,7 @@ void CScreenWindow::RunRegion(int index) {
     PlaySoundAsync(click.sound);
     if (click.splash && click.splash->size() >= 2) {
         logoPopup_.ShowLogo(hwnd(), (*click.splash)[0],
-                            static_cast<unsigned>(ParseDecimal((*click.splash)[1])));
+                            static_cast<unsigned>(ParseDecimal((*click.splash)[1])), scale_);
     }
     CallExport(index, click.function->c_str(), click.data ? click.data->c_str() : nullptr);
     // A setup started by the action reloads regions; the machine must see what they are now.

@@ -35,6 +35,8 @@ class CScreenWindow : public Window {
     int regionCount() const { return shown_ ? static_cast<int>(shown_->regions.size()) : 0; }
     const CRegion* region(int index) const;
     CRegion* region(int index);
+    // The region under a point of the window: the point is mapped to picture pixels first, so
+    // regions are hit as at 1x.
     int HitTest(POINT point) const;
     void ReloadRegion(int index);
     // What launching needs about a launch id (launch_entries.cpp).
@@ -43,6 +45,10 @@ class CScreenWindow : public Window {
     // Used by the main window.
     void FillBackground();
     void PlaceInParent();
+    // Shows every picture pixel as a scale x scale block (1 or more); the caller places the
+    // window afterwards.
+    void SetScale(int scale);
+    int scale() const { return scale_; }
     // The application lost activation: forget the hover.
     void OnAppDeactivated();
 
@@ -65,6 +71,13 @@ class CScreenWindow : public Window {
     HoverMachine& Hover();
     std::vector<HoverRegionFacts> RegionFacts() const;
     void Carry(const HoverCommands& commands);
+    // The scale of the pictures drawn for this display scale: 2 when it is even and a picture of
+    // the screen has an author's 2x sibling, else 1.
+    int ArtScaleFor(int scale) const;
+    // Makes the canvas anew from the background at the art scale of the display scale.
+    BOOL BuildCanvas();
+    // The picture as drawn on the canvas: itself, or its 2x picture.
+    const CDib& Art(const CDib& picture) const;
     void PlacePicture(const CDib& picture, Point position, int transparency);
     void RestorePicture(const CDib& picture, Point position);
     void DrawCanvasChanges();
@@ -95,7 +108,8 @@ class CScreenWindow : public Window {
         std::string name;
         std::string description;
         CDib background;
-        CDib canvas;  // borrows the background's palette: declared after it, so freed first
+        CDib canvas;       // borrows the background's palette: declared after it, so freed first
+        int artScale = 1;  // 2: the canvas and everything on it are the 2x pictures
         PictureCache pictures;  // the regions' pictures, each file once
         std::vector<CRegion> regions;
         HoverMachine hover;
@@ -105,6 +119,7 @@ class CScreenWindow : public Window {
     CLogoDialog logoPopup_;
     HCURSOR hotCursor_ = nullptr;
     HCURSOR savedCursor_ = nullptr;
+    int scale_ = 1;
     unsigned screenGeneration_ = 0;  // changes whenever a screen's window comes or goes
     std::unique_ptr<ShownScreen> shown_;
 };

@@ -12,6 +12,7 @@
 #include <functional>
 #include <vector>
 
+#include "display_dpi.h"
 #include "lumora_test.h"
 #include "process.h"
 
@@ -67,8 +68,10 @@ double Time(const std::function<void()>& act, const std::function<bool()>& done)
 class Speed : public LumoraTest {
   protected:
     // Two 640 x 480 screens of 20 regions (a 5 x 4 grid), each region with its own highlight
-    // and balloon; region 0 goes to the other screen.
-    void MakeDisc() {
+    // and balloon; region 0 goes to the other screen. Halved: the same disc at 320 x 240, which
+    // a 192 dpi display shows at twice its size, so at the same window pixels.
+    void MakeDisc(int half = 1) {
+        auto h = [half](int n) { return n / half; };
         ini_ = IniText();
         ini_.Set("Config", "ScreenNames", "One|Two");
         ini_.Set("Config", "Startup", "One");
@@ -76,24 +79,24 @@ class Speed : public LumoraTest {
         ini_.Set("Config", "BalloonDelay", "60000");
         for (const std::string screen : {"One", "Two"}) {
             const Paint paint = screen == "One" ? Paint::kNavy : Paint::kMaroon;
-            ASSERT_TRUE(WriteSolidBitmap(Path(screen + ".bmp"), 640, 480, paint));
+            ASSERT_TRUE(WriteSolidBitmap(Path(screen + ".bmp"), h(640), h(480), paint));
             std::string names;
             for (int i = 0; i < 20; ++i) {
                 const std::string name = "R" + std::to_string(i);
                 const std::string section = screen + "-Region " + name;
-                const int x = 10 + (i % 5) * 130, y = 10 + (i / 5) * 110;
+                const int x = h(10 + (i % 5) * 130), y = h(10 + (i / 5) * 110);
                 names += (i ? "|" : "") + name;
-                ini_.Set(section, "Shape", disc::ShapeOf({x, y, x + 120, y + 80}));
+                ini_.Set(section, "Shape", disc::ShapeOf({x, y, x + h(120), y + h(80)}));
                 const std::string light = screen + name + "h.bmp",
                                   balloon = screen + name + "b.bmp";
-                ASSERT_TRUE(WriteSolidBitmap(Path(light), 100, 60, Paint::kYellow));
-                ASSERT_TRUE(WriteSolidBitmap(Path(balloon), 100, 20, Paint::kGreen));
+                ASSERT_TRUE(WriteSolidBitmap(Path(light), h(100), h(60), Paint::kYellow));
+                ASSERT_TRUE(WriteSolidBitmap(Path(balloon), h(100), h(20), Paint::kGreen));
                 ini_.Set(section, "HighlightBitmap", "%r" + light);
                 ini_.Set(section, "HighlightPosition",
-                         std::to_string(x + 10) + "," + std::to_string(y + 10));
+                         std::to_string(x + h(10)) + "," + std::to_string(y + h(10)));
                 ini_.Set(section, "BalloonBitmap", "%r" + balloon);
                 ini_.Set(section, "BalloonPosition",
-                         std::to_string(x + 10) + "," + std::to_string(y + 85));
+                         std::to_string(x + h(10)) + "," + std::to_string(y + h(85)));
             }
             ini_.Set(section(screen, 0), "LaunchFunc", "DispatchScreen");
             ini_.Set(section(screen, 0), "LaunchData", screen == "One" ? "Two" : "One");
@@ -197,6 +200,23 @@ TEST_F(Speed, Lumora) {
     ASSERT_TRUE(Start({1, 1}, Paint::kNavy));
     MeasureWindow(
         "lumora.exe",
+        [&] {
+            const Rect r = probe().ClientRect(ScreenWindow());
+            return Point{r.left, r.top};
+        },
+        kSwitchRegion.Center());
+}
+
+// The same figures with every picture pixel a 2 x 2 block: the halved disc at 192 dpi.
+TEST_F(Speed, LumoraAtTwice) {
+    MakeDisc(2);
+    const DisplayDpi dpi(192, Path("reg-query.txt"));
+    ASSERT_TRUE(dpi.set());
+    ASSERT_TRUE(Start({1, 1}, Paint::kNavy));
+    const Rect screen = probe().ClientRect(ScreenWindow());
+    ASSERT_EQ(screen.Width(), 640) << "not shown at twice its size";
+    MeasureWindow(
+        "lumora.exe k=2",
         [&] {
             const Rect r = probe().ClientRect(ScreenWindow());
             return Point{r.left, r.top};

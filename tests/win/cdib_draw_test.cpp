@@ -135,6 +135,63 @@ TEST_P(CDibDraw, DrawsAtItsPlaceAndOnlyInsideTheClip) {
     ExpectDrawn(surface, bmp, -4, 40, RECT{0, 40, bmp.width - 4, 48});
 }
 
+// Every surface pixel inside area shows the picture placed at (x, y) with each pixel a
+// scale x scale block; every other is untouched.
+void ExpectScaled(const Surface& surface, const TestBmp& bmp, int x, int y, int scale,
+                  const RECT& area) {
+    int wrong = 0;
+    for (int sy = 0; sy < surface.height(); ++sy) {
+        for (int sx = 0; sx < surface.width(); ++sx) {
+            const bool inside =
+                sx >= area.left && sx < area.right && sy >= area.top && sy < area.bottom;
+            const uint32_t expected =
+                inside ? Colour(bmp, (sx - x) / scale, (sy - y) / scale) : kUntouched;
+            if (surface.At(sx, sy) != expected && wrong++ < 5) {
+                ADD_FAILURE() << "pixel " << sx << "," << sy << " is " << std::hex
+                              << surface.At(sx, sy) << ", expected " << expected;
+            }
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST_P(CDibDraw, ScaledEveryPixelIsAnExactBlockOfItsColour) {
+    const TestBmp bmp = Picture();
+    const TempBmp file(bmp);
+    CDib dib;
+    ASSERT_TRUE(dib.Load(file.path()));
+    Surface surface(100, 64);
+    ASSERT_TRUE(surface.ok());
+    for (int scale : {2, 3}) {
+        surface.Fill();
+        dib.Draw(surface.dc(), 4, 2, nullptr, scale);
+        ExpectScaled(surface, bmp, 4, 2, scale,
+                     RECT{4, 2, 4 + scale * bmp.width, 2 + scale * bmp.height});
+    }
+    // A clip inside blocks draws the whole blocks it touches, and nothing beyond them.
+    surface.Fill();
+    const RECT clip{4 + 2 * 3 + 1, 2 + 2 * 2 + 1, 4 + 2 * 7 + 1, 2 + 2 * 5};
+    dib.Draw(surface.dc(), 4, 2, &clip, 2);
+    ExpectScaled(surface, bmp, 4, 2, 2, RECT{4 + 2 * 3, 2 + 2 * 2, 4 + 2 * 8, 2 + 2 * 5});
+}
+
+TEST_P(CDibDraw, ScaledDirtyAreaIsRedrawnInWholeBlocks) {
+    const TestBmp bmp = Picture();
+    const TempBmp file(bmp);
+    CDib picture;
+    ASSERT_TRUE(picture.Load(file.path()));
+    CDib canvas;
+    ASSERT_TRUE(canvas.CopyFrom(picture));
+    canvas.image().ClearDirty();
+    const RECT area{3, 2, 6, 5};
+    canvas.Compose(picture, 0, 0, -1, &area);
+    Surface surface(64, 32);
+    ASSERT_TRUE(surface.ok());
+    canvas.DrawDirty(surface.dc(), 0, 0, 2);
+    ExpectScaled(surface, bmp, 0, 0, 2, RECT{6, 4, 12, 10});
+    EXPECT_TRUE(canvas.image().dirty().empty());
+}
+
 TEST_P(CDibDraw, PaletteIsPutBackEvenWhenNothingIsDrawn) {
     const TempBmp file(Picture());
     CDib dib;

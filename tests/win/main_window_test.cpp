@@ -261,6 +261,44 @@ TEST_F(MainWindowTest, DisplayChangeAppliesTheMatteAtOnce) {
               reinterpret_cast<LONG_PTR>(::GetStockObject(LTGRAY_BRUSH)));
 }
 
+TEST_F(MainWindowTest, ADpiChangeLaysTheWindowOutAnewAtTheSuggestedPlace) {
+    Start("Startup=One\n");
+    ASSERT_EQ(main_->scale(), 1);
+    // Moved to a 192 dpi monitor: 320 x 200 doubled fits the display.
+    RECT suggested{30, 40, 500, 400};
+    ::SendMessageA(main_->hwnd(), kDpiChangedMessage, MAKEWPARAM(192, 192),
+                   reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(main_->scale(), 2);
+    EXPECT_EQ(main_->screenWindow().scale(), 2);
+    RECT r;
+    ::GetWindowRect(main_->hwnd(), &r);
+    EXPECT_EQ(r.left, 30);
+    EXPECT_EQ(r.top, 40);
+    const SIZE expected = ExpectedOuter(640, 400);
+    EXPECT_EQ(r.right - r.left, expected.cx);
+    EXPECT_EQ(r.bottom - r.top, expected.cy);
+    RECT client;
+    ::GetClientRect(main_->screenWindow().hwnd(), &client);
+    EXPECT_EQ(client.right, 640);
+    EXPECT_EQ(client.bottom, 400);
+    // A screen too large to fit twice keeps its size at the same dpi.
+    SolidPicture("two.bmp", 600, 400, 2);
+    DispatchScreen(0, "Two");
+    EXPECT_EQ(main_->scale(), 1);
+    ::SendMessageA(main_->hwnd(), kDpiChangedMessage, MAKEWPARAM(192, 192),
+                   reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(main_->scale(), 1);
+    // A display change asks the monitor again: this test program sees 96 dpi.
+    DispatchScreen(0, "One");
+    ::SendMessageA(main_->hwnd(), kDpiChangedMessage, MAKEWPARAM(192, 192),
+                   reinterpret_cast<LPARAM>(&suggested));
+    ASSERT_EQ(main_->scale(), 2);
+    SendDisplayChange();
+    EXPECT_EQ(main_->scale(), 1);
+    ::GetClientRect(main_->screenWindow().hwnd(), &client);
+    EXPECT_EQ(client.right, 320);
+}
+
 TEST_F(MainWindowTest, MatteChangedWhileRunningLaysOutAsAStartWithIt) {
     Start("Startup=One\nBlackMat=1\n");
     const Layout startedWithMatte = CurrentLayout();

@@ -243,5 +243,65 @@ TEST_F(ScreenTest, MatteCentresTheScreenOnTheDisplay) {
     EXPECT_EQ(origin.y, (::GetSystemMetrics(SM_CYSCREEN) - 480) >> 1);
 }
 
+TEST_F(ScreenTest, AtScaleTwoRegionsAreHitAsAt1xAtTheirBlockEdges) {
+    WriteIni(
+        "[Screen Main]\nBitmap=%r\\back.bmp\nRegionNames=Box\n"
+        "[Main-Region Box]\nShape=100,100|300,100|300,300|100,300\n");
+    CScreenWindow& screen = Load("Main");
+    screen.SetScale(2);
+    // Picture pixels 100..299 are window pixels 200..599.
+    EXPECT_EQ(screen.HitTest({200, 200}), 0);
+    EXPECT_EQ(screen.HitTest({199, 200}), -1);
+    EXPECT_EQ(screen.HitTest({200, 199}), -1);
+    EXPECT_EQ(screen.HitTest({599, 599}), 0);
+    EXPECT_EQ(screen.HitTest({600, 599}), -1);
+    EXPECT_EQ(screen.HitTest({599, 600}), -1);
+    screen.SetScale(3);
+    EXPECT_EQ(screen.HitTest({300, 300}), 0);
+    EXPECT_EQ(screen.HitTest({299, 300}), -1);
+    EXPECT_EQ(screen.HitTest({899, 899}), 0);
+    EXPECT_EQ(screen.HitTest({900, 899}), -1);
+    screen.SetScale(1);
+    EXPECT_EQ(screen.HitTest({299, 299}), 0);
+    EXPECT_EQ(screen.HitTest({300, 299}), -1);
+}
+
+TEST_F(ScreenTest, ScaledThePlaceInTheParentIsMultiplied) {
+    WriteIni("[Screen Main]\nBitmap=%r\\small.bmp\nRegionNames=A\n");
+    SolidPicture("small.bmp", 120, 90, 5);
+    CScreenWindow& screen = Load("Main");
+    screen.SetScale(3);
+    screen.PlaceInParent();
+    RECT client{};
+    ::GetClientRect(screen.hwnd(), &client);
+    EXPECT_EQ(client.right, 360);
+    EXPECT_EQ(client.bottom, 270);
+}
+
+TEST_F(ScreenTest, AnAuthorsTwoTimesPictureIsKeptWithItsPictureWhenItFits) {
+    WriteIni(
+        "[Screen Main]\nBitmap=%r\\back.bmp\nRegionNames=A\n"
+        "[Main-Region A]\nShape=0,0|10,0|10,10\nHighlightBitmap=%r\\light.bmp\n"
+        "BalloonBitmap=%r\\tip.bmp\n");
+    SolidPicture("back@2x.bmp", 1280, 960, 5);
+    SolidPicture("light.bmp", 20, 10, 6);
+    SolidPicture("light@2x.bmp", 40, 10, 6);  // not twice as high: not used
+    SolidPicture("tip.bmp", 20, 10, 6);
+    CScreenWindow& screen = Load("Main");
+    const CDib* twin = screen.background().doubleSize();
+    ASSERT_NE(twin, nullptr);
+    EXPECT_TRUE(screen.background().hasAuthorsDoubleSize());
+    EXPECT_EQ(twin->width(), 1280);
+    EXPECT_EQ(twin->palette(), screen.background().palette());
+    EXPECT_FALSE(screen.region(0)->highlight->hasAuthorsDoubleSize());
+    // At an even scale every picture of the screen has a 2x picture, doubled where the author
+    // gave none; the 1x pictures are kept.
+    screen.SetScale(2);
+    ASSERT_NE(screen.region(0)->highlight->doubleSize(), nullptr);
+    EXPECT_EQ(screen.region(0)->highlight->doubleSize()->height(), 20);
+    ASSERT_NE(screen.region(0)->balloon->doubleSize(), nullptr);
+    EXPECT_EQ(screen.region(0)->balloon->width(), 20);
+}
+
 }  // namespace
 }  // namespace lumora::testing

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "imaging/bmp_layout.h"
+#include "imaging/double_size.h"
 
 namespace lumora::disc {
 
@@ -25,6 +26,42 @@ std::string Bits(const DibImage& image) {
 
 std::string Size(const DibImage& image) {
     return std::to_string(image.width()) + "x" + std::to_string(image.height());
+}
+
+// A 2x sibling beside the picture must fit it, or Lumora draws the doubled picture instead.
+void CheckDoubleSizeSibling(const CheckContext& context, const PictureUse& use,
+                            const std::string& path, const DibImage& picture) {
+    const std::string twinPath = DoubleSizePath(path);
+    const auto found = context.files().Find(twinPath);
+    if (!found || std::filesystem::is_directory(*found)) {
+        return;
+    }
+    const std::string what =
+        use.what + ": its 2x picture " + Quoted(context.files().Shown(twinPath));
+    const std::string ignored = ": Lumora draws the picture doubled instead";
+    DibImage twin;
+    if (!twin.LoadFile(found->string())) {
+        context.out().Warning(use.line, what + " is refused by Lumora's loader" + ignored);
+        return;
+    }
+    switch (CheckDoubleSize(picture, twin)) {
+        case DoubleSizeFault::kNone:
+            return;
+        case DoubleSizeFault::kSize:
+            context.out().Warning(use.line, what + " is " + Size(twin) + ", not " +
+                                                std::to_string(2 * int64_t{picture.width()}) + "x" +
+                                                std::to_string(2 * int64_t{picture.height()}) +
+                                                ignored);
+            return;
+        case DoubleSizeFault::kDepth:
+            context.out().Warning(use.line, what + " is " + Bits(twin) + " but the picture is " +
+                                                Bits(picture) + ignored);
+            return;
+        case DoubleSizeFault::kColorTable:
+            context.out().Warning(use.line,
+                                  what + " has another colour table than the picture" + ignored);
+            return;
+    }
 }
 
 }  // namespace
@@ -54,6 +91,7 @@ std::optional<DibImage> LoadPicture(const CheckContext& context, const PictureUs
                             use.what + ": Lumora refuses picture " + Quoted(shown) + ": " + reason);
         return std::nullopt;
     }
+    CheckDoubleSizeSibling(context, use, path, image);
     return image;
 }
 

@@ -33,13 +33,19 @@ Rgb ColorOf(Paint paint) {
 }
 
 bool WriteSolidBitmap(const std::string& path, int width, int height, Paint paint) {
+    return WritePaintedBitmap(path, width, height, [paint](int, int) { return paint; });
+}
+
+bool WritePaintedBitmap(const std::string& path, int width, int height,
+                        const std::function<Paint(int x, int y)>& paintAt) {
     std::vector<lumora::testing::Rgb> palette;
     for (int i = 0; i < 256; ++i) {
         const Rgb c = ColorOf(static_cast<Paint>(i));
         palette.push_back({c.r, c.g, c.b});
     }
-    return lumora::testing::WriteBitmap8(path, width, height, palette,
-                                         [paint](int, int) { return static_cast<uint8_t>(paint); });
+    return lumora::testing::WriteBitmap8(path, width, height, palette, [&](int x, int y) {
+        return static_cast<uint8_t>(paintAt(x, y));
+    });
 }
 
 }  // namespace e2e

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "x_screen.h"
@@ -27,5 +28,8 @@ Rgb ColorOf(Paint paint);
 
 // Writes a width x height picture filled with `paint`; false when the file cannot be written.
 bool WriteSolidBitmap(const std::string& path, int width, int height, Paint paint);
+// Writes a width x height picture whose pixel (x, y) is paintAt(x, y).
+bool WritePaintedBitmap(const std::string& path, int width, int height,
+                        const std::function<Paint(int x, int y)>& paintAt);
 
 }  // namespace e2e

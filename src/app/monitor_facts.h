@@ -1,0 +1,25 @@
+// What the display scale is decided from, asked of the monitor that shows a window.
+#pragma once
+
+#include <windows.h>
+
+#include "imaging/pixel_rect.h"
+
+namespace lumora {
+
+// Sent when the window moves to a monitor of another dpi (Windows 8.1 and later).
+constexpr UINT kDpiChangedMessage = 0x02E0;
+
+struct MonitorFacts {
+    int dpi = 96;
+    PixelSize workArea;
+};
+
+// The monitor nearest the window: its dpi as the window sees it (the system's on Windows before
+// 10, where each monitor's is not asked) and its work area.
+MonitorFacts MonitorOfWindow(HWND window);
+
+// The monitor nearest a rectangle of the screen, with a dpi already known (WM_DPICHANGED's).
+MonitorFacts MonitorOfRect(const RECT& rect, int dpi);
+
+}  // namespace lumora
