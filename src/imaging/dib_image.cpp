@@ -3,10 +3,11 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <new>
 #ifdef _WIN32
 #include <share.h>
 #endif
+
+#include "imaging/byte_block.h"
 
 namespace lumora {
 namespace {
@@ -15,12 +16,6 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
-
-// Zeroed bytes, or none when memory is short: a picture too big to hold then fails to load like
-// a broken one. No exception is involved, so the program needs no unwinder.
-std::unique_ptr<uint8_t[]> AllocateBlock(size_t size) {
-    return std::unique_ptr<uint8_t[]>(new (std::nothrow) uint8_t[size]());
-}
 
 UniqueFile OpenForReading(const std::string& path) {
 #ifdef _WIN32
@@ -79,7 +74,7 @@ bool DibImage::Load(uint64_t fileSize, const ReadAt& read) {
         return false;
     }
     const size_t blockSize = size_t(layout->blockSize);
-    std::unique_ptr<uint8_t[]> block = AllocateBlock(blockSize);
+    std::unique_ptr<uint8_t[]> block = AllocateBytes(blockSize);
     if (!block) {
         return false;
     }
@@ -117,7 +112,7 @@ bool DibImage::CopyFrom(const DibImage& source) {
     if (source.empty()) {
         return false;
     }
-    block_ = AllocateBlock(source.blockSize_);
+    block_ = AllocateBytes(source.blockSize_);
     if (!block_) {
         return false;
     }

@@ -1,8 +1,8 @@
 #include "imaging/double_size.h"
 
 #include <cstring>
-#include <new>
-#include <vector>
+
+#include "imaging/byte_block.h"
 
 namespace lumora {
 
@@ -49,15 +49,14 @@ bool DoubleImage(const DibImage& source, DibImage& doubled) {
     const size_t stride = (size_t(width) * size_t(bytes) + 3) / 4 * 4;
     const size_t table = size_t(source.bitsOffset()) - kBmpInfoHeaderSize;
     const size_t pixelOffset = kBmpHeadersSize + table;
-    std::vector<uint8_t> file;
-    try {
-        file.resize(pixelOffset + stride * size_t(height));
-    } catch (const std::bad_alloc&) {
+    const size_t fileSize = pixelOffset + stride * size_t(height);
+    const std::unique_ptr<uint8_t[]> file = AllocateBytes(fileSize);
+    if (!file) {
         return false;
     }
     file[0] = 'B';
     file[1] = 'M';
-    WriteLe32(&file[2], static_cast<uint32_t>(file.size()));
+    WriteLe32(&file[2], static_cast<uint32_t>(fileSize));
     WriteLe32(&file[10], static_cast<uint32_t>(pixelOffset));
     uint8_t* info = &file[kBmpFileHeaderSize];
     std::memcpy(info, source.block(), kBmpInfoHeaderSize + table);
@@ -71,7 +70,7 @@ bool DoubleImage(const DibImage& source, DibImage& doubled) {
             std::memcpy(row + size_t(x) * size_t(bytes), source.pixel(x / 2, y / 2), size_t(bytes));
         }
     }
-    return doubled.LoadBytes(file.data(), file.size());
+    return doubled.LoadBytes(file.get(), fileSize);
 }
 
 }  // namespace lumora

@@ -80,6 +80,9 @@ class HoverMachine {
     int pressedRegion() const { return pressedRegion_; }
     int focusRegion() const { return focusRegion_; }
     bool highlightShown() const { return highlightRegion_ != -1; }
+    // The regions whose highlight and balloon are on the canvas, -1 for none.
+    int highlightRegion() const { return highlightRegion_; }
+    int balloonRegion() const { return balloonRegion_; }
     bool balloonTimerPending() const { return balloonTimerPending_; }
 
   private:

@@ -74,6 +74,11 @@ const CDib& CScreenWindow::background() const {
     return shown_ ? shown_->background : none;
 }
 
+const CDib& CScreenWindow::canvas() const {
+    static const CDib none;
+    return shown_ ? shown_->canvas : none;
+}
+
 const std::string& CScreenWindow::description() const {
     static const std::string none;
     return shown_ ? shown_->description : none;
@@ -112,6 +117,16 @@ void CScreenWindow::ReloadRegion(int index) {
         return;
     }
     const std::string name = *record->name;
+    // What the region shows was placed from its old pictures and comes off with them; the new
+    // ones go where the hover machine still has them shown.
+    const bool highlightShown = shown_->hover.highlightRegion() == index;
+    const bool balloonShown = shown_->hover.balloonRegion() == index;
+    if (balloonShown && record->balloon) {
+        RestorePicture(*record->balloon, record->balloonPos);
+    }
+    if (highlightShown && record->highlight) {
+        RestorePicture(*record->highlight, record->highlightPos);
+    }
     *record = CRegion{};
     *record = LoadRegionRecord(shown_->name, name, shown_->pictures);
     // On a canvas of 2x pictures the region's new pictures are drawn at 2x too; a new 2x
@@ -125,6 +140,13 @@ void CScreenWindow::ReloadRegion(int index) {
             }
         }
     }
+    if (highlightShown && record->highlight) {
+        PlacePicture(*record->highlight, record->highlightPos, record->highlightTransparency);
+    }
+    if (balloonShown && record->balloon) {
+        PlacePicture(*record->balloon, record->balloonPos, record->balloonTransparency);
+    }
+    DrawCanvasChanges();
     // The hover machine decides with what the region has now.
     shown_->hover.UpdateRegion(index, RegionFacts()[static_cast<size_t>(index)]);
 }

@@ -54,6 +54,8 @@ class CScreenWindow : public Window {
 
     // The shown screen's picture, title and name; empty when no screen is shown.
     const CDib& background() const;
+    // What the window shows, at the art scale: the background with what hovering placed on it.
+    const CDib& canvas() const;
     const std::string& description() const;
     const std::string& screenName() const;
     CPopupMenu& menus() { return menus_; }

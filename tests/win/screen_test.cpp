@@ -166,6 +166,39 @@ TEST_F(ScreenTest, ReloadRegionReadsTheSectionAgain) {
     EXPECT_EQ(screen.region(0)->name, "A");
 }
 
+// A setup may rewrite the section of the region whose highlight shows: what it showed comes off
+// with the picture it was placed from, and the new picture takes its place.
+TEST_F(ScreenTest, ReloadingAShownRegionReplacesWhatItShowsOnTheCanvas) {
+    SolidPicture("wide.bmp", 40, 20, 1);
+    SolidPicture("small.bmp", 10, 10, 2);
+    WriteIni(
+        "[Screen Main]\nBitmap=%r\\back.bmp\nRegionNames=A\n"
+        "[Main-Region A]\nShape=0,0|100,0|100,100\nHighlightBitmap=%r\\wide.bmp\n"
+        "HighlightPosition=50,60\n");
+    CScreenWindow& screen = Load("Main");
+    auto at = [&screen](int x, int y) { return *screen.canvas().image().pixel(x, y); };
+    // Tab gives the region the keyboard's focus and shows its highlight.
+    ::SendMessageA(screen.hwnd(), WM_KEYDOWN, VK_TAB, 0);
+    ASSERT_EQ(at(50, 60), 1);
+    ASSERT_EQ(at(89, 79), 1);
+
+    WriteSetting("Main-Region A", "HighlightBitmap", "%r\\small.bmp");
+    screen.ReloadRegion(0);
+    EXPECT_EQ(at(50, 60), 2);
+    EXPECT_EQ(at(59, 69), 2);
+    // Where only the old, wider picture was, the background is back.
+    EXPECT_EQ(at(60, 60), 5);
+    EXPECT_EQ(at(89, 79), 5);
+
+    WriteSetting("Main-Region A", "HighlightBitmap", nullptr);
+    screen.ReloadRegion(0);
+    EXPECT_EQ(at(50, 60), 5);
+    // Escape then takes off nothing more, and Tab shows nothing: the region has no highlight.
+    ::SendMessageA(screen.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
+    ::SendMessageA(screen.hwnd(), WM_KEYDOWN, VK_TAB, 0);
+    EXPECT_EQ(at(50, 60), 5);
+}
+
 TEST_F(ScreenTest, RegionsNamingOneFileShareOnePicture) {
     SolidPicture("shared.bmp", 30, 20, 1);
     SolidPicture("other.bmp", 30, 20, 1);
