@@ -16,12 +16,8 @@ using ShellStarter = BOOL(WINAPI*)(SHELLEXECUTEINFOA*);
 // at the program's start, where it would only delay the first screen; from the system folder
 // only. It stays loaded until the process ends.
 ShellStarter ShellStart() {
-    static const ShellStarter start = [] {
-        HMODULE shell32 = LoadSystemLibrary("shell32.dll");
-        return shell32 ? reinterpret_cast<ShellStarter>(
-                             reinterpret_cast<void*>(::GetProcAddress(shell32, "ShellExecuteExA")))
-                       : nullptr;
-    }();
+    static const ShellStarter start =
+        SystemFunction<ShellStarter>("shell32.dll", "ShellExecuteExA");
     return start;
 }
 

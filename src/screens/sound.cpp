@@ -15,12 +15,7 @@ using SoundPlayer = BOOL(WINAPI*)(LPCSTR, UINT);
 // the start-up), and only from the system folder. It stays loaded until the process ends: an
 // asynchronous sound may still be playing.
 SoundPlayer Player() {
-    static const SoundPlayer player = [] {
-        HMODULE winmm = LoadSystemLibrary("winmm.dll");
-        return winmm ? reinterpret_cast<SoundPlayer>(
-                           reinterpret_cast<void*>(::GetProcAddress(winmm, "sndPlaySoundA")))
-                     : nullptr;
-    }();
+    static const SoundPlayer player = SystemFunction<SoundPlayer>("winmm.dll", "sndPlaySoundA");
     return player;
 }
 

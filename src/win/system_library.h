@@ -12,4 +12,14 @@ void RestrictDllSearchToSystem();
 // Loads a DLL of the system folder by its file name; null when it cannot be loaded.
 HMODULE LoadSystemLibrary(const char* fileName);
 
+// A function of a DLL of the system folder, which stays loaded until the process ends; null
+// when the DLL or the function is missing.
+template <typename Function>
+Function SystemFunction(const char* fileName, const char* functionName) {
+    const HMODULE module = LoadSystemLibrary(fileName);
+    return module ? reinterpret_cast<Function>(
+                        reinterpret_cast<void*>(::GetProcAddress(module, functionName)))
+                  : nullptr;
+}
+
 }  // namespace lumora
