@@ -18,15 +18,27 @@ std::string FoldCase(std::string path) {
 std::shared_ptr<const CDib> PictureCache::Get(const std::string& path) {
     const std::string key = FoldCase(path);
     if (auto found = pictures_.find(key); found != pictures_.end()) {
-        return found->second;
+        return found->second.picture;
     }
     auto picture = std::make_shared<CDib>();
     if (picture->Load(path)) {
         // The author's 2x picture, when there is one that fits, is held with the picture.
-        picture->LoadDoubleSize(path);
-        pictures_.emplace(key, picture);
+        if (lookForDoubleSizes_) {
+            picture->LoadDoubleSize(path);
+        }
+        pictures_.emplace(key, Entry{path, picture});
     }
     return picture;
+}
+
+void PictureCache::LookForDoubleSizes() {
+    if (lookForDoubleSizes_) {
+        return;
+    }
+    lookForDoubleSizes_ = true;
+    for (auto& [key, entry] : pictures_) {
+        entry.picture->LoadDoubleSize(entry.path);
+    }
 }
 
 }  // namespace lumora

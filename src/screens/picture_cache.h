@@ -17,8 +17,17 @@ class PictureCache {
     // request: a region reloaded after a setup finds a picture the setup has just installed.
     std::shared_ptr<const CDib> Get(const std::string& path);
 
+    // Authors' 2x pictures serve even display scales only, so they are looked for once the
+    // scale is even: for the pictures held now and for every one loaded later.
+    void LookForDoubleSizes();
+
   private:
-    std::map<std::string, std::shared_ptr<const CDib>> pictures_;  // by upper-cased path
+    struct Entry {
+        std::string path;
+        std::shared_ptr<CDib> picture;
+    };
+    std::map<std::string, Entry> pictures_;  // by upper-cased path
+    bool lookForDoubleSizes_ = false;
 };
 
 }  // namespace lumora

@@ -33,7 +33,8 @@ BOOL CScreenWindow::LoadScreen(HWND parent, const std::string& name) {
         ReleaseScreen();
         return FALSE;
     }
-    background.LoadDoubleSize(screen->background);
+    shown_->backgroundPath = screen->background;
+    LookForDoubleSizes();
     if (!BuildCanvas()) {
         ReleaseScreen();
         return FALSE;

@@ -211,6 +211,16 @@ int CScreenWindow::ArtScaleFor(int scale) const {
     return any ? 2 : 1;
 }
 
+void CScreenWindow::LookForDoubleSizes() {
+    // At 1x (and 3x) the 2x pictures are never drawn: they are neither looked for nor held.
+    if (!shown_ || scale_ % 2 != 0 || shown_->doubleSizesLookedFor) {
+        return;
+    }
+    shown_->doubleSizesLookedFor = true;
+    shown_->background.LoadDoubleSize(shown_->backgroundPath);
+    shown_->pictures.LookForDoubleSizes();
+}
+
 BOOL CScreenWindow::BuildCanvas() {
     ShownScreen& shown = *shown_;
     shown.artScale = ArtScaleFor(scale_);
@@ -327,6 +337,7 @@ void CScreenWindow::SetScale(int scale) {
         return;
     }
     scale_ = scale;
+    LookForDoubleSizes();
     // A canvas of 2x pictures serves even scales only.
     if (shown_ && ArtScaleFor(scale) != shown_->artScale) {
         BuildCanvas();

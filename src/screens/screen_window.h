@@ -76,6 +76,8 @@ class CScreenWindow : public Window {
     // The scale of the pictures drawn for this display scale: 2 when it is even and a picture of
     // the screen has an author's 2x sibling, else 1.
     int ArtScaleFor(int scale) const;
+    // Looks for the authors' 2x pictures of the shown screen, at an even scale only.
+    void LookForDoubleSizes();
     // Makes the canvas anew from the background at the art scale of the display scale.
     BOOL BuildCanvas();
     // The picture as drawn on the canvas: itself, or its 2x picture.
@@ -109,9 +111,11 @@ class CScreenWindow : public Window {
     struct ShownScreen {
         std::string name;
         std::string description;
+        std::string backgroundPath;
         CDib background;
         CDib canvas;       // borrows the background's palette: declared after it, so freed first
         int artScale = 1;  // 2: the canvas and everything on it are the 2x pictures
+        bool doubleSizesLookedFor = false;
         PictureCache pictures;  // the regions' pictures, each file once
         std::vector<CRegion> regions;
         HoverMachine hover;

@@ -321,15 +321,23 @@ TEST_F(ScreenTest, AnAuthorsTwoTimesPictureIsKeptWithItsPictureWhenItFits) {
     SolidPicture("light@2x.bmp", 40, 10, 6);  // not twice as high: not used
     SolidPicture("tip.bmp", 20, 10, 6);
     CScreenWindow& screen = Load("Main");
+    // At 1x the 2x pictures are never drawn: they are not even looked for.
+    EXPECT_EQ(screen.background().doubleSize(), nullptr);
+    EXPECT_EQ(screen.region(0)->highlight->doubleSize(), nullptr);
+    // At an even scale they are, and kept with their pictures; pictures without one (or with
+    // one that does not fit) are doubled, and the 1x pictures are kept.
+    screen.SetScale(2);
     const CDib* twin = screen.background().doubleSize();
     ASSERT_NE(twin, nullptr);
     EXPECT_TRUE(screen.background().hasAuthorsDoubleSize());
     EXPECT_EQ(twin->width(), 1280);
     EXPECT_EQ(twin->palette(), screen.background().palette());
     EXPECT_FALSE(screen.region(0)->highlight->hasAuthorsDoubleSize());
-    // At an even scale every picture of the screen has a 2x picture, doubled where the author
-    // gave none; the 1x pictures are kept.
-    screen.SetScale(2);
+    // Back at 1x and on to 4x, the author's picture is still the one held.
+    screen.SetScale(1);
+    screen.SetScale(4);
+    EXPECT_TRUE(screen.background().hasAuthorsDoubleSize());
+    EXPECT_EQ(screen.background().doubleSize()->width(), 1280);
     ASSERT_NE(screen.region(0)->highlight->doubleSize(), nullptr);
     EXPECT_EQ(screen.region(0)->highlight->doubleSize()->height(), 20);
     ASSERT_NE(screen.region(0)->balloon->doubleSize(), nullptr);
