@@ -16,6 +16,10 @@ HoverCommand Command(HoverAction action, int region = -1) {
 void HoverMachine::ShowScreen(std::vector<HoverRegionFacts> regions) {
     regions_ = std::move(regions);
     // A pointer resting over a region of the new screen highlights it at its first move.
+    ForgetRegions();
+}
+
+void HoverMachine::ForgetRegions() {
     hoverRegion_ = -1;
     pressedRegion_ = -1;
     focusRegion_ = -1;
@@ -233,13 +237,7 @@ HoverCommands HoverMachine::WindowDestroyed() {
     out.push_back(Command(HoverAction::kReleaseMouse));
     out.push_back(Command(HoverAction::kHotCursorOff));
     // The pictures go with the window: the next screen starts with nothing shown.
-    balloonTimerPending_ = false;
-    highlightRegion_ = -1;
-    balloonRegion_ = -1;
-    hoverRegion_ = -1;
-    pressedRegion_ = -1;
-    focusRegion_ = -1;
-    pointerRegion_ = -1;
+    ForgetRegions();
     regions_.clear();
     return out;
 }

@@ -100,6 +100,8 @@ class HoverMachine {
     void HideBalloon(HoverCommands& out, int index);
     // Removes the hovered region's pictures; nothing is hovered afterwards.
     void ClearHover(HoverCommands& out);
+    // Nothing hovered, pressed, focused or shown, and no balloon timer pending.
+    void ForgetRegions();
     // Shows region i as hovered: its highlight now, its balloon after the delay.
     void StartHover(HoverCommands& out, int index);
 
