@@ -5,10 +5,10 @@ add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX STRICT _WIN32_WINNT=0x0501 
 add_library(lumora_win OBJECT ${LUMORA_WIN_SOURCES})
 target_include_directories(lumora_win PUBLIC src res)
 target_compile_options(lumora_win PRIVATE ${LUMORA_WARNINGS})
-# winmm and shell32 are not linked: they are loaded from the system folder when the first sound
-# plays and on the first start through the shell (screens/sound.cpp, actions/process_start.cpp).
-# comctl32 is: with the visual-styles manifest, Windows XP creates no dialog without it loaded.
-target_link_libraries(lumora_win PUBLIC lumora_core user32 gdi32 advapi32 comctl32)
+# winmm, shell32 and comctl32 are not linked: they are loaded when the first sound plays, on the
+# first start through the shell and before the first dialog (screens/sound.cpp,
+# actions/process_start.cpp, win/common_controls.cpp).
+target_link_libraries(lumora_win PUBLIC lumora_core user32 gdi32 advapi32)
 
 set(LUMORA_RESOURCES ${CMAKE_SOURCE_DIR}/res/lumora.rc)
 

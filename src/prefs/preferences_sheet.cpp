@@ -4,6 +4,7 @@
 #include <string>
 
 #include "resource.h"
+#include "win/common_controls.h"
 #include "win/resource_string.h"
 #include "win/window.h"
 
@@ -13,9 +14,6 @@ CPreferencesSheet::CPreferencesSheet(HWND parent, Page startPage)
     : parent_(parent), startPage_(startPage) {}
 
 INT_PTR CPreferencesSheet::DoModal() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&controls);
-
     // A window that holds the mouse (the screen window after a click) would take the clicks
     // meant for the sheet: it lets go first.
     if (HWND capture = ::GetCapture()) {
@@ -34,7 +32,7 @@ INT_PTR CPreferencesSheet::DoModal() {
     sheet.nPages = static_cast<UINT>(std::size(pages));
     sheet.nStartPage = startPage_;
     sheet.ppsp = pages;
-    return ::PropertySheetA(&sheet);
+    return ShowPropertySheet(&sheet);
 }
 
 }  // namespace lumora

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "win/app_state.h"
+#include "win/common_controls.h"
 #include "win/messages.h"
 #include "resource.h"
 #include "win/resource_string.h"
@@ -45,6 +46,7 @@ std::string MessageCaption() {
 }
 
 int ShowTextMessage(HWND owner, const std::string& text, UINT style) {
+    CommonControls();
     return ::MessageBoxA(ExistingWindow(owner), text.c_str(), MessageCaption().c_str(), style);
 }
 

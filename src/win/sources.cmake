@@ -1,5 +1,6 @@
 list(APPEND LUMORA_WIN_SOURCES
     src/win/app_state.cpp
+    src/win/common_controls.cpp
     src/win/dialog_colors.cpp
     src/win/message_box.cpp
     src/win/property_page.cpp

@@ -36,4 +36,17 @@ HMODULE LoadSystemLibrary(const char* fileName) {
     return ::LoadLibraryA(path.c_str());
 }
 
+HMODULE LoadSideBySideSystemLibrary(const char* fileName) {
+    // A bare name: the manifest's side-by-side redirection comes before any search.
+    if (HMODULE module = ::LoadLibraryExA(fileName, nullptr, kSearchSystem32)) {
+        return module;
+    }
+    if (::GetLastError() != ERROR_INVALID_PARAMETER) {
+        return nullptr;
+    }
+    // Without the search flag (XP) a full path would miss the side-by-side version, and the
+    // redirection still comes first.
+    return ::LoadLibraryA(fileName);
+}
+
 }  // namespace lumora

@@ -12,6 +12,10 @@ void RestrictDllSearchToSystem();
 // Loads a DLL of the system folder by its file name; null when it cannot be loaded.
 HMODULE LoadSystemLibrary(const char* fileName);
 
+// Loads a system DLL by its file name as the program's manifest redirects it (comctl32 6 lives
+// side by side, not in the system folder); null when it cannot be loaded.
+HMODULE LoadSideBySideSystemLibrary(const char* fileName);
+
 // A function of a DLL of the system folder, which stays loaded until the process ends; null
 // when the DLL or the function is missing.
 template <typename Function>

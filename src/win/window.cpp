@@ -1,5 +1,6 @@
 #include "win/window.h"
 
+#include "win/common_controls.h"
 #include "win/dialog_colors.h"
 
 namespace lumora {
@@ -71,6 +72,7 @@ void ModelessDialog::Destroy() {
 }
 
 bool ModelessDialog::Create(int templateId, HWND parent) {
+    CommonControls();
     HWND created = ::CreateDialogParamA(ProgramInstance(), MAKEINTRESOURCEA(templateId), parent,
                                         DialogProc, reinterpret_cast<LPARAM>(this));
     return created != nullptr;

@@ -2,6 +2,8 @@
 // OK writing the INI file, the matte taking effect, Help, and the two pictures centred.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -203,7 +205,13 @@ TEST_F(Prefs, ARegionOpensTheSheetOnOptionsWithTheTabsInOrder) {
     ini_.Set("Config", "BalloonHelp", "1");
     ini_.Set("Config", "UseSound", "1");
     ASSERT_TRUE(Start());
+    // The common controls load for the sheet, not at start, and in the manifest's version 6.
+    EXPECT_EQ(probe().ModulePath(main_, "comctl32.dll"), "");
     ASSERT_TRUE(Open());
+    std::string controls = probe().ModulePath(main_, "comctl32.dll");
+    std::transform(controls.begin(), controls.end(), controls.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    EXPECT_NE(controls.find("common-controls_6595b64144ccf1df_6."), std::string::npos) << controls;
     std::vector<std::string> names;
     for (const Tab& tab : Tabs()) {
         names.push_back(tab.text);

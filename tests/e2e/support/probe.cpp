@@ -195,6 +195,11 @@ ProcessMemory Probe::Memory(Hwnd window) {
     return {n[0], n[1], n[2], n[3]};
 }
 
+std::string Probe::ModulePath(Hwnd window, const std::string& fileName) {
+    const std::string path = Ask("module" + Of(window) + " " + fileName);
+    return path == "-" ? std::string() : path;
+}
+
 HoverRun Probe::Hover(Hwnd window, Point in, Point out, int count, unsigned timerId,
                       int waitEvery) {
     std::ostringstream question;

@@ -82,6 +82,8 @@ class Probe {
     long CpuTimeMs(Hwnd window);
     // The memory and GUI object counts of the process that owns the window.
     ProcessMemory Memory(Hwnd window);
+    // The path of the module of that file name loaded in the window's process; empty for none.
+    std::string ModulePath(Hwnd window, const std::string& fileName);
     // Sends `count` pointer moves into the window at `in` and out again at `out` (client
     // coordinates), the balloon timer `timerId` between them; every `waitEvery`-th pass leaves the
     // window idle so that its own timer fires. Keep count small enough to finish within the

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -67,6 +68,31 @@ std::string Memory(Args& in) {
         << ::GetGuiResources(process.get(), GR_GDIOBJECTS) << ' '
         << ::GetGuiResources(process.get(), GR_USEROBJECTS);
     return out.str();
+}
+
+// "module <window> <file name>": the path of the module of that file name loaded in the window's
+// process, or "-" when there is none.
+std::string Module(Args& in) {
+    lumora::UniqueHandle process(::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE,
+                                               ProcessOf(ReadWindow(in))));
+    std::string wanted;
+    in >> wanted;
+    HMODULE modules[512];
+    DWORD bytes = 0;
+    if (!process || !::EnumProcessModules(process.get(), modules, sizeof modules, &bytes)) {
+        return std::string("-");
+    }
+    for (DWORD i = 0; i < bytes / sizeof(HMODULE) && i < std::size(modules); ++i) {
+        char path[MAX_PATH] = {};
+        if (!::GetModuleFileNameExA(process.get(), modules[i], path, MAX_PATH)) {
+            continue;
+        }
+        const char* name = std::strrchr(path, '\\');
+        if (::lstrcmpiA(name ? name + 1 : path, wanted.c_str()) == 0) {
+            return path;
+        }
+    }
+    return std::string("-");
 }
 
 // "hover <window> <inX> <inY> <outX> <outY> <count> <timer id> <wait every>": moves the pointer
@@ -346,6 +372,7 @@ std::map<std::string, Command> Commands() {
              return std::to_string(ms(kernel) + ms(user));
          }},
         {"memory", [](Args& in) { return Memory(in); }},
+        {"module", [](Args& in) { return Module(in); }},
         {"hover", [](Args& in) { return Hover(in); }},
         {"sizing",
          [](Args& in) {
