@@ -7,6 +7,8 @@
 #include "screens/screen_window.h"
 #include "win/resource_string.h"
 
+#include <utility>
+
 namespace lumora {
 
 CScreenWindow::CScreenWindow()
@@ -20,12 +22,16 @@ BOOL CScreenWindow::LoadScreen(HWND parent, const std::string& name) {
     // The previous screen went with its window; a screen that fails to load leaves none.
     shown_ = std::make_unique<ShownScreen>();
     shown_->name = name;
-    // One section read for the screen and one per region.
-    std::optional<ScreenModel> screen =
-        LoadScreenModel(PrivateProfileReader(), name, ProgramModelContext());
-    if (!screen || !BuildRegions(screen->regions)) {
+    std::optional<ScreenSection> screen =
+        LoadScreenSection(PrivateProfileReader(), name, ProgramModelContext());
+    if (!screen) {
         ReleaseScreen();
         return FALSE;
+    }
+    shown_->regionNames = std::move(screen->regionNames);
+    // At an even scale the regions' 2x pictures decide the canvas, so they are read first.
+    if (scale_ % 2 == 0) {
+        ReadRegions();
     }
     // The background makes its own palette; the canvas borrows it.
     CDib& background = shown_->background;
@@ -53,17 +59,20 @@ BOOL CScreenWindow::LoadScreen(HWND parent, const std::string& name) {
     return TRUE;
 }
 
-BOOL CScreenWindow::BuildRegions(const std::vector<RegionSpec>& regionsDescribed) {
-    if (regionsDescribed.empty()) {
-        return FALSE;
+void CScreenWindow::ReadRegions() {
+    if (!shown_ || shown_->regionsRead) {
+        return;
     }
+    shown_->regionsRead = true;
     std::vector<CRegion>& regions = shown_->regions;
-    regions.reserve(regionsDescribed.size());
+    regions.reserve(shown_->regionNames.size());
     // A region whose keys are missing or broken still takes its slot.
-    for (const RegionSpec& described : regionsDescribed) {
-        regions.push_back(BuildRegion(described, shown_->pictures));
+    for (const std::string& regionName : shown_->regionNames) {
+        regions.push_back(LoadRegionRecord(shown_->name, regionName, shown_->pictures));
     }
-    return TRUE;
+    // The screen starts with nothing hovered or pressed, so that a pointer resting over a
+    // region highlights it at its first move.
+    shown_->hover.ShowScreen(RegionFacts());
 }
 
 void CScreenWindow::ReleaseScreen() {
@@ -90,15 +99,26 @@ const std::string& CScreenWindow::screenName() const {
     return shown_ ? shown_->name : none;
 }
 
-const CRegion* CScreenWindow::region(int index) const {
-    return IsRegion(index) ? &shown_->regions[static_cast<size_t>(index)] : nullptr;
+int CScreenWindow::regionCount() {
+    ReadRegions();
+    return ReadRegionCount();
 }
 
 CRegion* CScreenWindow::region(int index) {
-    return IsRegion(index) ? &shown_->regions[static_cast<size_t>(index)] : nullptr;
+    ReadRegions();
+    return ReadRegion(index);
 }
 
-int CScreenWindow::HitTest(POINT point) const {
+const CRegion* CScreenWindow::ReadRegion(int index) const {
+    return index >= 0 && index < ReadRegionCount() ? &shown_->regions[static_cast<size_t>(index)]
+                                                   : nullptr;
+}
+
+CRegion* CScreenWindow::ReadRegion(int index) {
+    return const_cast<CRegion*>(std::as_const(*this).ReadRegion(index));
+}
+
+int CScreenWindow::HitTest(POINT point) {
     // The shapes stay in picture pixels; the whole block of a picture pixel hits as it does.
     const int x = ToPictureCoordinate(point.x, scale_);
     const int y = ToPictureCoordinate(point.y, scale_);

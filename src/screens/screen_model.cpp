@@ -110,20 +110,34 @@ RegionSpec LoadRegionSpec(const IniReader& ini, const std::string& screenName,
     return region;
 }
 
-std::optional<ScreenModel> LoadScreenModel(const IniReader& ini, const std::string& screenName,
-                                           const ModelContext& context) {
+std::optional<ScreenSection> LoadScreenSection(const IniReader& ini, const std::string& screenName,
+                                               const ModelContext& context) {
     const KeyReader keys(ini.Section(context.text(IDS_SECTION_SCREEN) + screenName), context);
     std::optional<StringList> regionNames = keys.List(IDS_KEY_REGION_NAMES);
     std::optional<std::string> background = keys.Path(IDS_KEY_BITMAP);
-    if (!regionNames || !background) {
+    if (!regionNames || regionNames->empty() || !background) {
         return std::nullopt;
     }
-    ScreenModel screen;
+    ScreenSection screen;
     screen.name = screenName;
     screen.description = keys.Text(IDS_KEY_DESCRIPTION).value_or(std::string());
     screen.background = std::move(*background);
-    screen.regions.reserve(regionNames->size());
-    for (const std::string& regionName : *regionNames) {
+    screen.regionNames = std::move(*regionNames);
+    return screen;
+}
+
+std::optional<ScreenModel> LoadScreenModel(const IniReader& ini, const std::string& screenName,
+                                           const ModelContext& context) {
+    std::optional<ScreenSection> section = LoadScreenSection(ini, screenName, context);
+    if (!section) {
+        return std::nullopt;
+    }
+    ScreenModel screen;
+    screen.name = std::move(section->name);
+    screen.description = std::move(section->description);
+    screen.background = std::move(section->background);
+    screen.regions.reserve(section->regionNames.size());
+    for (const std::string& regionName : section->regionNames) {
         screen.regions.push_back(LoadRegionSpec(ini, screenName, regionName, context));
     }
     return screen;

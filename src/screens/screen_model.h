@@ -53,12 +53,24 @@ struct RegionSpec {
     bool exitDuringSetup = false;
 };
 
+// The screen's own section: all that its first paint needs.
+struct ScreenSection {
+    std::string name;         // as asked for, without the "Screen " prefix
+    std::string description;  // empty when absent
+    std::string background;   // expanded path of "Bitmap"
+    StringList regionNames;   // as listed in "RegionNames", never empty
+};
+
 struct ScreenModel {
     std::string name;                 // as asked for, without the "Screen " prefix
     std::string description;          // empty when absent
     std::string background;           // expanded path of "Bitmap"
     std::vector<RegionSpec> regions;  // in "RegionNames" order, one per listed name
 };
+
+// Reads the screen's section only. Nothing when it has no "RegionNames" or no "Bitmap".
+std::optional<ScreenSection> LoadScreenSection(const IniReader& ini, const std::string& screenName,
+                                               const ModelContext& context);
 
 // Reads the screen's section and one section per listed region. Nothing when the screen has no
 // "RegionNames" or no "Bitmap".

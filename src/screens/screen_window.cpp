@@ -81,11 +81,6 @@ LRESULT CScreenWindow::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
         return -1;
     }
     ++screenGeneration_;
-    // A new screen starts with nothing hovered or pressed, so that a pointer resting over a
-    // region of the new screen highlights it at its first move.
-    if (shown_) {
-        shown_->hover.ShowScreen(RegionFacts());
-    }
     LaunchAtStart();
     return 0;
 }
@@ -100,10 +95,14 @@ void CScreenWindow::OnDestroy() {
 }
 
 void CScreenWindow::OnPaint() {
-    PaintScope paint(hwnd());
-    if (shown_) {
-        shown_->canvas.Draw(paint.get(), 0, 0, nullptr, scale_ / shown_->artScale);
+    {
+        PaintScope paint(hwnd());
+        if (shown_) {
+            shown_->canvas.Draw(paint.get(), 0, 0, nullptr, scale_ / shown_->artScale);
+        }
     }
+    // The picture is on the display now; the regions follow before any input is handled.
+    ReadRegions();
 }
 
 // The hover machine and its commands.
@@ -111,6 +110,7 @@ void CScreenWindow::OnPaint() {
 HoverMachine& CScreenWindow::Hover() {
     // Only called while a screen is shown: its window's messages and the main window's
     // deactivation, which asks only while the window exists.
+    ReadRegions();
     // The preferences may change the settings while the screen is shown.
     const ProgramSettings& settings = Settings();
     shown_->hover.UseSettings(HoverSettings{settings.balloonHelp != 0, settings.balloonDelay});
@@ -132,7 +132,7 @@ std::vector<HoverRegionFacts> CScreenWindow::RegionFacts() const {
 
 void CScreenWindow::Carry(const HoverCommands& commands) {
     for (const HoverCommand& command : commands) {
-        const CRegion* r = region(command.region);
+        const CRegion* r = ReadRegion(command.region);
         switch (command.action) {
             case HoverAction::kPlaceHighlight:
                 if (r && r->highlight) {
@@ -337,6 +337,10 @@ void CScreenWindow::SetScale(int scale) {
         return;
     }
     scale_ = scale;
+    // At an even scale the regions' 2x pictures decide the canvas.
+    if (scale_ % 2 == 0) {
+        ReadRegions();
+    }
     LookForDoubleSizes();
     // A canvas of 2x pictures serves even scales only.
     if (shown_ && ArtScaleFor(scale) != shown_->artScale) {
@@ -408,7 +412,7 @@ void CScreenWindow::OnKeyDown(WPARAM key, LPARAM flags) {
 }
 
 bool CScreenWindow::StillShows(unsigned generation, int index) const {
-    return exists() && generation == screenGeneration_ && region(index) != nullptr;
+    return exists() && generation == screenGeneration_ && ReadRegion(index) != nullptr;
 }
 
 void CScreenWindow::RunRegion(int index) {

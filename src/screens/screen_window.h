@@ -31,13 +31,13 @@ class CScreenWindow : public Window {
     // Paints the class background first on palette displays, so no stale colours show.
     BOOL DestroyWindow();
 
-    // Regions: indexes outside the array name nothing.
-    int regionCount() const { return shown_ ? static_cast<int>(shown_->regions.size()) : 0; }
-    const CRegion* region(int index) const;
+    // Regions: indexes outside the array name nothing. A screen shows its picture first and
+    // reads its regions right after its first paint, or sooner when they are asked for.
+    int regionCount();
     CRegion* region(int index);
     // The region under a point of the window: the point is mapped to picture pixels first, so
     // regions are hit as at 1x.
-    int HitTest(POINT point) const;
+    int HitTest(POINT point);
     void ReloadRegion(int index);
     // What launching needs about a launch id (launch_entries.cpp).
     LaunchTarget LaunchTargetOf(int launchId);
@@ -66,8 +66,12 @@ class CScreenWindow : public Window {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    BOOL BuildRegions(const std::vector<RegionSpec>& specs);
-    bool IsRegion(int index) const { return index >= 0 && index < regionCount(); }
+    // Reads the regions' sections and pictures, once per screen.
+    void ReadRegions();
+    // The regions read so far: none before ReadRegions.
+    int ReadRegionCount() const { return shown_ ? static_cast<int>(shown_->regions.size()) : 0; }
+    const CRegion* ReadRegion(int index) const;
+    CRegion* ReadRegion(int index);
 
     // Hover feedback: the machine decides, the window carries its commands out.
     HoverMachine& Hover();
@@ -116,6 +120,8 @@ class CScreenWindow : public Window {
         CDib canvas;       // borrows the background's palette: declared after it, so freed first
         int artScale = 1;  // 2: the canvas and everything on it are the 2x pictures
         bool doubleSizesLookedFor = false;
+        StringList regionNames;
+        bool regionsRead = false;
         PictureCache pictures;  // the regions' pictures, each file once
         std::vector<CRegion> regions;
         HoverMachine hover;

@@ -197,5 +197,21 @@ TEST(ScreenModel, ReadsEachSectionOnce) {
     EXPECT_EQ(reader.reads, 4);
 }
 
+// What the first paint needs comes from the screen's section alone; the regions can wait.
+TEST(ScreenModel, ScreenSectionAloneGivesPictureTitleAndRegionNames) {
+    CountingReader reader(
+        "[Screen Main]\nBitmap=b.bmp\nDescription=Hi\nRegionNames=A||C\n"
+        "[Main-Region A]\nShape=0,0|1,0|1,1\n");
+    std::optional<ScreenSection> screen = LoadScreenSection(reader, "Main", TestContext());
+    ASSERT_TRUE(screen);
+    EXPECT_EQ(reader.reads, 1);
+    EXPECT_EQ(screen->name, "Main");
+    EXPECT_EQ(screen->description, "Hi");
+    EXPECT_EQ(screen->background, "<b.bmp>");
+    EXPECT_EQ(screen->regionNames, (StringList{"A", "", "C"}));
+    EXPECT_FALSE(
+        LoadScreenSection(IniDocument("[Screen Main]\nBitmap=b.bmp\n"), "Main", TestContext()));
+}
+
 }  // namespace
 }  // namespace lumora

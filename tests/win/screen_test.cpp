@@ -166,6 +166,24 @@ TEST_F(ScreenTest, ReloadRegionReadsTheSectionAgain) {
     EXPECT_EQ(screen.region(0)->name, "A");
 }
 
+// The picture goes up first: the regions' sections are read right after the first paint, or
+// sooner when something asks for them.
+TEST_F(ScreenTest, RegionsAreReadRightAfterTheFirstPaintOrWhenAskedFor) {
+    WriteIni(
+        "[Screen Main]\nBitmap=%r\\back.bmp\nRegionNames=A\n"
+        "[Main-Region A]\nLaunchFunc=AtLoad\n");
+    CScreenWindow& painted = Load("Main");
+    ::ShowWindow(main_->hwnd(), SW_SHOW);
+    ::UpdateWindow(painted.hwnd());
+    WriteSetting("Main-Region A", "LaunchFunc", "AfterPaint");
+    EXPECT_EQ(painted.region(0)->launchFunc, "AtLoad");
+
+    CScreenWindow& asked = Load("Main");
+    WriteSetting("Main-Region A", "LaunchFunc", "BeforePaint");
+    EXPECT_EQ(asked.region(0)->launchFunc, "BeforePaint");
+    EXPECT_EQ(asked.regionCount(), 1);
+}
+
 // A setup may rewrite the section of the region whose highlight shows: what it showed comes off
 // with the picture it was placed from, and the new picture takes its place.
 TEST_F(ScreenTest, ReloadingAShownRegionReplacesWhatItShowsOnTheCanvas) {
