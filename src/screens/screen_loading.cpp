@@ -1,4 +1,6 @@
 // Loading a screen into the screen window, and its region array.
+#include <utility>
+
 #include "config/private_profile_reader.h"
 #include "config/program_model_context.h"
 #include "imaging/pixel_scale.h"
@@ -6,8 +8,6 @@
 #include "screens/screen_place.h"
 #include "screens/screen_window.h"
 #include "win/resource_string.h"
-
-#include <utility>
 
 namespace lumora {
 
@@ -101,21 +101,21 @@ const std::string& CScreenWindow::screenName() const {
 
 int CScreenWindow::regionCount() {
     ReadRegions();
-    return ReadRegionCount();
+    return LoadedRegionCount();
 }
 
 CRegion* CScreenWindow::region(int index) {
     ReadRegions();
-    return ReadRegion(index);
+    return LoadedRegion(index);
 }
 
-const CRegion* CScreenWindow::ReadRegion(int index) const {
-    return index >= 0 && index < ReadRegionCount() ? &shown_->regions[static_cast<size_t>(index)]
-                                                   : nullptr;
+const CRegion* CScreenWindow::LoadedRegion(int index) const {
+    return index >= 0 && index < LoadedRegionCount() ? &shown_->regions[static_cast<size_t>(index)]
+                                                     : nullptr;
 }
 
-CRegion* CScreenWindow::ReadRegion(int index) {
-    return const_cast<CRegion*>(std::as_const(*this).ReadRegion(index));
+CRegion* CScreenWindow::LoadedRegion(int index) {
+    return const_cast<CRegion*>(std::as_const(*this).LoadedRegion(index));
 }
 
 int CScreenWindow::HitTest(POINT point) {

@@ -132,7 +132,7 @@ std::vector<HoverRegionFacts> CScreenWindow::RegionFacts() const {
 
 void CScreenWindow::Carry(const HoverCommands& commands) {
     for (const HoverCommand& command : commands) {
-        const CRegion* r = ReadRegion(command.region);
+        const CRegion* r = LoadedRegion(command.region);
         switch (command.action) {
             case HoverAction::kPlaceHighlight:
                 if (r && r->highlight) {
@@ -412,7 +412,7 @@ void CScreenWindow::OnKeyDown(WPARAM key, LPARAM flags) {
 }
 
 bool CScreenWindow::StillShows(unsigned generation, int index) const {
-    return exists() && generation == screenGeneration_ && ReadRegion(index) != nullptr;
+    return exists() && generation == screenGeneration_ && LoadedRegion(index) != nullptr;
 }
 
 void CScreenWindow::RunRegion(int index) {

@@ -68,10 +68,10 @@ class CScreenWindow : public Window {
   private:
     // Reads the regions' sections and pictures, once per screen.
     void ReadRegions();
-    // The regions read so far: none before ReadRegions.
-    int ReadRegionCount() const { return shown_ ? static_cast<int>(shown_->regions.size()) : 0; }
-    const CRegion* ReadRegion(int index) const;
-    CRegion* ReadRegion(int index);
+    // The regions loaded so far: none before ReadRegions.
+    int LoadedRegionCount() const { return shown_ ? static_cast<int>(shown_->regions.size()) : 0; }
+    const CRegion* LoadedRegion(int index) const;
+    CRegion* LoadedRegion(int index);
 
     // Hover feedback: the machine decides, the window carries its commands out.
     HoverMachine& Hover();
