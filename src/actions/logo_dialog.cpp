@@ -20,7 +20,10 @@ BOOL CLogoDialog::ShowLogo(HWND parent, const std::string& picturePath, unsigned
     if (!picture_.Load(picturePath, screenPalette_.get())) {
         return FALSE;
     }
-    picture_.LoadDoubleSize(picturePath);
+    // At 1x (and 3x) a 2x picture is never drawn: it is neither looked for nor held.
+    if (scale_ % 2 == 0) {
+        picture_.LoadDoubleSize(picturePath);
+    }
     return Create(IDD_LOGO_POPUP, parent) ? TRUE : FALSE;
 }
 
@@ -42,7 +45,7 @@ INT_PTR CLogoDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
             PaintScope paint(hwnd());
             // At an even scale the author's 2x picture is drawn at half of it.
             const CDib* twin = picture_.hasAuthorsDoubleSize() ? picture_.doubleSize() : nullptr;
-            if (twin && scale_ % 2 == 0) {
+            if (twin) {
                 twin->Draw(paint.get(), 0, 0, nullptr, scale_ / 2);
             } else {
                 picture_.Draw(paint.get(), 0, 0, nullptr, scale_);

@@ -1,5 +1,7 @@
 #include "app/monitor_facts.h"
 
+#include "win/system_library.h"
+
 namespace lumora {
 namespace {
 
@@ -31,8 +33,8 @@ int SystemDpi() {
 int WindowDpi(HWND window) {
     // Windows 10 and later answer for the window's own monitor; older ones have no such call.
     using DpiForWindow = UINT(WINAPI*)(HWND);
-    static const auto dpiForWindow = reinterpret_cast<DpiForWindow>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    static const auto dpiForWindow =
+        ModuleFunction<DpiForWindow>(::GetModuleHandleA("user32.dll"), "GetDpiForWindow");
     if (dpiForWindow && window) {
         if (const UINT dpi = dpiForWindow(window)) {
             return static_cast<int>(dpi);

@@ -26,8 +26,7 @@ std::shared_ptr<const CDib> LoadPicture(const RegionPicture& picture, PictureCac
     return picture.path ? pictures.Get(*picture.path) : nullptr;
 }
 
-}  // namespace
-
+// The record of a region as its section describes it.
 CRegion BuildRegion(const RegionSpec& described, PictureCache& pictures) {
     CRegion region;
     region.name = described.name;
@@ -59,6 +58,8 @@ CRegion BuildRegion(const RegionSpec& described, PictureCache& pictures) {
     region.launchDir = described.launchDir;
     return region;
 }
+
+}  // namespace
 
 CRegion LoadRegionRecord(const std::string& screenName, const std::string& regionName,
                          PictureCache& pictures) {

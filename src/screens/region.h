@@ -46,12 +46,8 @@ struct CRegion {
     std::optional<RegistrySource> registry;
 };
 
-// The record of a region as its section describes it: the polygon made a GDI region, the
-// pictures taken from the screen's pictures, and the launch data asked for when the section has
-// none.
-CRegion BuildRegion(const RegionSpec& described, PictureCache& pictures);
-
-// Reads the region's section (screen name + "-Region " + region name) into a fresh record.
+// Reads the region's section (screen name + "-Region " + region name) into a fresh record: the
+// polygon made a GDI region, the pictures taken from the screen's pictures.
 CRegion LoadRegionRecord(const std::string& screenName, const std::string& regionName,
                          PictureCache& pictures);
 

@@ -12,8 +12,8 @@ constexpr DWORD kSearchSystem32 = 0x00000800;
 void RestrictDllSearchToSystem() {
     using SetDirectories = BOOL(WINAPI*)(DWORD);
     // Looked up: systems without the DLL search update do not have it.
-    auto set = reinterpret_cast<SetDirectories>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories")));
+    const auto set = ModuleFunction<SetDirectories>(::GetModuleHandleA("kernel32.dll"),
+                                                    "SetDefaultDllDirectories");
     if (set) {
         set(kSearchSystem32);
     }

@@ -16,14 +16,20 @@ HMODULE LoadSystemLibrary(const char* fileName);
 // side by side, not in the system folder); null when it cannot be loaded.
 HMODULE LoadSideBySideSystemLibrary(const char* fileName);
 
+// A function of a loaded module as the type it is called through; null when the module is null
+// or lacks the function (an older system).
+template <typename Function>
+Function ModuleFunction(HMODULE module, const char* functionName) {
+    return module ? reinterpret_cast<Function>(
+                        reinterpret_cast<void*>(::GetProcAddress(module, functionName)))
+                  : nullptr;
+}
+
 // A function of a DLL of the system folder, which stays loaded until the process ends; null
 // when the DLL or the function is missing.
 template <typename Function>
 Function SystemFunction(const char* fileName, const char* functionName) {
-    const HMODULE module = LoadSystemLibrary(fileName);
-    return module ? reinterpret_cast<Function>(
-                        reinterpret_cast<void*>(::GetProcAddress(module, functionName)))
-                  : nullptr;
+    return ModuleFunction<Function>(LoadSystemLibrary(fileName), functionName);
 }
 
 }  // namespace lumora
