@@ -28,9 +28,6 @@ enum DispatchAction : WPARAM {
     kActionReloadScreen = 100,
 };
 
-// The launch id of the first pop-up menu item; every id from here up belongs to the menu.
-constexpr int kMenuLaunchIdBase = 16384;
-
 // Finds the exported function by its exact name in the program's own module and calls it with
 // (index, data); false when there is no such export.
 bool CallExport(int index, const char* functionName, const char* data);

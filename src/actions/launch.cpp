@@ -2,8 +2,7 @@
 
 #include <string>
 
-#include "actions/disc.h"
-#include "actions/dispatch.h"
+#include "actions/click_run.h"
 #include "actions/launch_command.h"
 #include "actions/process_start.h"
 #include "actions/program_wait.h"
@@ -97,25 +96,18 @@ int LaunchProgram(HWND mainWindow, const LaunchTarget& target, const char* comma
 }
 
 void RunSetup(const LaunchTarget& target) {
-    // Copies: the disc prompt and the setup's own action run other messages meanwhile.
-    const std::optional<LaunchEntry> entry = target.entry;
-    const std::function<void()> reload = target.reload;
-    if (entry && HasSetup(&*entry)) {
-        int drive = entry->discDrive;
-        const BOOL discReady = EnsureDisk(target.discPromptOwner,
-                                          entry->setupReq ? &*entry->setupReq : nullptr, drive);
-        if (target.storeDiscDrive) {
-            target.storeDiscDrive(drive);
-        }
-        if (discReady) {
-            RecordSetupStart(entry->setupDesc ? &*entry->setupDesc : nullptr,
-                             entry->exitDuringSetup);
-            CallExport(-1, entry->setupFunc->c_str(),
-                       entry->setupData ? entry->setupData->c_str() : nullptr);
-        }
+    if (target.entry && HasSetup(&*target.entry)) {
+        ClickSite site;
+        site.owner = target.discPromptOwner;
+        site.discDrive = target.entry->discDrive;
+        site.storeDiscDrive = target.storeDiscDrive;
+        site.alive = target.alive;
+        // A copy of the plan: the setup's own action may free the target.
+        const ClickPlan plan = PlanSetup(target.entry->action);
+        CarryOutPlan(plan, site);
     }
-    if (reload) {
-        reload();
+    if (target.reload && target.alive.alive()) {
+        target.reload();
     }
 }
 

@@ -8,17 +8,19 @@
 #include <optional>
 
 #include "actions/launch_entry.h"
+#include "win/lifetime.h"
 
 namespace lumora {
 
-// The region or menu item behind a launch id, as the screen window describes it: copies of its
-// fields and the ways back to it. Each way back checks first that the item still exists, since
-// every message box and wait lets other actions run (a screen change frees the regions).
+// The region or menu item behind a launch id, as the screen window describes it: a copy of its
+// action and the ways back to it, used only while it lives (every message box and wait lets
+// other messages run, and a screen change frees the regions).
 struct LaunchTarget {
-    std::optional<LaunchEntry> entry;  // none: the id names nothing (-1, or a menu item today)
+    std::optional<LaunchEntry> entry;  // none: the id names nothing (-1, or an item that is gone)
     HWND discPromptOwner = nullptr;    // owner of the setup's disc prompt
-    std::function<void(int)> storeDiscDrive;  // keeps a setup's disc search with the item
-    std::function<void()> reload;             // reads the item afresh after its setup ran
+    Liveness alive;                    // the region or item
+    std::function<void(int)> storeDiscDrive;  // keeps a setup's disc search with it
+    std::function<void()> reload;             // reads it afresh after its setup ran
 };
 
 // 1 when the program was started (and, with `wait`, has ended); 0 when the system refused it or
@@ -27,8 +29,8 @@ struct LaunchTarget {
 // waiting.
 int LaunchProgram(HWND mainWindow, const LaunchTarget& target, const char* command, bool wait);
 
-// Records the setup hand-off and starts the target's setup through its SetupFunc action with
-// launch id -1, after its setup disc was found; then reloads the target.
+// Runs the target's setup plan (its disc, the setup hand-off record, its SetupFunc action with
+// launch id -1), then reloads the target.
 void RunSetup(const LaunchTarget& target);
 
 }  // namespace lumora

@@ -2,19 +2,16 @@
 
 #include <windows.h>
 
+#include "actions/click_plan.h"
 #include "actions/disc.h"
 #include "actions/process_start.h"
 #include "config/ini_store.h"
+#include "config/private_profile_reader.h"
+#include "config/program_model_context.h"
 #include "config/settings.h"
 #include "resource.h"
 
 namespace lumora {
-namespace {
-
-// The only action a launch at start may name.
-constexpr char kProgramAction[] = "DispatchProgram";
-
-}  // namespace
 
 void LaunchAtStart() {
     const std::string config = ConfigSection();
@@ -22,22 +19,14 @@ void LaunchAtStart() {
     if (!section) {
         return;
     }
-    const std::optional<std::string> function = ReadSetting(*section, IDS_KEY_LAUNCH_FUNC);
-    if (!function || ::lstrcmpiA(function->c_str(), kProgramAction) != 0) {
+    const ModelContext context = ProgramModelContext();
+    const SectionKeys keys(PrivateProfileReader().Section(*section), context);
+    const std::optional<StartProgram> start = PlanLaunchAtStart(ReadActionRecord(keys));
+    if (!start || (start->discLabel && FindVolumeByLabel(*start->discLabel) == 0)) {
         return;
     }
-    std::optional<std::string> command = ReadSetting(*section, IDS_KEY_LAUNCH_DATA);
-    if (!command) {
-        return;
-    }
-    ExpandPathMacros(*command);
-    if (const std::optional<StringList> disc = ReadListSetting(*section, IDS_KEY_LAUNCH_REQ)) {
-        if (disc->size() < 2 || FindVolumeByLabel(disc->front()) == 0) {
-            return;
-        }
-    }
-    if (StartProcess(*command, nullptr)) {
-        // Started once: the key goes, so the next screen does not start it again.
+    if (StartProcess(start->command, nullptr)) {
+        // Started once: the key goes, so the program does not start again.
         WriteSetting(config, IDS_KEY_LAUNCH_AT_START, nullptr);
     }
 }

@@ -1,12 +1,11 @@
-// The program that Config/"LaunchAtStart" names, started once when a screen window is created.
+// The program that Config/"LaunchAtStart" names, started once when Lumora starts.
 #pragma once
 
 namespace lumora {
 
-// Reads the section that Config/"LaunchAtStart" names; when its "LaunchFunc" is DispatchProgram
-// (any letter case), its "LaunchData" is there and its "LaunchReq" disc is found (looked for
-// once, without asking), starts the expanded command and, once it has started, deletes the key.
-// Silent in every case.
+// Reads the section that Config/"LaunchAtStart" names and starts its program as
+// PlanLaunchAtStart says (the disc looked for once, without asking); once it has started, the
+// key is deleted. Silent in every case.
 void LaunchAtStart();
 
 }  // namespace lumora

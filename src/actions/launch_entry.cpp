@@ -4,21 +4,21 @@ namespace lumora {
 namespace {
 
 bool IsSetupCommand(const LaunchEntry& entry, const std::string& command) {
-    return entry.setupData && *entry.setupData == command;
+    return entry.action.setupData && *entry.action.setupData == command;
 }
 
 }  // namespace
 
 bool HasSetup(const LaunchEntry* entry) {
-    return entry && entry->setupFunc;
+    return entry && entry->action.setupFunc;
 }
 
 bool ExitsDuringSetup(const LaunchEntry* entry) {
-    return entry && entry->exitDuringSetup;
+    return entry && entry->action.exitDuringSetup;
 }
 
 std::optional<std::string> GetLaunchDir(const LaunchEntry* entry) {
-    return entry ? entry->launchDir : std::nullopt;
+    return entry ? entry->action.launchDir : std::nullopt;
 }
 
 int GetDiscDrive(const LaunchEntry* entry) {
@@ -26,11 +26,11 @@ int GetDiscDrive(const LaunchEntry* entry) {
 }
 
 bool UsesDiscDrive(const LaunchEntry* entry, const std::string& command) {
-    return entry && (entry->launchOnReq || IsSetupCommand(*entry, command));
+    return entry && (entry->action.launchOnReq || IsSetupCommand(*entry, command));
 }
 
 bool KeepsLongPath(const LaunchEntry* entry, const std::string& command) {
-    return entry && entry->launchLong && !IsSetupCommand(*entry, command);
+    return entry && entry->action.launchLong && !IsSetupCommand(*entry, command);
 }
 
 }  // namespace lumora

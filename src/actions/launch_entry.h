@@ -1,24 +1,17 @@
-// What launching asks about the region or menu item behind a launch id. The entry holds copies
-// of the item's fields, so nothing refers to a record that a nested action may free. Portable.
+// What launching asks about the region or menu item behind a launch id. The entry holds a copy
+// of the item's action, so nothing refers to a record that a nested action may free. Portable.
 #pragma once
 
 #include <optional>
 #include <string>
 
-#include "config/program_settings.h"
+#include "actions/action_record.h"
 
 namespace lumora {
 
 struct LaunchEntry {
-    std::optional<std::string> setupFunc;
-    std::optional<std::string> setupData;
-    std::optional<std::string> setupDesc;
-    std::optional<StringList> setupReq;
-    std::optional<std::string> launchDir;
+    ActionRecord action;
     int discDrive = 0;  // last disc search: 0, a drive letter, or -1
-    bool launchOnReq = false;
-    bool launchLong = false;
-    bool exitDuringSetup = false;
 };
 
 // The questions about a launch id. A null entry is an id that names nothing (-1, or an item

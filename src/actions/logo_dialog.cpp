@@ -1,6 +1,7 @@
 #include "actions/logo_dialog.h"
 
 #include "actions/logo_layout.h"
+#include "imaging/art_scale.h"
 #include "imaging/pixel_scale.h"
 #include "win/app_state.h"
 #include "resource.h"
@@ -12,7 +13,7 @@ namespace lumora {
 BOOL CLogoDialog::ShowLogo(HWND parent, const std::string& picturePath, unsigned seconds,
                            int scale) {
     Destroy();
-    seconds_ = seconds < kMaxSeconds ? seconds : kMaxSeconds;
+    seconds_ = seconds;
     scale_ = scale > 1 ? scale : 1;
     // The picture is drawn with the screen's colours, the ones that are realized. The popup keeps
     // a copy of that palette: a screen change during the popup's seconds deletes the original.
@@ -21,7 +22,7 @@ BOOL CLogoDialog::ShowLogo(HWND parent, const std::string& picturePath, unsigned
         return FALSE;
     }
     // At 1x (and 3x) a 2x picture is never drawn: it is neither looked for nor held.
-    if (scale_ % 2 == 0) {
+    if (DrawsDoubleSizes(scale_)) {
         picture_.LoadDoubleSize(picturePath);
     }
     return Create(IDD_LOGO_POPUP, parent) ? TRUE : FALSE;
@@ -33,7 +34,10 @@ void CLogoDialog::OnInitDialog() {
         PixelSize{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)},
         PixelSize{::GetSystemMetrics(SM_CXDLGFRAME), ::GetSystemMetrics(SM_CYDLGFRAME)});
     ::MoveWindow(hwnd(), r.left, r.top, r.width(), r.height(), TRUE);
-    ::SetTimer(hwnd(), kLogoTimerId, seconds_ * 1000, nullptr);
+    // Milliseconds, without overflowing for any number of seconds.
+    constexpr unsigned kLongestSeconds = 0x7FFFFFFF / 1000;
+    ::SetTimer(hwnd(), kLogoTimerId,
+               (seconds_ < kLongestSeconds ? seconds_ : kLongestSeconds) * 1000, nullptr);
 }
 
 INT_PTR CLogoDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
@@ -44,12 +48,10 @@ INT_PTR CLogoDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
         case WM_PAINT: {
             PaintScope paint(hwnd());
             // At an even scale the author's 2x picture is drawn at half of it.
-            const CDib* twin = picture_.hasAuthorsDoubleSize() ? picture_.doubleSize() : nullptr;
-            if (twin) {
-                twin->Draw(paint.get(), 0, 0, nullptr, scale_ / 2);
-            } else {
-                picture_.Draw(paint.get(), 0, 0, nullptr, scale_);
-            }
+            const int art = ArtScale(scale_, picture_.hasAuthorsDoubleSize());
+            const CDib* twin = picture_.doubleSize();
+            const CDib& drawn = art == 2 && twin ? *twin : picture_;
+            drawn.Draw(paint.get(), 0, 0, nullptr, ArtBlock(scale_, art));
             return TRUE;
         }
         case WM_TIMER:

@@ -17,13 +17,11 @@ class CLogoDialog : public ModelessDialog {
     ~CLogoDialog() override { Destroy(); }
 
     // Closes a popup that is still open, then shows the picture, every pixel a scale x scale
-    // block, for at most 15 seconds. FALSE when the picture cannot be loaded or the popup cannot
-    // be created.
+    // block, for the seconds given (a click's plan gives 1 to 15). FALSE when the picture cannot
+    // be loaded or the popup cannot be created.
     BOOL ShowLogo(HWND parent, const std::string& picturePath, unsigned seconds, int scale = 1);
 
     const CDib& picture() const { return picture_; }
-
-    static constexpr unsigned kMaxSeconds = 15;
 
   protected:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

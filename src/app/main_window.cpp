@@ -2,14 +2,15 @@
 
 #include <algorithm>
 
-#include "win/app_state.h"
-#include "win/messages.h"
-#include "screens/display_scale.h"
-#include "screens/layout.h"
-#include "screens/sound.h"
+#include "actions/launch_at_start.h"
+#include "actions/sound.h"
 #include "config/settings.h"
 #include "imaging/rect_conversion.h"
 #include "resource.h"
+#include "screens/display_scale.h"
+#include "screens/layout.h"
+#include "win/app_state.h"
+#include "win/messages.h"
 #include "win/resource_string.h"
 
 namespace lumora {
@@ -60,8 +61,6 @@ bool CMainWindow::Create() {
 
 CMainWindow::~CMainWindow() {
     if (exists()) {
-        // The application palette belongs to the background that goes now.
-        App().appPalette = nullptr;
         DestroyWithoutHandlers();
     }
 }
@@ -120,7 +119,7 @@ LRESULT CMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             PlaySoundSync(Settings().endSound);
             return Default(message, wParam, lParam);
         case WM_NCDESTROY:
-            App().appPalette = nullptr;
+            App().caption = nullptr;
             // The message loop ends with the main window.
             ::PostQuitMessage(0);
             return Default(message, wParam, lParam);
@@ -132,7 +131,7 @@ LRESULT CMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return Default(message, wParam, lParam);
         default:
             if (message != 0 && message == App().dispatchMessageId) {
-                OnDispatch(wParam, reinterpret_cast<const DispatchArgs*>(lParam));
+                OnDispatch(wParam, lParam);
                 return 0;
             }
             return Default(message, wParam, lParam);
@@ -145,6 +144,12 @@ LRESULT CMainWindow::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
         return -1;
     }
     ::SetWindowTextA(hwnd(), ResourceString(IDS_APP_TITLE).c_str());
+    // Message boxes take the shown screen's title for their caption.
+    App().caption = [this] { return screen_.description(); };
+    screen_.titleChanged = [this](const std::string& title) {
+        ::SetWindowTextA(hwnd(),
+                         title.empty() ? ResourceString(IDS_APP_TITLE).c_str() : title.c_str());
+    };
     ShowScreen(Settings().startup.value_or(std::string()));
     SizeToScreen(true);
     if (systemMenu) {
@@ -153,6 +158,7 @@ LRESULT CMainWindow::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
         ::RemoveMenu(systemMenu, SC_MAXIMIZE, MF_BYCOMMAND);
     }
     PlaySoundAsync(Settings().startSound);
+    LaunchAtStart();
     return 0;
 }
 
@@ -186,6 +192,10 @@ void CMainWindow::OnActivateApp(bool active) {
     }
 }
 
+void CMainWindow::ApplyMatte() {
+    OnDisplayChange(MAKELPARAM(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)));
+}
+
 void CMainWindow::OnDisplayChange(LPARAM size) {
     largeDisplay_ = IsLargeDisplay(PixelSize{LOWORD(size), HIWORD(size)});
     // The matte's maximised state is left to SizeToScreen's ShowWindow, as at creation: with
@@ -201,35 +211,29 @@ void CMainWindow::OnDisplayChange(LPARAM size) {
 }
 
 void CMainWindow::ShowScreen(const std::string& name) {
-    std::string title = ResourceString(IDS_APP_TITLE);
-    const std::optional<StringList>& names = Settings().screenNames;
-    if (names && std::find(names->begin(), names->end(), name) != names->end()) {
-        if (currentScreen_ != name) {
-            previousScreen_ = currentScreen_;
-        }
-        currentScreen_ = name;
-        DestroyScreenWindow();
-        screen_.LoadScreen(hwnd(), currentScreen_);
-        if (screen_.exists()) {
-            // A 24-bit background without a colour table leaves no application palette.
-            SetAppPalette(hwnd(), screen_.background().palette());
-            if (::GetActiveWindow() == hwnd()) {
-                ::SetFocus(screen_.hwnd());
-            }
-        }
-        if (!screen_.description().empty()) {
-            title = screen_.description();
+    CarryScreenChange(Screens().Show(name));
+}
+
+ScreenSession& CMainWindow::Screens() {
+    // The settings are read again when the disc changes them (a test, a reload).
+    screen_.session().UseScreenNames(Settings().screenNames);
+    return screen_.session();
+}
+
+void CMainWindow::CarryScreenChange(const SessionCommands& commands) {
+    screen_.Carry(hwnd(), commands);
+    if (screen_.exists()) {
+        // A 24-bit background without a colour table leaves no application palette.
+        palette_.Use(DuplicatePalette(screen_.background().palette()));
+        RealizeAppPalette(hwnd(), false);
+        if (::GetActiveWindow() == hwnd()) {
+            ::SetFocus(screen_.hwnd());
         }
     }
-    ::SetWindowTextA(hwnd(), title.c_str());
 }
 
 void CMainWindow::DestroyScreenWindow() {
-    if (screen_.exists()) {
-        // The application palette belongs to the background that goes with the window.
-        App().appPalette = nullptr;
-        screen_.DestroyWindow();
-    }
+    screen_.DestroyWindow();
 }
 
 void CMainWindow::SizeToScreen(bool centre) {
@@ -286,15 +290,6 @@ void CMainWindow::LayOut(const MonitorFacts& monitor, POINT corner, bool centre)
 void CMainWindow::Close() {
     DestroyScreenWindow();
     ::DestroyWindow(hwnd());
-}
-
-bool SetAppPalette(HWND window, HPALETTE palette) {
-    App().appPalette = palette;
-    if (!palette) {
-        return false;
-    }
-    RealizeAppPalette(window, false);
-    return true;
 }
 
 UINT RealizeAppPalette(HWND window, bool forceBackground) {

@@ -10,7 +10,9 @@
 #include "actions/dispatch.h"
 #include "app/monitor_facts.h"
 #include "imaging/pixel_rect.h"
+#include "actions/action_table.h"
 #include "screens/screen_window.h"
+#include "win/app_palette.h"
 #include "win/window.h"
 
 namespace lumora {
@@ -33,8 +35,8 @@ class CMainWindow : public Window {
     int scale() const { return scale_; }
 
     CScreenWindow& screenWindow() { return screen_; }
-    const std::string& currentScreen() const { return currentScreen_; }
-    const std::string& previousScreen() const { return previousScreen_; }
+    const std::string& currentScreen() { return screen_.session().current(); }
+    const std::string& previousScreen() { return screen_.session().previous(); }
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -48,12 +50,20 @@ class CMainWindow : public Window {
     void OnSizing(WPARAM edge, RECT* rect) const;
     void OnActivateApp(bool active);
     void OnDisplayChange(LPARAM size);
+    // The matte was switched in the preferences: laid out anew, as at a start with it.
+    void ApplyMatte();
     // Moved to a monitor of another dpi: laid out anew at the suggested place.
     void OnDpiChanged(int dpi, const RECT& suggested);
     // Decides the scale on this monitor, then sizes the window with its top-left corner at
     // corner (or centred) and places the screen in it.
     void LayOut(const MonitorFacts& monitor, POINT corner, bool centre);
-    void OnDispatch(WPARAM action, const DispatchArgs* args);
+    void OnDispatch(WPARAM action, LPARAM args);
+    // Carries out one action of the table, with its data when it has some.
+    void RunAction(ActionCode code, const DispatchArgs* own);
+    // The screen session, with the screens the settings list now.
+    ScreenSession& Screens();
+    // The screen session's commands, then the new screen's palette and focus.
+    void CarryScreenChange(const SessionCommands& commands);
     // Codes 7 and 8: starts the program of a launch id, then closes after an ordinary program.
     void RunProgramAction(int launchId, const std::optional<std::string>& command, bool wait);
     void DestroyScreenWindow();
@@ -61,13 +71,10 @@ class CMainWindow : public Window {
 
     bool largeDisplay_ = false;
     int scale_ = 1;
+    AppPalette palette_;  // declared before the screen window, which may still draw with it
     CScreenWindow screen_;
-    std::string currentScreen_;
-    std::string previousScreen_;
 };
 
-// Makes palette the application palette and realizes it in window; false for none.
-bool SetAppPalette(HWND window, HPALETTE palette);
 // Realizes the application palette in window; the number of entries realized.
 UINT RealizeAppPalette(HWND window, bool forceBackground);
 

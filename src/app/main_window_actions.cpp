@@ -1,7 +1,8 @@
-// The main window's handler of the dispatch message: the actions named in the INI file.
+// The main window's handler of the dispatch message: the actions of the table of actions.
 #include <optional>
 #include <string>
 
+#include "actions/action_gate.h"
 #include "actions/help.h"
 #include "actions/launch.h"
 #include "app/main_window.h"
@@ -9,70 +10,88 @@
 #include "prefs/preferences_sheet.h"
 
 namespace lumora {
+namespace {
 
-void CMainWindow::OnDispatch(WPARAM action, const DispatchArgs* args) {
-    // Only the codes that carry data look at lParam, and only when it is a request that this
-    // process's own exported functions are sending: the message is registered system-wide, and
-    // another program's lParam is no address here. Anything else is ignored. The data may belong
-    // to a region that the action frees (a screen change), so it is copied before the action.
-    const auto request = [args]() -> const DispatchArgs* {
-        return TakeOwnDispatchArgs(reinterpret_cast<LPARAM>(args));
-    };
-    const auto dataOf = [](const DispatchArgs* own) -> std::optional<std::string> {
-        if (own && own->data) {
-            return std::string(own->data);
+// The action of a code that the message may carry; none for any other code.
+std::optional<ActionCode> KnownCode(WPARAM code) {
+    for (const ActionInfo& action : kActions) {
+        if (static_cast<WPARAM>(action.code) == code) {
+            return action.code;
         }
-        return std::nullopt;
-    };
-    switch (action) {
-        case kActionScreen:
-            if (const auto name = dataOf(request())) {
-                ShowScreen(*name);
+    }
+    if (code == static_cast<WPARAM>(ActionCode::kReloadScreen)) {
+        return ActionCode::kReloadScreen;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void CMainWindow::OnDispatch(WPARAM action, LPARAM lParam) {
+    // The message is registered system-wide, so another program may send it with any code and
+    // lParam. lParam is read only when it is a request that this process's own exported
+    // functions are sending right now; another program's lParam is no address here. And while
+    // an action runs, a message from elsewhere starts no other.
+    const DispatchArgs* own = TakeOwnDispatchArgs(lParam);
+    const ActionGate gate;
+    const std::optional<ActionCode> code = KnownCode(action);
+    if (!code || (!own && !gate.held())) {
+        return;
+    }
+    RunAction(*code, own);
+}
+
+void CMainWindow::RunAction(ActionCode code, const DispatchArgs* own) {
+    // The data may belong to a region that the action frees (a screen change): it is copied.
+    const std::optional<std::string> data =
+        own && own->data ? std::optional<std::string>(own->data) : std::nullopt;
+    switch (code) {
+        case ActionCode::kScreen:
+            if (data) {
+                ShowScreen(*data);
                 SizeToScreen(false);
             }
             break;
-        case kActionPreviousScreen: {
-            const std::string previous = previousScreen_;
-            ShowScreen(previous);
+        case ActionCode::kPreviousScreen:
+            CarryScreenChange(Screens().ShowPrevious());
             SizeToScreen(false);
             break;
-        }
-        case kActionMinimize:
+        case ActionCode::kMinimize:
             ::ShowWindow(hwnd(), SW_MINIMIZE);
             break;
-        case kActionMenu:
-            if (const DispatchArgs* own = request(); own && screen_.exists()) {
-                screen_.menus().ShowMenu(screen_.hwnd(), dataOf(own).value_or(std::string()));
+        case ActionCode::kMenu:
+            if (own && screen_.exists()) {
+                screen_.menus().ShowMenu(screen_.hwnd(), data.value_or(std::string()));
             }
             break;
-        case kActionHelp:
-            if (const auto argument = dataOf(request())) {
-                RunHelp(*argument);
+        case ActionCode::kHelp:
+            if (data) {
+                RunHelp(*data);
             }
             break;
-        case kActionPreferences:
-            CPreferencesSheet(hwnd()).DoModal();
-            break;
-        case kActionAbout:
-            // The About page of the same sheet: the one place that shows the product.
-            CPreferencesSheet(hwnd(), CPreferencesSheet::kAboutPage).DoModal();
-            break;
-        case kActionProgram:
-        case kActionProgramAndWait:
-            if (const DispatchArgs* own = request()) {
-                RunProgramAction(own->index, dataOf(own), action == kActionProgramAndWait);
+        case ActionCode::kPreferences:
+        case ActionCode::kAbout: {
+            // About opens the same sheet at its About page: the one place that shows the product.
+            CPreferencesSheet sheet(hwnd(), code == ActionCode::kAbout
+                                                ? CPreferencesSheet::kAboutPage
+                                                : CPreferencesSheet::kOptionsPage);
+            sheet.DoModal();
+            if (sheet.matteChanged()) {
+                ApplyMatte();
             }
-            break;
-        case kActionExit:
-            Close();
-            break;
-        case kActionReloadScreen: {
-            const std::string current = currentScreen_;
-            ShowScreen(current);
             break;
         }
-        default:
-            // Preferences and About arrive with their own windows; any other code does nothing.
+        case ActionCode::kProgram:
+        case ActionCode::kProgramAndWait:
+            if (own) {
+                RunProgramAction(own->index, data, code == ActionCode::kProgramAndWait);
+            }
+            break;
+        case ActionCode::kExit:
+            Close();
+            break;
+        case ActionCode::kReloadScreen:
+            CarryScreenChange(Screens().Reload());
             break;
     }
 }

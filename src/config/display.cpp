@@ -1,11 +1,6 @@
 #include "config/display.h"
 
-#include <algorithm>
-
-#include "win/message_box.h"
-#include "resource.h"
 #include "win/handles.h"
-#include "win/resource_string.h"
 
 namespace lumora {
 
@@ -23,24 +18,6 @@ DisplayFacts CurrentDisplay() {
     display.height = ::GetSystemMetrics(SM_CYSCREEN);
     display.colorClass = GetDisplayColorClass();
     return display;
-}
-
-std::string DisplayRefusalMessage(const DisplayRefusal& refusal) {
-    static constexpr unsigned kColorTextIds[] = {IDS_COLOR_16, IDS_COLOR_256, IDS_COLOR_TRUE};
-    const int colorIndex = std::clamp<int>(refusal.colorClass, kColorClassLow, kColorClassTrue);
-    const std::string color = ResourceString(kColorTextIds[colorIndex]);
-    return FormatResourceString(refusal.exact ? IDS_MSG_EXACT_DISPLAY : IDS_MSG_MINIMUM_DISPLAY,
-                                refusal.width, refusal.height, color.c_str());
-}
-
-BOOL CheckDisplayRequirement(HWND owner, const StringList* requirement) {
-    std::optional<DisplayRefusal> refusal =
-        EvaluateDisplayRequirement(requirement, CurrentDisplay());
-    if (!refusal) {
-        return TRUE;
-    }
-    ShowTextMessage(owner, DisplayRefusalMessage(*refusal), MB_ICONEXCLAMATION | MB_OK);
-    return FALSE;
 }
 
 }  // namespace lumora

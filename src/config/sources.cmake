@@ -2,6 +2,7 @@ list(APPEND LUMORA_CORE_SOURCES
     src/config/value_parse.cpp
     src/config/display_requirement.cpp
     src/config/section_entries.cpp
+    src/config/section_keys.cpp
     src/config/ini_document.cpp
     src/config/string_table.cpp
 )

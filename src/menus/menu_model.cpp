@@ -1,108 +1,42 @@
 #include "menus/menu_model.h"
 
-#include "config/value_parse.h"
+#include "config/section_keys.h"
+#include "resource.h"
 
 namespace lumora {
 namespace {
 
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (Lower(a[i]) != Lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
-class ItemReader {
-  public:
-    ItemReader(SectionEntries entries, const MenuSource& source)
-        : entries_(std::move(entries)), source_(source) {}
-
-    std::optional<std::string> Text(const std::string& key) const { return entries_.Find(key); }
-
-    std::optional<std::string> Path(const std::string& key) const {
-        std::optional<std::string> value = Text(key);
-        if (value && source_.expandPath) {
-            source_.expandPath(*value);
-        }
-        return value;
-    }
-
-    std::optional<StringList> List(const std::string& key) const {
-        std::optional<std::string> value = Text(key);
-        if (!value) {
-            return std::nullopt;
-        }
-        return SplitList(*value);
-    }
-
-    bool PositiveFlag(const std::string& key) const {
-        std::optional<std::string> value = Text(key);
-        return value && ParseDecimal(*value) > 0;
-    }
-
-    bool NonZeroFlag(const std::string& key) const {
-        std::optional<std::string> value = Text(key);
-        return value && ParseDecimal(*value) != 0;
-    }
-
-  private:
-    SectionEntries entries_;
-    const MenuSource& source_;
-};
-
 // The record of an item with its own section; none when it has no Description.
-std::optional<MenuItem> ReadItem(const std::string& menuName, const std::string& name,
-                                 const MenuVocabulary& words, const MenuSource& source) {
-    const std::string section = menuName + words.itemSectionPart + name;
-    const ItemReader read(source.readSection ? source.readSection(section) : SectionEntries(),
-                          source);
+std::optional<MenuItem> ReadItem(const IniReader& ini, const std::string& section,
+                                 const std::string& name, const ModelContext& context) {
+    const SectionKeys keys(ini.Section(section), context);
     MenuItem item;
-    item.description = read.Text(words.description);
+    item.description = keys.Text(IDS_KEY_DESCRIPTION);
     if (!item.description) {
         return std::nullopt;
     }
     item.name = name;
-    item.launchScreenReq = read.List(words.launchScreenReq);
-    item.launchReq = read.List(words.launchReq);
-    item.launchOnReq = read.PositiveFlag(words.launchOnReq);
-    item.launchLong = read.PositiveFlag(words.launchLong);
-    item.launchFunc = read.Text(words.launchFunc);
-    item.launchData = read.Path(words.launchData);
-    item.setupReq = read.List(words.setupReq);
-    item.setupFunc = read.Text(words.setupFunc);
-    item.setupData = read.Path(words.setupData);
-    item.setupDesc = read.Text(words.setupDesc);
-    item.exitDuringSetup = read.NonZeroFlag(words.exitDuringSetup);
-    item.splash = read.List(words.splash);
-    if (item.splash && source.expandPath) {
-        source.expandPath(item.splash->front());
-    }
-    item.launchDir = read.Path(words.launchDir);
+    item.action = ReadActionRecord(keys);
+    // A menu item's launch data never comes from the registry.
+    item.action.registry.reset();
     return item;
 }
 
 }  // namespace
 
-std::vector<MenuItem> LoadMenuItems(const std::string& menuName, const StringList& names,
-                                    const MenuVocabulary& words, const MenuSource& source) {
+std::vector<MenuItem> LoadMenuItems(const IniReader& ini, const std::string& menuName,
+                                    const StringList& names, const ModelContext& context) {
+    const std::string separator = context.text(IDS_SEPARATOR);
+    const std::string itemSectionPart = context.text(IDS_SECTION_MENU_ITEM);
     std::vector<MenuItem> items;
     items.reserve(names.size());
     for (const std::string& name : names) {
         std::optional<MenuItem> item;
-        if (EqualIgnoringCase(name, words.separator)) {
+        if (SameIniName(name, separator)) {
             item.emplace();
             item->name = name;
         } else {
-            item = ReadItem(menuName, name, words, source);
+            item = ReadItem(ini, menuName + itemSectionPart + name, name, context);
         }
         if (item) {
             // A dropped item leaves no gap: the next kept one takes its place and its id.
@@ -111,6 +45,21 @@ std::vector<MenuItem> LoadMenuItems(const std::string& menuName, const StringLis
         }
     }
     return items;
+}
+
+std::optional<MenuSpec> LoadMenuSpec(const IniReader& ini, const std::string& menuName,
+                                     const ModelContext& context) {
+    const SectionKeys keys(ini.Section(context.text(IDS_SECTION_MENU) + menuName), context);
+    const std::optional<StringList> names = keys.List(IDS_KEY_MENU_ITEMS);
+    if (!names) {
+        return std::nullopt;
+    }
+    MenuSpec menu;
+    if (const std::optional<std::string> position = keys.Text(IDS_KEY_MENU_POSITION)) {
+        menu.position = ParsePoint(*position);
+    }
+    menu.items = LoadMenuItems(ini, menuName, *names, context);
+    return menu;
 }
 
 int MenuItemTable::PositionOfCommand(int commandId) const {
@@ -145,17 +94,7 @@ std::optional<LaunchEntry> MenuItemTable::EntryFor(int launchId) const {
     if (!item) {
         return std::nullopt;
     }
-    LaunchEntry entry;
-    entry.setupFunc = item->setupFunc;
-    entry.setupData = item->setupData;
-    entry.setupDesc = item->setupDesc;
-    entry.setupReq = item->setupReq;
-    entry.launchDir = item->launchDir;
-    entry.discDrive = item->discDrive;
-    entry.launchOnReq = item->launchOnReq;
-    entry.launchLong = item->launchLong;
-    entry.exitDuringSetup = item->exitDuringSetup;
-    return entry;
+    return LaunchEntry{item->action, item->discDrive};
 }
 
 }  // namespace lumora

@@ -2,14 +2,16 @@
 // ids they answer to, and the questions the launching code asks about an item. Portable.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "actions/action_record.h"
 #include "actions/launch_entry.h"
+#include "config/ini_reader.h"
+#include "config/model_context.h"
 #include "config/program_settings.h"
-#include "config/section_entries.h"
+#include "config/value_parse.h"
 
 namespace lumora {
 
@@ -23,45 +25,28 @@ constexpr int kFirstMenuLaunchId = 16384;
 struct MenuItem {
     int commandId = 0;
     int discDrive = 0;  // last disc search for the item: 0, a drive letter, or -1
-    bool launchOnReq = false;
-    bool launchLong = false;
-    bool exitDuringSetup = false;
     std::string name;
     std::optional<std::string> description;  // none: a separator line
-    std::optional<StringList> splash;        // picture path, seconds
-    std::optional<StringList> launchScreenReq;
-    std::optional<StringList> launchReq;
-    std::optional<StringList> setupReq;
-    std::optional<std::string> launchDir;
-    std::optional<std::string> launchFunc;
-    std::optional<std::string> launchData;
-    std::optional<std::string> setupFunc;
-    std::optional<std::string> setupData;
-    std::optional<std::string> setupDesc;
+    ActionRecord action;
 
     bool IsSeparator() const { return !description; }
 };
 
-// The names the menu reads, from the string table.
-struct MenuVocabulary {
-    std::string separator;        // the item name that makes a separator line
-    std::string itemSectionPart;  // between the menu name and the item name: "-MenuItem "
-    std::string description, launchScreenReq, launchReq, launchOnReq, launchLong, launchFunc,
-        launchData, setupReq, setupFunc, setupData, setupDesc, exitDuringSetup, splash, launchDir;
-};
-
-// Where the items come from: the entries of a section (empty when there is no such section),
-// and the expansion of a path value's macros.
-struct MenuSource {
-    std::function<SectionEntries(const std::string& section)> readSection;
-    std::function<void(std::string& path)> expandPath;
+// What a "Menu" section says.
+struct MenuSpec {
+    std::optional<Point> position;  // from the owner's top-left corner; none: at the pointer
+    std::vector<MenuItem> items;    // the kept items
 };
 
 // The kept items of the menu `menuName` (without the "Menu " prefix), one per name in order: a
 // name equal to the separator name (letter case ignored) is a separator line; an item whose
 // section has no Description is left out, and the items after it move up.
-std::vector<MenuItem> LoadMenuItems(const std::string& menuName, const StringList& names,
-                                    const MenuVocabulary& words, const MenuSource& source);
+std::vector<MenuItem> LoadMenuItems(const IniReader& ini, const std::string& menuName,
+                                    const StringList& names, const ModelContext& context);
+
+// The menu's section and its items; nothing when it has no "MenuItems".
+std::optional<MenuSpec> LoadMenuSpec(const IniReader& ini, const std::string& menuName,
+                                     const ModelContext& context);
 
 // The items of the menu shown last, asked by command id (the menu's owner) or by launch id (the
 // launching code). An id that names no item gives none.

@@ -1,60 +1,24 @@
 #include "menus/popup_menu.h"
 
-#include "actions/disc.h"
-#include "actions/dispatch.h"
-#include "config/display.h"
-#include "config/ini_store.h"
-#include "config/settings.h"
+#include "actions/click_run.h"
+#include "config/private_profile_reader.h"
+#include "config/program_model_context.h"
 #include "imaging/pixel_scale.h"
-#include "resource.h"
 #include "win/handles.h"
-#include "win/resource_string.h"
 
 namespace lumora {
 
-static_assert(kFirstMenuLaunchId == kMenuLaunchIdBase, "one launch id space for menu items");
-
 namespace {
-
-MenuVocabulary Vocabulary() {
-    MenuVocabulary w;
-    w.separator = ResourceString(IDS_SEPARATOR);
-    w.itemSectionPart = ResourceString(IDS_SECTION_MENU_ITEM);
-    w.description = ResourceString(IDS_KEY_DESCRIPTION);
-    w.launchScreenReq = ResourceString(IDS_KEY_LAUNCH_SCREEN_REQ);
-    w.launchReq = ResourceString(IDS_KEY_LAUNCH_REQ);
-    w.launchOnReq = ResourceString(IDS_KEY_LAUNCH_ON_REQ);
-    w.launchLong = ResourceString(IDS_KEY_LAUNCH_LONG);
-    w.launchFunc = ResourceString(IDS_KEY_LAUNCH_FUNC);
-    w.launchData = ResourceString(IDS_KEY_LAUNCH_DATA);
-    w.setupReq = ResourceString(IDS_KEY_SETUP_REQ);
-    w.setupFunc = ResourceString(IDS_KEY_SETUP_FUNC);
-    w.setupData = ResourceString(IDS_KEY_SETUP_DATA);
-    w.setupDesc = ResourceString(IDS_KEY_SETUP_DESC);
-    w.exitDuringSetup = ResourceString(IDS_KEY_EXIT_DURING_SETUP);
-    w.splash = ResourceString(IDS_KEY_SPLASH);
-    w.launchDir = ResourceString(IDS_KEY_LAUNCH_DIR);
-    return w;
-}
-
-MenuSource IniSource() {
-    MenuSource source;
-    source.readSection = [](const std::string& section) {
-        return SectionReader(section).entries();
-    };
-    source.expandPath = [](std::string& path) { ExpandPathMacros(path); };
-    return source;
-}
 
 // Where the menu's top-left corner goes: the configured point from the owner window's top-left
 // corner (in picture pixels, so times the scale), else the mouse cursor, else the middle of the
 // screen.
-POINT MenuOrigin(HWND owner, const std::optional<std::string>& position, int scale) {
+POINT MenuOrigin(HWND owner, const std::optional<Point>& position, int scale) {
     RECT frame{};
     if (position && ::GetWindowRect(owner, &frame)) {
-        const Point offset = ParsePoint(*position);
-        return POINT{detail::ClampToInt(int64_t{frame.left} + ToWindowCoordinate(offset.x, scale)),
-                     detail::ClampToInt(int64_t{frame.top} + ToWindowCoordinate(offset.y, scale))};
+        return POINT{
+            detail::ClampToInt(int64_t{frame.left} + ToWindowCoordinate(position->x, scale)),
+            detail::ClampToInt(int64_t{frame.top} + ToWindowCoordinate(position->y, scale))};
     }
     POINT cursor{};
     if (::GetCursorPos(&cursor)) {
@@ -69,9 +33,10 @@ const char* TextOrNull(const std::optional<std::string>& text) {
 
 }  // namespace
 
-void CPopupMenu::FreeItems() {
-    items_ = MenuItemTable();
-    ++generation_;
+void CPopupMenu::ReplaceItems(MenuItemTable items) {
+    items_ = std::move(items);
+    // Whatever still waits on the old items sees them gone.
+    itemsLifetime_ = std::make_unique<Lifetime>();
 }
 
 BOOL CPopupMenu::ShowMenu(HWND owner, std::string name) {
@@ -81,14 +46,14 @@ BOOL CPopupMenu::ShowMenu(HWND owner, std::string name) {
         return FALSE;
     }
     owner_ = owner;
-    FreeItems();
-    const std::string section = SectionName(IDS_SECTION_MENU, name);
-    const POINT origin = MenuOrigin(owner, ReadSetting(section, IDS_KEY_MENU_POSITION), scale_);
-    const std::optional<StringList> names = ReadListSetting(section, IDS_KEY_MENU_ITEMS);
-    if (!names) {
+    ReplaceItems(MenuItemTable());
+    std::optional<MenuSpec> spec =
+        LoadMenuSpec(PrivateProfileReader(), name, ProgramModelContext());
+    if (!spec) {
         return FALSE;
     }
-    items_ = MenuItemTable(LoadMenuItems(name, *names, Vocabulary(), IniSource()));
+    const POINT origin = MenuOrigin(owner, spec->position, scale_);
+    ReplaceItems(MenuItemTable(std::move(spec->items)));
     if (items_.empty()) {
         return FALSE;
     }
@@ -104,24 +69,10 @@ BOOL CPopupMenu::ShowMenu(HWND owner, std::string name) {
     return ::TrackPopupMenu(menu.get(), 0, origin.x, origin.y, 0, owner, nullptr) ? TRUE : FALSE;
 }
 
-void CPopupMenu::StoreDiscDrive(unsigned generation, int launchId, int drive) {
-    if (generation != generation_) {
-        return;
-    }
+void CPopupMenu::StoreDiscDrive(int launchId, int drive) {
     if (MenuItem* item = items_.ForLaunchId(launchId)) {
         item->discDrive = drive;
     }
-}
-
-bool CPopupMenu::EnsureItemDisk(int position, const std::optional<StringList>& requirement) {
-    const unsigned generation = generation_;
-    const int launchId = MenuItemTable::LaunchIdOf(position);
-    const MenuItem* item = items_.ForLaunchId(launchId);
-    int slot = item ? item->discDrive : 0;
-    // The disc prompt pumps messages: the slot is written back only to the table it came from.
-    const BOOL found = EnsureDisk(owner_, requirement ? &*requirement : nullptr, slot);
-    StoreDiscDrive(generation, launchId, slot);
-    return found != FALSE;
 }
 
 void CPopupMenu::RunItem(int commandId) {
@@ -129,28 +80,18 @@ void CPopupMenu::RunItem(int commandId) {
     if (position < 0) {
         return;
     }
-    // Copies: the display message box and the disc prompt pump messages, and whatever runs
-    // meanwhile may replace the table.
-    const MenuItem item = items_.items()[static_cast<size_t>(position)];
-    if (!item.launchFunc) {
-        return;
-    }
-    const StringList* screenReq = item.launchScreenReq ? &*item.launchScreenReq : nullptr;
-    if (!CheckDisplayRequirement(owner_, screenReq)) {
-        return;
-    }
-    if (!EnsureItemDisk(position, item.launchReq)) {
-        return;
-    }
-    if (item.splash && item.splash->size() >= 2) {
-        // As for a region: the seconds are taken unsigned, so a negative number means the
-        // longest time the popup stays.
-        splashPopup_.ShowLogo(owner_, (*item.splash)[0],
-                              static_cast<unsigned>(ParseDecimal((*item.splash)[1])), scale_);
-    }
-    // The action may open another menu, which replaces the table: it is not touched after this.
-    CallExport(MenuItemTable::LaunchIdOf(position), item.launchFunc->c_str(),
-               TextOrNull(item.launchData));
+    const int launchId = MenuItemTable::LaunchIdOf(position);
+    const MenuItem& item = items_.items()[static_cast<size_t>(position)];
+    ClickSite site;
+    site.owner = owner_;
+    site.launchId = launchId;
+    site.discDrive = item.discDrive;
+    site.storeDiscDrive = [this, launchId](int drive) { StoreDiscDrive(launchId, drive); };
+    site.splash = &logoPopup_;
+    site.scale = scale_;
+    site.alive = itemsLifetime_->Watch();
+    // The action may open another menu, which replaces the items: the plan holds copies.
+    RunClick(PlanMenuChoice(item.action), site);
 }
 
 LaunchTarget CPopupMenu::LaunchTargetOf(int launchId) {
@@ -160,10 +101,8 @@ LaunchTarget CPopupMenu::LaunchTargetOf(int launchId) {
         return target;
     }
     target.discPromptOwner = owner_;
-    const unsigned generation = generation_;
-    target.storeDiscDrive = [this, generation, launchId](int drive) {
-        StoreDiscDrive(generation, launchId, drive);
-    };
+    target.alive = itemsLifetime_->Watch();
+    target.storeDiscDrive = [this, launchId](int drive) { StoreDiscDrive(launchId, drive); };
     return target;
 }
 

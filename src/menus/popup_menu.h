@@ -6,11 +6,13 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "actions/launch.h"
 #include "actions/logo_dialog.h"
 #include "menus/menu_model.h"
+#include "win/lifetime.h"
 
 namespace lumora {
 
@@ -24,14 +26,14 @@ class CPopupMenu {
     // Builds the named menu from the INI file and tracks it; the owner receives the chosen
     // item's WM_COMMAND. 1 when it was shown. The previous items are gone in every case.
     virtual BOOL ShowMenu(HWND owner, std::string name);
-    // Runs the item with this command id (1100 + its position): display check, disc, splash,
-    // then its action. No sound.
+    // Runs the item with this command id (1100 + its position) through the click path: display
+    // check, disc, splash, then its action. No sound.
     void RunItem(int commandId);
     // Starts the setup of the item with this launch id, as a region's setup starts (without the
     // reload: a menu reads its items afresh whenever it opens).
     void RunSetup(int launchId);
-    // What launching needs about the item with this launch id: a copy of its fields, the owner of
-    // its disc prompt, and a way to keep its disc search that stays safe when the items change.
+    // What launching needs about the item with this launch id: a copy of its action, the owner
+    // of its disc prompt, and a way to keep its disc search while the items are the same.
     LaunchTarget LaunchTargetOf(int launchId);
 
     const MenuItemTable& items() const { return items_; }
@@ -40,19 +42,14 @@ class CPopupMenu {
     void SetScale(int scale) { scale_ = scale; }
 
   private:
-    void FreeItems();
-    // Asks for the disc of a requirement and keeps the result with the item at this position,
-    // unless a nested action has replaced the items meanwhile. False when the user cancelled.
-    bool EnsureItemDisk(int position, const std::optional<StringList>& requirement);
-    // Keeps a disc search with the item of this launch id while the table is that generation's.
-    void StoreDiscDrive(unsigned generation, int launchId, int drive);
+    // The items shown last, and their lifetime: a new menu replaces both.
+    void ReplaceItems(MenuItemTable items);
+    void StoreDiscDrive(int launchId, int drive);
 
     HWND owner_ = nullptr;
-    CLogoDialog splashPopup_;
+    CLogoDialog logoPopup_;
     MenuItemTable items_;
-    // Counts item tables: calls that pump messages can run another menu's action, which
-    // replaces the table under a RunItem that is still waiting.
-    unsigned generation_ = 0;
+    std::unique_ptr<Lifetime> itemsLifetime_ = std::make_unique<Lifetime>();
     int scale_ = 1;
 };
 

@@ -100,14 +100,8 @@ void COptionsPage::OnOK() {
             }
         }
     }
-    if (SaveProgramSettings()) {
-        // The main window lays itself out for the new matte once the sheet has closed.
-        if (HWND main = MainWindowHandle()) {
-            ::PostMessageA(
-                main, WM_DISPLAYCHANGE, 0,
-                MAKELPARAM(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)));
-        }
-    }
+    // The sheet's owner lays itself out for a new matte once the sheet has closed.
+    matteChanged_ = SaveProgramSettings();
 }
 
 void COptionsPage::OnReset() {

@@ -10,6 +10,9 @@ class COptionsPage : public PropertyPage {
   public:
     COptionsPage();
 
+    // OK saved a matte other than the one in force.
+    bool matteChanged() const { return matteChanged_; }
+
   protected:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -21,6 +24,8 @@ class COptionsPage : public PropertyPage {
     // Restore Defaults: only the controls change; a later OK stores them.
     void OnReset();
     void OnCommandHelp();
+
+    bool matteChanged_ = false;
 };
 
 }  // namespace lumora

@@ -20,6 +20,8 @@ class CPreferencesSheet {
 
     // Runs the sheet until OK or Cancel, with `parent` disabled meanwhile; PropertySheet's result.
     INT_PTR DoModal();
+    // OK saved another matte: the owner lays itself out anew.
+    bool matteChanged() const { return options_.matteChanged(); }
 
   private:
     HWND parent_;

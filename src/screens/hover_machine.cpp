@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <utility>
 
+#include "screens/balloon_delay.h"
+
 namespace lumora {
 
 namespace {
@@ -125,8 +127,7 @@ void HoverMachine::StartHover(HoverCommands& out, int index) {
     if (!facts.hasBalloon) {
         return;
     }
-    // A negative delay reads as a very long one.
-    const unsigned delay = static_cast<unsigned>(settings_.balloonDelay);
+    const unsigned delay = BalloonDelayMs(settings_.balloonDelay);
     if (delay > 0) {
         out.push_back(HoverCommand{HoverAction::kStartBalloonTimer, -1, delay});
         balloonTimerPending_ = true;

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "actions/setup_offer.h"
+#include "actions/launch_data_registry.h"
 #include "config/private_profile_reader.h"
 #include "config/program_model_context.h"
 
@@ -38,24 +38,11 @@ CRegion BuildRegion(const RegionSpec& described, PictureCache& pictures) {
     region.highlightPos = described.highlight.position;
     region.highlightTransparency = described.highlight.transparency;
     region.sound = described.sound;
-    region.launchScreenReq = described.launchScreenReq;
-    region.launchReq = described.launchReq;
-    region.launchOnReq = described.launchOnReq;
-    region.launchLong = described.launchLong;
-    region.launchFunc = described.launchFunc;
-    region.launchData = described.launchData;
-    if (!region.launchData) {
+    region.action = described.action;
+    if (!region.action.launchData && region.action.registry) {
         // Only a region without launch data asks where the application's setup recorded it.
-        region.launchData = ResolveLaunchData(described.section);
+        region.action.launchData = ResolveLaunchData(*region.action.registry);
     }
-    region.registry = described.registry;
-    region.setupReq = described.setupReq;
-    region.setupFunc = described.setupFunc;
-    region.setupData = described.setupData;
-    region.setupDesc = described.setupDesc;
-    region.exitDuringSetup = described.exitDuringSetup;
-    region.splash = described.splash;
-    region.launchDir = described.launchDir;
     return region;
 }
 

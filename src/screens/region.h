@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "config/program_settings.h"
+#include "actions/action_record.h"
 #include "config/value_parse.h"
 #include "imaging/cdib.h"
 #include "screens/picture_cache.h"
@@ -26,24 +26,11 @@ struct CRegion {
     Point highlightPos;
     int balloonTransparency = -1;  // palette index drawn as transparent, -1 for none
     int highlightTransparency = -1;
-    int discDrive = 0;  // last disc search: 0, a drive letter, or -1
-    bool launchOnReq = false;
-    bool launchLong = false;
-    bool exitDuringSetup = false;
     std::optional<std::string> name;  // always set by loading
     std::optional<std::string> sound;
-    std::optional<StringList> splash;  // picture path, seconds
-    std::optional<StringList> launchScreenReq;
-    std::optional<StringList> launchReq;
-    std::optional<StringList> setupReq;
-    std::optional<std::string> launchDir;
-    std::optional<std::string> launchFunc;
-    std::optional<std::string> launchData;
-    std::optional<std::string> setupFunc;
-    std::optional<std::string> setupData;
-    std::optional<std::string> setupDesc;
-    // Where the launch data is looked up when the section has none (RegistryKey and its kin).
-    std::optional<RegistrySource> registry;
+    // What a click does; its launch data comes from the registry when the section has none.
+    ActionRecord action;
+    int discDrive = 0;  // last disc search: 0, a drive letter, or -1
 };
 
 // Reads the region's section (screen name + "-Region " + region name) into a fresh record: the

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "actions/action_record.h"
 #include "config/ini_reader.h"
 #include "config/model_context.h"
 #include "config/program_settings.h"
@@ -21,15 +22,6 @@ struct RegionPicture {
     int transparency = -1;  // palette index drawn as transparent, -1 for none
 };
 
-// Where the launch data comes from when "LaunchData" is absent: a registry value under
-// HKEY_LOCAL_MACHINE, resolved by the Win32 layer.
-struct RegistrySource {
-    std::string key;
-    std::optional<std::string> data;  // value name; none: the key's default value
-    int subtract = kSettingAbsent;    // characters cut from the end
-    std::optional<std::string> append;
-};
-
 struct RegionSpec {
     std::string name;          // exactly as listed in "RegionNames"
     std::string section;       // screen name + "-Region " + region name
@@ -37,20 +29,7 @@ struct RegionSpec {
     RegionPicture balloon;
     RegionPicture highlight;
     std::optional<std::string> sound;  // expanded
-    std::optional<StringList> splash;  // element 0 expanded
-    std::optional<StringList> launchScreenReq;
-    std::optional<StringList> launchReq;
-    std::optional<StringList> setupReq;
-    std::optional<std::string> launchDir;  // expanded
-    std::optional<std::string> launchFunc;
-    std::optional<std::string> launchData;   // expanded
-    std::optional<RegistrySource> registry;  // only when "LaunchData" is absent
-    std::optional<std::string> setupFunc;
-    std::optional<std::string> setupData;  // expanded
-    std::optional<std::string> setupDesc;
-    bool launchOnReq = false;
-    bool launchLong = false;
-    bool exitDuringSetup = false;
+    ActionRecord action;
 };
 
 // The screen's own section: all that its first paint needs.

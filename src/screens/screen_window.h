@@ -1,29 +1,34 @@
-// The child window that shows the current screen: its background, regions, and the reaction to
-// the mouse and the keyboard (hover highlight, delayed balloon, sounds, click), decided by its
-// hover machine.
+// The child window that shows the current screen. The screen session decides what is shown and
+// when it is read, its hover machine what the pointer and the keys do, the click path what a
+// click does; the window turns messages into their events and carries their commands out.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "actions/launch.h"
 #include "actions/logo_dialog.h"
-#include "imaging/cdib.h"
 #include "menus/popup_menu.h"
-#include "screens/hover_machine.h"
-#include "screens/region.h"
+#include "screens/hot_cursor.h"
+#include "screens/screen_content.h"
+#include "screens/screen_session.h"
 #include "win/window.h"
 
 namespace lumora {
 
 class CScreenWindow : public Window {
   public:
-    CScreenWindow();
     // Closes the window, its popup and its menus while the whole object still exists.
     ~CScreenWindow() override { DestroyWindow(); }
+
+    // Which screen is shown and which was before. The main window asks it for screen changes
+    // and has its commands carried out here, in `parent`; titles go to `titleChanged`.
+    ScreenSession& session() { return session_; }
+    void Carry(HWND parent, const SessionCommands& commands);
+    std::function<void(const std::string&)> titleChanged;
 
     // Loads the named screen and creates the child window of parent; FALSE when the screen has
     // no regions list, no background, or the window cannot be created.
@@ -39,7 +44,7 @@ class CScreenWindow : public Window {
     // regions are hit as at 1x.
     int HitTest(POINT point);
     void ReloadRegion(int index);
-    // What launching needs about a launch id (launch_entries.cpp).
+    // What launching needs about a launch id: a region's, or a menu item's from 16384 up.
     LaunchTarget LaunchTargetOf(int launchId);
 
     // Used by the main window.
@@ -48,16 +53,15 @@ class CScreenWindow : public Window {
     // Shows every picture pixel as a scale x scale block (1 or more); the caller places the
     // window afterwards.
     void SetScale(int scale);
-    int scale() const { return scale_; }
+    int scale() const { return session_.scale(); }
     // The application lost activation: forget the hover.
     void OnAppDeactivated();
 
-    // The shown screen's picture, title and name; empty when no screen is shown.
-    const CDib& background() const;
-    // What the window shows, at the art scale: the background with what hovering placed on it.
-    const CDib& canvas() const;
-    const std::string& description() const;
-    const std::string& screenName() const;
+    // The shown screen's picture, its canvas at the art scale and its title; empty when no
+    // screen is shown.
+    const CDib& background() const { return Shown().background(); }
+    const CDib& canvas() const { return Shown().canvas(); }
+    const std::string& description() const { return Shown().description(); }
     CPopupMenu& menus() { return menus_; }
 
     static constexpr int kChildId = 1000;
@@ -66,74 +70,25 @@ class CScreenWindow : public Window {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    // Reads the regions' sections and pictures, once per screen.
-    void ReadRegions();
-    // The regions loaded so far: none before ReadRegions.
-    int LoadedRegionCount() const { return shown_ ? static_cast<int>(shown_->regions.size()) : 0; }
-    const CRegion* LoadedRegion(int index) const;
-    CRegion* LoadedRegion(int index);
-
-    // Hover feedback: the machine decides, the window carries its commands out.
-    HoverMachine& Hover();
-    std::vector<HoverRegionFacts> RegionFacts() const;
+    const ScreenContent& Shown() const;
+    void Carry(const SessionCommand& command);
     void Carry(const HoverCommands& commands);
-    // The scale of the pictures drawn for this display scale: 2 when it is even and a picture of
-    // the screen has an author's 2x sibling, else 1.
-    int ArtScaleFor(int scale) const;
-    // Looks for the authors' 2x pictures of the shown screen, at an even scale only.
-    void LookForDoubleSizes();
-    // Makes the canvas anew from the background at the art scale of the display scale.
-    BOOL BuildCanvas();
-    // The picture as drawn on the canvas: itself, or its 2x picture.
-    const CDib& Art(const CDib& picture) const;
-    void PlacePicture(const CDib& picture, Point position, int transparency);
-    void RestorePicture(const CDib& picture, Point position);
-    void DrawCanvasChanges();
-    void SetHotCursor(bool on);
-    void CaptureMouse();
-    void ReleaseMouse();
-    bool ParentHasCapture() const;
+    void Carry(const HoverCommand& command);
+    HoverMachine& Hover();
     bool IsAppActive() const;
-
-    // Messages.
-    LRESULT OnCreate(UINT message, WPARAM wParam, LPARAM lParam);
-    void OnDestroy();
-    // Lets go of everything loaded for the shown screen.
-    void ReleaseScreen();
+    void DrawCanvasChanges();
     void OnPaint();
-    void OnTimer(UINT_PTR id);
     void OnMouseMove(WPARAM flags, POINT point);
-    void OnLButtonDown(WPARAM flags, POINT point);
-    void OnLButtonUp(POINT point);
     void OnKeyDown(WPARAM key, LPARAM flags);
+    // A click (region_click.cpp): the region's plan through the one click path, then the hover
+    // state read again.
     void RunRegion(int index);
-    // True while the screen loaded as `generation` is shown and has the region.
-    bool StillShows(unsigned generation, int index) const;
 
-    // Everything loaded for the screen being shown. LoadScreen makes it and the window's end
-    // (or a failed load) releases it whole, so nothing of one screen lives on into the next.
-    struct ShownScreen {
-        std::string name;
-        std::string description;
-        std::string backgroundPath;
-        CDib background;
-        CDib canvas;       // borrows the background's palette: declared after it, so freed first
-        int artScale = 1;  // 2: the canvas and everything on it are the 2x pictures
-        bool doubleSizesLookedFor = false;
-        StringList regionNames;
-        bool regionsRead = false;
-        PictureCache pictures;  // the regions' pictures, each file once
-        std::vector<CRegion> regions;
-        HoverMachine hover;
-    };
-
+    ScreenSession session_;
     CPopupMenu menus_;
     CLogoDialog logoPopup_;
-    HCURSOR hotCursor_ = nullptr;
-    HCURSOR savedCursor_ = nullptr;
-    int scale_ = 1;
-    unsigned screenGeneration_ = 0;  // changes whenever a screen's window comes or goes
-    std::unique_ptr<ShownScreen> shown_;
+    HotCursor cursor_;
+    std::unique_ptr<ScreenContent> shown_;
 };
 
 }  // namespace lumora

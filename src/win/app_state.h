@@ -4,12 +4,18 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <string>
+
 namespace lumora {
 
 struct AppState {
     UINT dispatchMessageId = 0;     // 0 until registered at start-up
-    HPALETTE appPalette = nullptr;  // borrowed from the current screen's background
+    HPALETTE appPalette = nullptr;  // the main window's AppPalette, while it holds one
     HWND mainWindow = nullptr;      // set while the main window exists
+    bool actionRunning = false;     // an action holds the action gate
+    // The caption of message boxes: the shown screen's description, or empty.
+    std::function<std::string()> caption;
 };
 
 AppState& App();

@@ -5,7 +5,6 @@
 
 #include "win/app_state.h"
 #include "win/common_controls.h"
-#include "win/messages.h"
 #include "resource.h"
 #include "win/resource_string.h"
 
@@ -35,14 +34,8 @@ std::string FormatResourceString(unsigned id, ...) {
 }
 
 std::string MessageCaption() {
-    if (HWND main = MainWindowHandle()) {
-        auto title =
-            reinterpret_cast<const char*>(::SendMessageA(main, kCaptionQueryMessage, 0, 0));
-        if (title && *title) {
-            return title;
-        }
-    }
-    return ResourceString(IDS_APP_TITLE);
+    std::string caption = App().caption ? App().caption() : std::string();
+    return caption.empty() ? ResourceString(IDS_APP_TITLE) : caption;
 }
 
 int ShowTextMessage(HWND owner, const std::string& text, UINT style) {

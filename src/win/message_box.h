@@ -11,8 +11,8 @@ namespace lumora {
 // characters. Texts are passed as const char*.
 std::string FormatResourceString(unsigned id, ...);
 
-// The caption of every message box: the title that the main window answers to the caption query
-// (WM_USER + 100), or string 1 when there is no main window or no title.
+// The caption of every message box: the shown screen's description as the main window tells it,
+// or string 1 when there is no main window or no description.
 std::string MessageCaption();
 
 // Each shows a box with MessageCaption(), owned by the owner when it is a window, and returns

@@ -12,10 +12,6 @@ constexpr UINT kCaptionQueryMessage = WM_USER + 100;
 // The framework's "exit the application" command: the main window destroys itself.
 constexpr WPARAM kAppExitCommand = 0xE141;
 
-// Command ids of pop-up menu items: the first one plus the item's position.
-constexpr UINT kMenuCommandFirst = 1100;
-constexpr UINT kMenuCommandLast = 1199;
-
 // The screen window's one-shot balloon delay.
 constexpr UINT_PTR kBalloonTimerId = 102;
 // The logo popup's display time.

@@ -5,6 +5,7 @@
 #include <regex>
 #include <sstream>
 
+#include "actions/action_table.h"
 #include "config/string_table.h"
 
 namespace lumora {
@@ -39,6 +40,27 @@ TEST(AuthorsReference, NamesEveryKeyAndSectionOfTheStringTable) {
         }
     }
     EXPECT_GE(keys, 40);
+}
+
+// The reference's table of actions is the program's own: every row as the table says it, in
+// its order.
+TEST(AuthorsReference, TableOfActionsIsTheProgramsOwn) {
+    const std::string doc = ReadText(std::string(LUMORA_SOURCE_DIR) + "/docs/authoring.md");
+    const std::regex row(R"(\|\s*`(Dispatch\w+)`\s*\|\s*(.*?)\s*\|\s*(.*?)\s*\|)");
+    std::vector<std::string> names;
+    for (auto it = std::sregex_iterator(doc.begin(), doc.end(), row); it != std::sregex_iterator();
+         ++it) {
+        const std::string name = (*it)[1];
+        const ActionInfo* action = FindAction(name);
+        ASSERT_NE(action, nullptr) << "docs/authoring.md names an action " << name;
+        EXPECT_EQ((*it)[2].str(), action->data) << name;
+        EXPECT_EQ((*it)[3].str(), action->effect) << name;
+        names.push_back(name);
+    }
+    ASSERT_EQ(names.size(), kActions.size()) << "docs/authoring.md lists every action once";
+    for (size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(names[i], kActions[i].exportName);
+    }
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "actions/action_names.h"
+#include "actions/action_table.h"
 #include "disc_files.h"
 #include "iso_image.h"
 #include "polygon_mask.h"
@@ -143,7 +143,7 @@ TEST(DiscFiles, TheProgramOfACommandLine) {
     EXPECT_EQ(CommandProgram("   "), "");
 }
 
-TEST(ActionNames, AreTheExportsOfTheProgram) {
+TEST(ActionTable, NamesTheExportsOfTheProgram) {
     std::ifstream def(std::string(LUMORA_SOURCE_DIR) + "/src/actions/lumora.def");
     std::vector<std::string> exported;
     for (std::string word; def >> word;) {
@@ -151,9 +151,9 @@ TEST(ActionNames, AreTheExportsOfTheProgram) {
             exported.push_back(word);
         }
     }
-    ASSERT_EQ(exported.size(), kActionNames.size());
+    ASSERT_EQ(exported.size(), kActions.size());
     for (size_t i = 0; i < exported.size(); ++i) {
-        EXPECT_EQ(exported[i], kActionNames[i].name);
+        EXPECT_EQ(exported[i], kActions[i].exportName);
     }
 }
 

@@ -119,28 +119,29 @@ void CheckShortPath(const std::string& line) {
 
 void CheckLaunchLine(FuzzedDataProvider& provider, const std::string& command) {
     LaunchEntry entry;
-    entry.launchOnReq = provider.ConsumeBool();
-    entry.launchLong = provider.ConsumeBool();
-    entry.exitDuringSetup = provider.ConsumeBool();
+    entry.action.launchOnReq = provider.ConsumeBool();
+    entry.action.launchLong = provider.ConsumeBool();
+    entry.action.exitDuringSetup = provider.ConsumeBool();
     entry.discDrive = provider.ConsumeIntegralInRange(-1, 'Z' + 1);
     if (provider.ConsumeBool()) {
-        entry.setupFunc = "Setup";
+        entry.action.setupFunc = "Setup";
     }
     if (provider.ConsumeBool()) {
-        entry.setupData = provider.ConsumeBool() ? command : provider.ConsumeRandomLengthString(8);
+        entry.action.setupData =
+            provider.ConsumeBool() ? command : provider.ConsumeRandomLengthString(8);
     }
-    const bool isSetup = entry.setupData && *entry.setupData == command;
-    FUZZ_CHECK(lumora::UsesDiscDrive(&entry, command) == (entry.launchOnReq || isSetup));
-    FUZZ_CHECK(lumora::KeepsLongPath(&entry, command) == (entry.launchLong && !isSetup));
-    FUZZ_CHECK(lumora::HasSetup(&entry) == entry.setupFunc.has_value());
-    FUZZ_CHECK(lumora::ExitsDuringSetup(&entry) == entry.exitDuringSetup);
+    const bool isSetup = entry.action.setupData && *entry.action.setupData == command;
+    FUZZ_CHECK(lumora::UsesDiscDrive(&entry, command) == (entry.action.launchOnReq || isSetup));
+    FUZZ_CHECK(lumora::KeepsLongPath(&entry, command) == (entry.action.launchLong && !isSetup));
+    FUZZ_CHECK(lumora::HasSetup(&entry) == entry.action.setupFunc.has_value());
+    FUZZ_CHECK(lumora::ExitsDuringSetup(&entry) == entry.action.exitDuringSetup);
     FUZZ_CHECK(lumora::GetDiscDrive(&entry) == entry.discDrive);
 
     std::string expected = command;
-    if (entry.launchOnReq || isSetup) {
+    if (entry.action.launchOnReq || isSetup) {
         lumora::SubstituteDiscDrive(expected, entry.discDrive);
     }
-    if (!(entry.launchLong && !isSetup)) {
+    if (!(entry.action.launchLong && !isSetup)) {
         expected = lumora::ToShortPath(expected, Shorten);
     }
     FUZZ_CHECK(lumora::PrepareLaunchLine(&entry, command, Shorten) == expected);

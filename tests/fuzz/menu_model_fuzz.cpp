@@ -3,7 +3,7 @@
 // name (letter case ignored) and the names whose section has a Description; their command ids
 // follow one another from the first; each holds its section's values (paths expanded once, the
 // splash picture too); and the table finds every item by command id and launch id, nothing
-// for any other id, and copies its fields into the launch entry.
+// for any other id, and copies its action into the launch entry.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "config/ini_document.h"
+#include "config/string_table.h"
 #include "fuzz/fuzz_check.h"
 #include "menus/menu_model.h"
 
@@ -29,25 +30,9 @@ const char* const kKeys[] = {"Description", "LaunchScreenReq", "LaunchReq",  "La
                              "SetupFunc",   "SetupData",       "SetupDesc",  "ExitDuringSetup",
                              "Splash",      "LaunchDir"};
 
-lumora::MenuVocabulary Words() {
-    lumora::MenuVocabulary w;
-    w.separator = "Separator";
-    w.itemSectionPart = "-MenuItem ";
-    w.description = kKeys[0];
-    w.launchScreenReq = kKeys[1];
-    w.launchReq = kKeys[2];
-    w.launchOnReq = kKeys[3];
-    w.launchLong = kKeys[4];
-    w.launchFunc = kKeys[5];
-    w.launchData = kKeys[6];
-    w.setupReq = kKeys[7];
-    w.setupFunc = kKeys[8];
-    w.setupData = kKeys[9];
-    w.setupDesc = kKeys[10];
-    w.exitDuringSetup = kKeys[11];
-    w.splash = kKeys[12];
-    w.launchDir = kKeys[13];
-    return w;
+lumora::ModelContext Context() {
+    return lumora::ModelContext{lumora::BuiltInText,
+                                [](std::string& path) { path = "<" + path + ">"; }};
 }
 
 std::string Name(FuzzedDataProvider& provider) {
@@ -99,27 +84,29 @@ std::optional<std::string> Marked(std::optional<std::string> value) {
 
 void CheckItem(const MenuItem& item, const SectionEntries& keys) {
     FUZZ_CHECK(item.description == keys.Find("Description"));
-    FUZZ_CHECK(item.launchScreenReq == keys.FindList("LaunchScreenReq"));
-    FUZZ_CHECK(item.launchReq == keys.FindList("LaunchReq"));
-    FUZZ_CHECK(item.setupReq == keys.FindList("SetupReq"));
-    FUZZ_CHECK(item.launchFunc == keys.Find("LaunchFunc"));
-    FUZZ_CHECK(item.setupFunc == keys.Find("SetupFunc"));
-    FUZZ_CHECK(item.setupDesc == keys.Find("SetupDesc"));
-    FUZZ_CHECK(item.launchData == Marked(keys.Find("LaunchData")));
-    FUZZ_CHECK(item.setupData == Marked(keys.Find("SetupData")));
-    FUZZ_CHECK(item.launchDir == Marked(keys.Find("LaunchDir")));
+    FUZZ_CHECK(item.action.launchScreenReq == keys.FindList("LaunchScreenReq"));
+    FUZZ_CHECK(item.action.launchReq == keys.FindList("LaunchReq"));
+    FUZZ_CHECK(item.action.setupReq == keys.FindList("SetupReq"));
+    FUZZ_CHECK(item.action.launchFunc == keys.Find("LaunchFunc"));
+    FUZZ_CHECK(item.action.setupFunc == keys.Find("SetupFunc"));
+    FUZZ_CHECK(item.action.setupDesc == keys.Find("SetupDesc"));
+    FUZZ_CHECK(item.action.launchData == Marked(keys.Find("LaunchData")));
+    FUZZ_CHECK(item.action.setupData == Marked(keys.Find("SetupData")));
+    FUZZ_CHECK(item.action.launchDir == Marked(keys.Find("LaunchDir")));
     std::optional<StringList> splash = keys.FindList("Splash");
     if (splash) {
         splash->front() = "<" + splash->front() + ">";
     }
-    FUZZ_CHECK(item.splash == splash);
+    FUZZ_CHECK(item.action.splash == splash);
     const auto number = [&](const char* key) {
         const std::optional<std::string> value = keys.Find(key);
         return value ? std::optional<int>(lumora::ParseDecimal(*value)) : std::nullopt;
     };
-    FUZZ_CHECK(item.launchOnReq == (number("LaunchOnReq").value_or(0) > 0));
-    FUZZ_CHECK(item.launchLong == (number("LaunchLong").value_or(0) > 0));
-    FUZZ_CHECK(item.exitDuringSetup == (number("ExitDuringSetup").value_or(0) != 0));
+    FUZZ_CHECK(item.action.launchOnReq == (number("LaunchOnReq").value_or(0) > 0));
+    FUZZ_CHECK(item.action.launchLong == (number("LaunchLong").value_or(0) > 0));
+    FUZZ_CHECK(item.action.exitDuringSetup == (number("ExitDuringSetup").value_or(0) != 0));
+    // A menu item never reads the registry.
+    FUZZ_CHECK(!item.action.registry);
     FUZZ_CHECK(item.discDrive == 0);
 }
 
@@ -139,10 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int probe = provider.ConsumeIntegral<int>();
     const lumora::IniDocument ini(IniText(provider, menu));
 
-    lumora::MenuSource source;
-    source.readSection = [&](const std::string& section) { return ini.Section(section); };
-    source.expandPath = [](std::string& path) { path = "<" + path + ">"; };
-    const std::vector<MenuItem> items = lumora::LoadMenuItems(menu, names, Words(), source);
+    const std::vector<MenuItem> items = lumora::LoadMenuItems(ini, menu, names, Context());
 
     size_t kept = 0;
     for (const std::string& name : names) {
@@ -157,7 +141,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(item.commandId == lumora::kFirstMenuCommandId + int(kept));
         FUZZ_CHECK(item.IsSeparator() == separator);
         if (separator) {
-            FUZZ_CHECK(!item.launchFunc && !item.launchData && !item.splash && !item.setupFunc);
+            FUZZ_CHECK(!item.action.launchFunc && !item.action.launchData && !item.action.splash &&
+                       !item.action.setupFunc);
         } else {
             CheckItem(item, keys);
         }
@@ -174,12 +159,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(table.ForLaunchId(launchId) == &table.items()[size_t(i)]);
         const std::optional<lumora::LaunchEntry> entry = table.EntryFor(launchId);
         const MenuItem& item = table.items()[size_t(i)];
-        FUZZ_CHECK(entry && entry->setupFunc == item.setupFunc &&
-                   entry->setupData == item.setupData && entry->setupDesc == item.setupDesc &&
-                   entry->setupReq == item.setupReq && entry->launchDir == item.launchDir &&
-                   entry->discDrive == item.discDrive && entry->launchOnReq == item.launchOnReq &&
-                   entry->launchLong == item.launchLong &&
-                   entry->exitDuringSetup == item.exitDuringSetup);
+        FUZZ_CHECK(entry && entry->action.setupFunc == item.action.setupFunc &&
+                   entry->action.setupData == item.action.setupData &&
+                   entry->action.launchDir == item.action.launchDir &&
+                   entry->discDrive == item.discDrive &&
+                   entry->action.launchOnReq == item.action.launchOnReq &&
+                   entry->action.exitDuringSetup == item.action.exitDuringSetup);
     }
     const int position = table.PositionOfLaunchId(probe);
     const bool names_item = int64_t{probe} >= lumora::kFirstMenuLaunchId &&

@@ -150,20 +150,24 @@ bool SamePicture(const RegionPicture& a, const RegionPicture& b) {
     return a.path == b.path && a.position == b.position && a.transparency == b.transparency;
 }
 
-bool SameRegion(const RegionSpec& a, const RegionSpec& b) {
+bool SameAction(const lumora::ActionRecord& a, const lumora::ActionRecord& b) {
     const bool registry = a.registry.has_value() == b.registry.has_value() &&
                           (!a.registry || (a.registry->key == b.registry->key &&
                                            a.registry->data == b.registry->data &&
                                            a.registry->subtract == b.registry->subtract &&
                                            a.registry->append == b.registry->append));
-    return a.name == b.name && a.section == b.section && a.shape == b.shape &&
-           SamePicture(a.balloon, b.balloon) && SamePicture(a.highlight, b.highlight) &&
-           a.sound == b.sound && a.splash == b.splash && a.launchScreenReq == b.launchScreenReq &&
+    return a.splash == b.splash && a.launchScreenReq == b.launchScreenReq &&
            a.launchReq == b.launchReq && a.setupReq == b.setupReq && a.launchDir == b.launchDir &&
            a.launchFunc == b.launchFunc && a.launchData == b.launchData && registry &&
            a.setupFunc == b.setupFunc && a.setupData == b.setupData && a.setupDesc == b.setupDesc &&
            a.launchOnReq == b.launchOnReq && a.launchLong == b.launchLong &&
            a.exitDuringSetup == b.exitDuringSetup;
+}
+
+bool SameRegion(const RegionSpec& a, const RegionSpec& b) {
+    return a.name == b.name && a.section == b.section && a.shape == b.shape &&
+           SamePicture(a.balloon, b.balloon) && SamePicture(a.highlight, b.highlight) &&
+           a.sound == b.sound && SameAction(a.action, b.action);
 }
 
 bool SameScreen(const ScreenModel& a, const ScreenModel& b) {
@@ -206,40 +210,42 @@ void CheckRegion(const RegionSpec& region, const IniDocument& ini, const std::st
     CheckPicture(region.highlight, keys, IDS_KEY_HIGHLIGHT_BITMAP, IDS_KEY_HIGHLIGHT_POSITION,
                  IDS_KEY_HIGHLIGHT_TRANSPARENCY);
     FUZZ_CHECK(region.sound == Marked(text(IDS_KEY_SOUND)));
-    FUZZ_CHECK(region.launchDir == Marked(text(IDS_KEY_LAUNCH_DIR)));
-    FUZZ_CHECK(region.launchData == Marked(text(IDS_KEY_LAUNCH_DATA)));
-    FUZZ_CHECK(region.setupData == Marked(text(IDS_KEY_SETUP_DATA)));
-    FUZZ_CHECK(region.launchFunc == text(IDS_KEY_LAUNCH_FUNC));
-    FUZZ_CHECK(region.setupFunc == text(IDS_KEY_SETUP_FUNC));
-    FUZZ_CHECK(region.setupDesc == text(IDS_KEY_SETUP_DESC));
-    FUZZ_CHECK(region.launchReq == keys.FindList(Text(IDS_KEY_LAUNCH_REQ)));
-    FUZZ_CHECK(region.setupReq == keys.FindList(Text(IDS_KEY_SETUP_REQ)));
-    FUZZ_CHECK(region.launchScreenReq == keys.FindList(Text(IDS_KEY_LAUNCH_SCREEN_REQ)));
+    FUZZ_CHECK(region.action.launchDir == Marked(text(IDS_KEY_LAUNCH_DIR)));
+    FUZZ_CHECK(region.action.launchData == Marked(text(IDS_KEY_LAUNCH_DATA)));
+    FUZZ_CHECK(region.action.setupData == Marked(text(IDS_KEY_SETUP_DATA)));
+    FUZZ_CHECK(region.action.launchFunc == text(IDS_KEY_LAUNCH_FUNC));
+    FUZZ_CHECK(region.action.setupFunc == text(IDS_KEY_SETUP_FUNC));
+    FUZZ_CHECK(region.action.setupDesc == text(IDS_KEY_SETUP_DESC));
+    FUZZ_CHECK(region.action.launchReq == keys.FindList(Text(IDS_KEY_LAUNCH_REQ)));
+    FUZZ_CHECK(region.action.setupReq == keys.FindList(Text(IDS_KEY_SETUP_REQ)));
+    FUZZ_CHECK(region.action.launchScreenReq == keys.FindList(Text(IDS_KEY_LAUNCH_SCREEN_REQ)));
     std::optional<StringList> splash = keys.FindList(Text(IDS_KEY_SPLASH));
     if (splash) {
         splash->front() = "<" + splash->front() + ">";
     }
-    FUZZ_CHECK(region.splash == splash);
+    FUZZ_CHECK(region.action.splash == splash);
 
     // The registry keys count only for a region without launch data.
     const std::optional<std::string> registryKey = text(IDS_KEY_REGISTRY_KEY);
-    FUZZ_CHECK(region.registry.has_value() == (registryKey && !region.launchData));
-    if (region.registry) {
-        FUZZ_CHECK(region.registry->key == *registryKey);
-        FUZZ_CHECK(region.registry->data == text(IDS_KEY_REGISTRY_DATA));
-        FUZZ_CHECK(region.registry->subtract == keys.FindInt(Text(IDS_KEY_REGISTRY_SUBTRACT)));
-        FUZZ_CHECK(region.registry->append == text(IDS_KEY_REGISTRY_APPEND));
+    FUZZ_CHECK(region.action.registry.has_value() == (registryKey && !region.action.launchData));
+    if (region.action.registry) {
+        FUZZ_CHECK(region.action.registry->key == *registryKey);
+        FUZZ_CHECK(region.action.registry->data == text(IDS_KEY_REGISTRY_DATA));
+        FUZZ_CHECK(region.action.registry->subtract ==
+                   keys.FindInt(Text(IDS_KEY_REGISTRY_SUBTRACT)));
+        FUZZ_CHECK(region.action.registry->append == text(IDS_KEY_REGISTRY_APPEND));
     }
 
-    FUZZ_CHECK(region.launchOnReq == (keys.FindInt(Text(IDS_KEY_LAUNCH_ON_REQ)) > 0));
-    FUZZ_CHECK(region.launchLong == (keys.FindInt(Text(IDS_KEY_LAUNCH_LONG)) > 0));
-    const int exit = keys.FindInt(Text(IDS_KEY_EXIT_DURING_SETUP));
-    FUZZ_CHECK(region.exitDuringSetup == (exit != 0 && exit != lumora::kSettingAbsent));
+    FUZZ_CHECK(region.action.launchOnReq == (keys.FindInt(Text(IDS_KEY_LAUNCH_ON_REQ)) > 0));
+    FUZZ_CHECK(region.action.launchLong == (keys.FindInt(Text(IDS_KEY_LAUNCH_LONG)) > 0));
+    // Any number but 0, the integer reader's "absent" number included.
+    const std::optional<std::string> exit = text(IDS_KEY_EXIT_DURING_SETUP);
+    FUZZ_CHECK(region.action.exitDuringSetup == (exit && lumora::ParseDecimal(*exit) != 0));
 
     // Lengths: what a read gives, plus the two marks of an expansion.
     for (const std::optional<std::string>* value :
-         {&region.sound, &region.launchDir, &region.launchData, &region.setupData,
-          &region.balloon.path, &region.highlight.path}) {
+         {&region.sound, &region.action.launchDir, &region.action.launchData,
+          &region.action.setupData, &region.balloon.path, &region.highlight.path}) {
         FUZZ_CHECK(!*value || (*value)->size() <= kMaxValueLength + 2);
     }
 }

@@ -5,6 +5,8 @@
 #include <ostream>
 #include <vector>
 
+#include "screens/balloon_delay.h"
+
 namespace lumora {
 
 // Failures print commands by name.
@@ -119,7 +121,8 @@ TEST_F(HoverMachineTest, BalloonDelaySettings) {
     EXPECT_FALSE(machine_.balloonTimerPending());
 
     Use(true, -1);
-    EXPECT_EQ(Move(1).back(), Start(4294967295u)) << "the delay is compared unsigned";
+    EXPECT_EQ(Move(1).back(), Start(kLongestTimerMs))
+        << "a negative delay is the longest a timer waits";
 
     // With balloons off the timer still runs, but its tick shows nothing and nothing is removed.
     Use(false, 300);

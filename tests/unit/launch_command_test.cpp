@@ -140,7 +140,7 @@ class PrepareLaunchLineTest : public ::testing::Test {
         paths_.known["D:\\Long Folder\\app.exe"] = "D:\\LONGFO~1\\APP.EXE";
         paths_.known["E:\\Long Folder\\app.exe"] = "E:\\LONGFO~1\\APP.EXE";
         entry_.discDrive = 'E';
-        entry_.setupData = "D:\\SETUP\\SETUP.EXE";
+        entry_.action.setupData = "D:\\SETUP\\SETUP.EXE";
     }
     std::string Prepare(const LaunchEntry* entry, const std::string& command) {
         return PrepareLaunchLine(entry, command, paths_.Function());
@@ -154,26 +154,26 @@ TEST_F(PrepareLaunchLineTest, DriveGoesInOnlyWhenAskedOrForTheSetup) {
     EXPECT_EQ(Prepare(&entry_, "\"D:\\Long Folder\\app.exe\" /a"), "D:\\LONGFO~1\\APP.EXE /a");
     // The setup command takes the found drive even without LaunchOnReq.
     EXPECT_EQ(Prepare(&entry_, "D:\\SETUP\\SETUP.EXE"), "E:\\SETUP\\SETUP.EXE");
-    entry_.launchOnReq = true;
+    entry_.action.launchOnReq = true;
     EXPECT_EQ(Prepare(&entry_, "\"D:\\Long Folder\\app.exe\" /a"), "E:\\LONGFO~1\\APP.EXE /a");
     // The setup comparison is case-sensitive.
-    entry_.launchOnReq = false;
+    entry_.action.launchOnReq = false;
     EXPECT_EQ(Prepare(&entry_, "d:\\SETUP\\SETUP.EXE"), "d:\\SETUP\\SETUP.EXE");
 }
 
 TEST_F(PrepareLaunchLineTest, DriveGoesInBeforeTheShortPathStep) {
-    entry_.launchOnReq = true;
+    entry_.action.launchOnReq = true;
     paths_.known.erase("D:\\Long Folder\\app.exe");
     // Only the E: file is known to the conversion, so the letter must be in place first.
     EXPECT_EQ(Prepare(&entry_, "\"D:\\Long Folder\\app.exe\""), "E:\\LONGFO~1\\APP.EXE");
 }
 
 TEST_F(PrepareLaunchLineTest, LongPathIsKeptExceptForTheSetup) {
-    entry_.launchLong = true;
-    entry_.launchOnReq = true;
+    entry_.action.launchLong = true;
+    entry_.action.launchOnReq = true;
     EXPECT_EQ(Prepare(&entry_, "\"D:\\Long Folder\\app.exe\" /a"),
               "\"E:\\Long Folder\\app.exe\" /a");
-    entry_.setupData = "\"D:\\Long Folder\\app.exe\"";
+    entry_.action.setupData = "\"D:\\Long Folder\\app.exe\"";
     EXPECT_EQ(Prepare(&entry_, "\"D:\\Long Folder\\app.exe\""), "E:\\LONGFO~1\\APP.EXE");
 }
 
@@ -193,13 +193,13 @@ TEST(LaunchEntryQuestions, NothingAnswersFalseNoneOrZero) {
 
 TEST(LaunchEntryQuestions, AnEntryWithoutSetupDataMatchesNoCommand) {
     LaunchEntry entry;
-    entry.launchLong = true;
+    entry.action.launchLong = true;
     EXPECT_FALSE(UsesDiscDrive(&entry, ""));
     EXPECT_TRUE(KeepsLongPath(&entry, ""));
     EXPECT_FALSE(HasSetup(&entry));
-    entry.setupFunc = "DispatchProgram";
-    entry.exitDuringSetup = true;
-    entry.launchDir = "C:\\APP";
+    entry.action.setupFunc = "DispatchProgram";
+    entry.action.exitDuringSetup = true;
+    entry.action.launchDir = "C:\\APP";
     EXPECT_TRUE(HasSetup(&entry));
     EXPECT_TRUE(ExitsDuringSetup(&entry));
     EXPECT_EQ(GetLaunchDir(&entry), "C:\\APP");

@@ -4,65 +4,45 @@
 
 #include <map>
 
+#include "config/string_table.h"
+
 namespace lumora {
 namespace {
 
-MenuVocabulary Words() {
-    MenuVocabulary w;
-    w.separator = "Separator";
-    w.itemSectionPart = "-MenuItem ";
-    w.description = "Description";
-    w.launchScreenReq = "LaunchScreenReq";
-    w.launchReq = "LaunchReq";
-    w.launchOnReq = "LaunchOnReq";
-    w.launchLong = "LaunchLong";
-    w.launchFunc = "LaunchFunc";
-    w.launchData = "LaunchData";
-    w.setupReq = "SetupReq";
-    w.setupFunc = "SetupFunc";
-    w.setupData = "SetupData";
-    w.setupDesc = "SetupDesc";
-    w.exitDuringSetup = "ExitDuringSetup";
-    w.splash = "Splash";
-    w.launchDir = "LaunchDir";
-    return w;
-}
-
 // A small INI file: section name to its "key=value" lines; names compared as written.
-class FakeIni {
+class FakeIni : public IniReader {
   public:
     FakeIni& Set(const std::string& section, const std::string& key, const std::string& value) {
         sections_[section] += key + "=" + value + '\0';
         return *this;
     }
-    std::vector<std::string> read;  // every section asked for, in order
+    mutable std::vector<std::string> read;  // every section asked for, in order
 
-    MenuSource Source() {
-        MenuSource source;
-        source.readSection = [this](const std::string& section) {
-            read.push_back(section);
-            auto it = sections_.find(section);
-            if (it == sections_.end()) {
-                return SectionEntries();
-            }
-            std::string data = it->second + '\0';
-            return SectionEntries(data.data(), data.size());
-        };
-        source.expandPath = [](std::string& path) {
-            const size_t at = path.find("%r");
-            if (at != std::string::npos) {
-                path.replace(at, 2, "C:\\DISC\\");
-            }
-        };
-        return source;
+    SectionEntries Section(const std::string& section) const override {
+        read.push_back(section);
+        auto it = sections_.find(section);
+        if (it == sections_.end()) {
+            return SectionEntries();
+        }
+        std::string data = it->second + '\0';
+        return SectionEntries(data.data(), data.size());
     }
 
   private:
     std::map<std::string, std::string> sections_;
 };
 
+ModelContext Context() {
+    return ModelContext{BuiltInText, [](std::string& path) {
+                            const size_t at = path.find("%r");
+                            if (at != std::string::npos) {
+                                path.replace(at, 2, "C:\\DISC\\");
+                            }
+                        }};
+}
+
 std::vector<MenuItem> Load(FakeIni& ini, const StringList& names) {
-    return LoadMenuItems("Tools", names, Words(), ini.Source());
+    return LoadMenuItems(ini, "Tools", names, Context());
 }
 
 TEST(MenuModel, SeparatorsAndItemsTakeIdsInOrder) {
@@ -133,48 +113,42 @@ TEST(MenuModel, ItemFieldsAreReadAndPathsExpanded) {
     std::vector<MenuItem> items = Load(ini, {"Run"});
     ASSERT_EQ(items.size(), 1u);
     const MenuItem& item = items[0];
-    EXPECT_EQ(item.launchScreenReq, (StringList{"G", "640", "480"}));
-    EXPECT_EQ(item.launchReq, (StringList{"DISC1", "Disc One"}));
-    EXPECT_TRUE(item.launchOnReq);
-    EXPECT_TRUE(item.launchLong);
-    EXPECT_EQ(item.launchFunc, "DispatchProgram");
-    EXPECT_EQ(item.launchData, "C:\\DISC\\run.exe -x");
-    EXPECT_EQ(item.setupReq, (StringList{"DISC2", "Disc Two"}));
-    EXPECT_EQ(item.setupFunc, "DispatchProgramAndWait");
-    EXPECT_EQ(item.setupData, "C:\\DISC\\setup.exe");
-    EXPECT_EQ(item.setupDesc, "Runner");
-    EXPECT_TRUE(item.exitDuringSetup);
+    EXPECT_EQ(item.action.launchScreenReq, (StringList{"G", "640", "480"}));
+    EXPECT_EQ(item.action.launchReq, (StringList{"DISC1", "Disc One"}));
+    EXPECT_TRUE(item.action.launchOnReq);
+    EXPECT_TRUE(item.action.launchLong);
+    EXPECT_EQ(item.action.launchFunc, "DispatchProgram");
+    EXPECT_EQ(item.action.launchData, "C:\\DISC\\run.exe -x");
+    EXPECT_EQ(item.action.setupReq, (StringList{"DISC2", "Disc Two"}));
+    EXPECT_EQ(item.action.setupFunc, "DispatchProgramAndWait");
+    EXPECT_EQ(item.action.setupData, "C:\\DISC\\setup.exe");
+    EXPECT_EQ(item.action.setupDesc, "Runner");
+    EXPECT_TRUE(item.action.exitDuringSetup);
     // Only the picture of a splash list is a path.
-    EXPECT_EQ(item.splash, (StringList{"C:\\DISC\\logo.bmp", "%r3"}));
-    EXPECT_EQ(item.launchDir, "C:\\DISC\\bin");
+    EXPECT_EQ(item.action.splash, (StringList{"C:\\DISC\\logo.bmp", "%r3"}));
+    EXPECT_EQ(item.action.launchDir, "C:\\DISC\\bin");
     EXPECT_EQ(item.discDrive, 0);
 }
 
-TEST(MenuModel, FlagsFollowTheirOwnRules) {
+TEST(MenuModel, MenuSectionGivesPositionAndItems) {
     FakeIni ini;
-    auto item = [&ini](const std::string& onReq, const std::string& exitDuringSetup) {
-        ini = FakeIni();
-        ini.Set("Tools-MenuItem I", "Description", "I");
-        if (!onReq.empty()) {
-            ini.Set("Tools-MenuItem I", "LaunchOnReq", onReq)
-                .Set("Tools-MenuItem I", "LaunchLong", onReq);
-        }
-        if (!exitDuringSetup.empty()) {
-            ini.Set("Tools-MenuItem I", "ExitDuringSetup", exitDuringSetup);
-        }
-        return Load(ini, {"I"}).at(0);
-    };
-    // LaunchOnReq and LaunchLong need a value above 0.
-    EXPECT_FALSE(item("0", "").launchOnReq);
-    EXPECT_FALSE(item("-1", "").launchLong);
-    EXPECT_FALSE(item("yes", "").launchOnReq);
-    EXPECT_TRUE(item("7", "").launchLong);
-    // ExitDuringSetup is any decimal value but 0; absent or not a number is false.
-    EXPECT_FALSE(item("", "").exitDuringSetup);
-    EXPECT_FALSE(item("", "0").exitDuringSetup);
-    EXPECT_FALSE(item("", "no").exitDuringSetup);
-    EXPECT_TRUE(item("", "1").exitDuringSetup);
-    EXPECT_TRUE(item("", " -1").exitDuringSetup);
+    ini.Set("Menu Tools", "MenuItems", "A|Separator")
+        .Set("Menu Tools", "MenuPosition", "15")
+        .Set("Tools-MenuItem A", "Description", "Alpha")
+        .Set("Menu Bare", "MenuItems", "A")
+        .Set("Menu Empty", "MenuPosition", "1,2");
+    const std::optional<MenuSpec> tools = LoadMenuSpec(ini, "Tools", Context());
+    ASSERT_TRUE(tools);
+    EXPECT_EQ(tools->position, (Point{15, 15}));
+    ASSERT_EQ(tools->items.size(), 2u);
+    EXPECT_EQ(tools->items[0].description, "Alpha");
+    const std::optional<MenuSpec> bare = LoadMenuSpec(ini, "Bare", Context());
+    ASSERT_TRUE(bare);
+    EXPECT_EQ(bare->position, std::nullopt);
+    EXPECT_TRUE(bare->items.empty());
+    // Without MenuItems there is no menu.
+    EXPECT_FALSE(LoadMenuSpec(ini, "Empty", Context()));
+    EXPECT_FALSE(LoadMenuSpec(ini, "Missing", Context()));
 }
 
 MenuItemTable Table() {

@@ -34,13 +34,13 @@ TEST(ScreenModel, ScreenSectionGivesNameTitlePictureAndRegionsInOrder) {
     ASSERT_EQ(screen->regions.size(), 4u);
     EXPECT_EQ(screen->regions[0].name, "Exit");
     EXPECT_EQ(screen->regions[0].section, "Main-Region Exit");
-    EXPECT_EQ(screen->regions[0].launchFunc, "DispatchExit");
+    EXPECT_EQ(screen->regions[0].action.launchFunc, "DispatchExit");
     // An empty middle name is a region of its own, read from "Main-Region ".
     EXPECT_EQ(screen->regions[2].name, "");
     EXPECT_EQ(screen->regions[2].section, "Main-Region ");
-    EXPECT_EQ(screen->regions[2].launchFunc, std::nullopt);
+    EXPECT_EQ(screen->regions[2].action.launchFunc, std::nullopt);
     // A name listed twice reads the same section twice.
-    EXPECT_EQ(screen->regions[3].launchFunc, "DispatchExit");
+    EXPECT_EQ(screen->regions[3].action.launchFunc, "DispatchExit");
 }
 
 TEST(ScreenModel, ScreenWithoutRegionNamesOrBitmapIsNotLoaded) {
@@ -81,10 +81,8 @@ TEST(ScreenModel, AbsentKeysTakeTheirDefaults) {
         EXPECT_EQ(picture->position, (Point{0, 0}));
         EXPECT_EQ(picture->transparency, -1);
     }
-    EXPECT_FALSE(region.sound || region.splash || region.launchScreenReq || region.launchReq ||
-                 region.setupReq || region.launchDir || region.launchFunc || region.launchData ||
-                 region.registry || region.setupFunc || region.setupData || region.setupDesc);
-    EXPECT_FALSE(region.launchOnReq || region.launchLong || region.exitDuringSetup);
+    EXPECT_FALSE(region.sound);
+    EXPECT_FALSE(region.action.launchFunc || region.action.launchData);
 }
 
 TEST(ScreenModel, PicturesKeepPathPositionAndTransparency) {
@@ -101,69 +99,6 @@ TEST(ScreenModel, PicturesKeepPathPositionAndTransparency) {
     EXPECT_EQ(region.highlight.transparency, 7);
 }
 
-TEST(ScreenModel, FlagsFollowTheirOwnRules) {
-    const std::string ini =
-        "[Main-Region M1]\nLaunchOnReq=-1\nLaunchLong=-1\nExitDuringSetup=-1\n"
-        "[Main-Region Z]\nLaunchOnReq=0\nLaunchLong=0\nExitDuringSetup=0\n"
-        "[Main-Region P1]\nLaunchOnReq=1\nLaunchLong=1\nExitDuringSetup=1\n"
-        "[Main-Region P7]\nLaunchOnReq=7\nLaunchLong=7 days\nExitDuringSetup=yes\n";
-    const RegionSpec m1 = LoadRegion(ini, "M1");
-    EXPECT_FALSE(m1.launchOnReq);
-    EXPECT_FALSE(m1.launchLong);
-    EXPECT_TRUE(m1.exitDuringSetup);
-    const RegionSpec z = LoadRegion(ini, "Z");
-    EXPECT_FALSE(z.launchOnReq || z.launchLong || z.exitDuringSetup);
-    const RegionSpec p1 = LoadRegion(ini, "P1");
-    EXPECT_TRUE(p1.launchOnReq && p1.launchLong && p1.exitDuringSetup);
-    const RegionSpec p7 = LoadRegion(ini, "P7");
-    EXPECT_TRUE(p7.launchOnReq);
-    EXPECT_TRUE(p7.launchLong);
-    // A value without digits reads as 0.
-    EXPECT_FALSE(p7.exitDuringSetup);
-}
-
-TEST(ScreenModel, PathsAreExpandedOnceAndOtherTextsNever) {
-    const RegionSpec region = LoadRegion(
-        "[Main-Region A]\nSound=%rs.wav\nSplash=%rlogo.bmp|3|%r extra\nLaunchDir=%r\n"
-        "LaunchFunc=%rFunc\nLaunchData=%r\\x.exe\nSetupFunc=%rS\nSetupData=%r\\setup.exe\n"
-        "SetupDesc=%rDesc\nLaunchReq=%rDISC|Name|more\nSetupReq=%rS|N\n"
-        "LaunchScreenReq=E|800X600|TRUE\n",
-        "A");
-    EXPECT_EQ(region.sound, "<%rs.wav>");
-    EXPECT_EQ(region.splash, (StringList{"<%rlogo.bmp>", "3", "%r extra"}));
-    EXPECT_EQ(region.launchDir, "<%r>");
-    EXPECT_EQ(region.launchFunc, "%rFunc");
-    EXPECT_EQ(region.launchData, "<%r\\x.exe>");
-    EXPECT_EQ(region.setupFunc, "%rS");
-    EXPECT_EQ(region.setupData, "<%r\\setup.exe>");
-    EXPECT_EQ(region.setupDesc, "%rDesc");
-    EXPECT_EQ(region.launchReq, (StringList{"%rDISC", "Name", "more"}));
-    EXPECT_EQ(region.setupReq, (StringList{"%rS", "N"}));
-    EXPECT_EQ(region.launchScreenReq, (StringList{"E", "800X600", "TRUE"}));
-}
-
-TEST(ScreenModel, RegistryKeysCountOnlyWithoutLaunchData) {
-    const std::string ini =
-        "[Main-Region WithData]\nLaunchData=x.exe\nRegistryKey=Software\\App\n"
-        "[Main-Region Full]\nRegistryKey=Software\\App\nRegistryData=Path\n"
-        "RegistrySubtract=4\nRegistryAppend= -go\n"
-        "[Main-Region KeyOnly]\nRegistryKey=Software\\App\n"
-        "[Main-Region NoKey]\nRegistryData=Path\nRegistrySubtract=4\n";
-    EXPECT_EQ(LoadRegion(ini, "WithData").registry, std::nullopt);
-    const std::optional<RegistrySource> full = LoadRegion(ini, "Full").registry;
-    ASSERT_TRUE(full);
-    EXPECT_EQ(full->key, "Software\\App");
-    EXPECT_EQ(full->data, "Path");
-    EXPECT_EQ(full->subtract, 4);
-    EXPECT_EQ(full->append, "-go");
-    const std::optional<RegistrySource> keyOnly = LoadRegion(ini, "KeyOnly").registry;
-    ASSERT_TRUE(keyOnly);
-    EXPECT_EQ(keyOnly->data, std::nullopt);
-    EXPECT_EQ(keyOnly->subtract, kSettingAbsent);
-    EXPECT_EQ(keyOnly->append, std::nullopt);
-    EXPECT_EQ(LoadRegion(ini, "NoKey").registry, std::nullopt);
-}
-
 TEST(ScreenModel, RegionSectionFollowsTheReadRules) {
     // Case, quotes, cut values and repeated keys as the private-profile functions answer.
     const RegionSpec region = LoadRegion(
@@ -171,8 +106,8 @@ TEST(ScreenModel, RegionSectionFollowsTheReadRules) {
         "SetupDesc=" +
             std::string(600, 'd') + "\n[Main-Region A]\nSound=ignored\n",
         "A");
-    EXPECT_EQ(region.launchFunc, "DispatchScreen");
-    EXPECT_EQ(region.setupDesc, std::string(511, 'd'));
+    EXPECT_EQ(region.action.launchFunc, "DispatchScreen");
+    EXPECT_EQ(region.action.setupDesc, std::string(511, 'd'));
     EXPECT_EQ(region.sound, std::nullopt);
 }
 

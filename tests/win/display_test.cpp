@@ -1,4 +1,4 @@
-#include "config/display.h"
+#include "actions/display_check.h"
 
 #include <gtest/gtest.h>
 

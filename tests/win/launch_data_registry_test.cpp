@@ -2,8 +2,11 @@
 // HKEY_LOCAL_MACHINE, in the 32-bit view, trimmed and extended as the region asks.
 #include <windows.h>
 
-#include "actions/setup_offer.h"
+#include "actions/launch_data_registry.h"
+#include "config/private_profile_reader.h"
+#include "config/program_model_context.h"
 #include "disc_fixture.h"
+#include "screens/screen_model.h"
 
 namespace lumora::testing {
 namespace {
@@ -33,7 +36,9 @@ class LaunchDataRegistryTest : public DiscFixture {
     // The launch data of a region section with these keys.
     std::optional<std::string> Resolve(const std::string& keys) {
         WriteIni("[Main-Region App]\n" + keys);
-        return ResolveLaunchData("Main-Region App");
+        const RegionSpec region =
+            LoadRegionSpec(PrivateProfileReader(), "Main", "App", ProgramModelContext());
+        return region.action.registry ? ResolveLaunchData(*region.action.registry) : std::nullopt;
     }
 
     HKEY key_ = nullptr;

@@ -42,9 +42,12 @@ class Later {
     UINT_PTR timer_ = 0;
 };
 
+// The region or item behind the entry lives as long as the test.
 LaunchTarget TargetOf(const LaunchEntry& entry) {
+    static const Lifetime item;
     LaunchTarget target;
     target.entry = entry;
+    target.alive = item.Watch();
     return target;
 }
 
@@ -54,7 +57,7 @@ TEST_F(LaunchTest, StartsTheLineInTheLaunchFolderWithoutWaiting) {
     const std::string probe = InstallProbe(folder() + "app.exe");
     const std::string launchFolder = AddFolder("work");
     LaunchEntry entry;
-    entry.launchDir = launchFolder;
+    entry.action.launchDir = launchFolder;
     const DWORD before = ::GetTickCount();
     EXPECT_EQ(LaunchProgram(main_.hwnd(), TargetOf(entry), (probe + " one two").c_str(), false), 1);
     EXPECT_LT(::GetTickCount() - before, 2000u) << "no wait was asked for";
@@ -82,7 +85,7 @@ TEST_F(LaunchTest, LaunchLongKeepsAQuotedLongPathAndFindsItsFile) {
     const std::string longFolder = AddFolder("Long Folder Name");
     const std::string probe = InstallProbe(longFolder + "\\my program.exe");
     LaunchEntry entry;
-    entry.launchLong = true;
+    entry.action.launchLong = true;
     MessageBoxAnswerer answerer(IDOK);
     const std::string command = "\"" + probe + "\" /x";
     EXPECT_EQ(LaunchProgram(main_.hwnd(), TargetOf(entry), command.c_str(), false), 1);
@@ -97,7 +100,7 @@ TEST_F(LaunchTest, FoundDiscDriveReplacesTheCommandsLetter) {
     const std::string probe = InstallProbe(folder() + "app.exe");
     ASSERT_EQ(probe[1], ':');
     LaunchEntry entry;
-    entry.launchOnReq = true;
+    entry.action.launchOnReq = true;
     entry.discDrive = probe[0];
     // The configured letter names no drive; the found one is where the program is.
     const std::string configured = "Q" + probe.substr(1);
@@ -120,7 +123,7 @@ TEST_F(LaunchTest, MissingProgramWithoutSetupReportsError2) {
 TEST_F(LaunchTest, AFileThatIsNoProgramIsReportedWithItsErrorAndResultZero) {
     const std::string text = AddFileAt(folder() + "readme.exe", "not a program");
     LaunchEntry entry;
-    entry.setupFunc = "DispatchProgram";
+    entry.action.setupFunc = "DispatchProgram";
     MessageBoxAnswerer answerer(IDOK);
     EXPECT_EQ(LaunchProgram(main_.hwnd(), TargetOf(entry), text.c_str(), false), 0);
     const MessageBoxAnswerer::Box& box = answerer.Stop();
@@ -138,7 +141,7 @@ TEST_F(LaunchTest, NoCommandAsksForTheSetupOrSaysThereIsNothing) {
         EXPECT_EQ(box.text, "Unable to launch the specified application.");
     }
     LaunchEntry entry;
-    entry.setupFunc = "DispatchProgram";
+    entry.action.setupFunc = "DispatchProgram";
     MessageBoxAnswerer answerer(IDNO);
     EXPECT_EQ(LaunchProgram(main_.hwnd(), TargetOf(entry), nullptr, false), -1);
     const MessageBoxAnswerer::Box& box = answerer.Stop();
@@ -152,8 +155,8 @@ TEST_F(LaunchTest, NoCommandAsksForTheSetupOrSaysThereIsNothing) {
 TEST_F(LaunchTest, MissingProgramWithSetupAsksWithTheCommandAndNoStartsNothing) {
     const std::string setup = InstallProbe(folder() + "setup.exe");
     LaunchEntry entry;
-    entry.setupFunc = "DispatchProgram";
-    entry.setupData = setup;
+    entry.action.setupFunc = "DispatchProgram";
+    entry.action.setupData = setup;
     int reloads = 0;
     LaunchTarget target = TargetOf(entry);
     target.reload = [&reloads] { ++reloads; };
@@ -178,11 +181,11 @@ TEST_P(SetupOfferTest, YesRunsTheSetupAndReloadsTheEntry) {
     const bool exitDuringSetup = GetParam();
     const std::string setup = InstallProbe(folder() + "setup.exe");
     LaunchEntry entry;
-    entry.setupFunc = "DispatchProgram";
-    entry.setupData = setup + " /install";
-    entry.setupDesc = "Demo Application";
-    entry.exitDuringSetup = exitDuringSetup;
-    entry.launchDir = AddFolder("work");
+    entry.action.setupFunc = "DispatchProgram";
+    entry.action.setupData = setup + " /install";
+    entry.action.setupDesc = "Demo Application";
+    entry.action.exitDuringSetup = exitDuringSetup;
+    entry.action.launchDir = AddFolder("work");
     int reloads = 0;
     LaunchTarget target = TargetOf(entry);
     target.reload = [&reloads] { ++reloads; };
@@ -193,7 +196,7 @@ TEST_P(SetupOfferTest, YesRunsTheSetupAndReloadsTheEntry) {
     ASSERT_TRUE(report) << "the setup did not start";
     // Id -1: no launch folder, always the short form.
     EXPECT_EQ(report->commandLine, setup + " /install");
-    EXPECT_NE(report->currentFolder + "\\", *entry.launchDir + "\\");
+    EXPECT_NE(report->currentFolder + "\\", *entry.action.launchDir + "\\");
     EXPECT_EQ(reloads, 1);
     EXPECT_EQ(main_.exists(), !exitDuringSetup);
     // Started without waiting: the hand-off is over.

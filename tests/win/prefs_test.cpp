@@ -104,22 +104,9 @@ std::string WindowText(HWND window) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// A stand-in main window that counts the display-change messages it receives.
+// A stand-in main window: the sheet's owner.
 
-struct DisplayChanges {
-    int count = 0;
-    WPARAM wParam = 1;
-    LPARAM lParam = 0;
-};
-DisplayChanges displayChanges;
-
-LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DISPLAYCHANGE) {
-        ++displayChanges.count;
-        displayChanges.wParam = wParam;
-        displayChanges.lParam = lParam;
-        return 0;
-    }
+LRESULT CALLBACK StandInProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return ::DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -130,7 +117,7 @@ class PrefsTest : public DiscFixture {
     void SetUp() override {
         DiscFixture::SetUp();
         WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = CountingProc;
+        windowClass.lpfnWndProc = StandInProc;
         windowClass.hInstance = ::GetModuleHandleA(nullptr);
         windowClass.lpszClassName = kStandInClass;
         ::RegisterClassA(&windowClass);
@@ -138,7 +125,7 @@ class PrefsTest : public DiscFixture {
                                   nullptr, nullptr, windowClass.hInstance, nullptr);
         ASSERT_TRUE(main_);
         App().mainWindow = main_;
-        displayChanges = DisplayChanges{};
+        matteChanges_ = 0;
     }
 
     void TearDown() override {
@@ -148,18 +135,17 @@ class PrefsTest : public DiscFixture {
         DiscFixture::TearDown();
     }
 
-    // Opens the sheet on `page`, runs the actions inside it and, after it has closed, dispatches
-    // whatever it posted.
+    // Opens the sheet on `page`, runs the actions inside it and, after it has closed, counts
+    // whether it tells its owner to lay itself out for a new matte.
     void RunSheet(SheetDriver::Actions actions,
                   CPreferencesSheet::Page page = CPreferencesSheet::kOptionsPage) {
         CPreferencesSheet sheet(main_, page);
         EXPECT_TRUE(SheetDriver::Run([&] { sheet.DoModal(); }, std::move(actions)))
             << "the sheet never showed";
-        MSG message;
-        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ::DispatchMessageA(&message);
-        }
+        matteChanges_ += sheet.matteChanged() ? 1 : 0;
     }
+
+    int matteChanges_ = 0;
 
     static void PressOk(HWND sheet) { ::SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0); }
     static void PressCancel(HWND sheet) { ::SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0); }
@@ -313,7 +299,7 @@ TEST_F(PrefsTest, OkWritesTheFourSwitchesAndStartupAndKeepsEveryOtherLine) {
                      "Bitmap=%r\\main.bmp", "[Setup]", "Application=", "ExitDuringSetup=0"}));
     EXPECT_EQ(Settings().useSound, 1);
     EXPECT_EQ(Settings().balloonHelp, 1);
-    EXPECT_EQ(displayChanges.count, 0) << "the matte did not change";
+    EXPECT_EQ(matteChanges_, 0) << "the matte did not change";
 }
 
 TEST_F(PrefsTest, RestoreDefaultsThenCancelChangesNothing) {
@@ -330,7 +316,7 @@ TEST_F(PrefsTest, RestoreDefaultsThenCancelChangesNothing) {
     EXPECT_EQ(IniBytes(), before);
     EXPECT_EQ(Settings().blackMat + Settings().balloonHelp + Settings().useSound, 0);
     EXPECT_EQ(Settings().startup, "Tools");
-    EXPECT_EQ(displayChanges.count, 0);
+    EXPECT_EQ(matteChanges_, 0);
 }
 
 TEST_F(PrefsTest, RestoreDefaultsThenOkStoresEverythingOnAndTheFirstStartScreen) {
@@ -343,35 +329,26 @@ TEST_F(PrefsTest, RestoreDefaultsThenOkStoresEverythingOnAndTheFirstStartScreen)
         EXPECT_EQ(ReadSetting("Config", key), "1") << key;
     }
     EXPECT_EQ(ReadSetting("Config", "Startup"), "Main");
-    EXPECT_EQ(displayChanges.count, 1) << "the matte was switched on";
+    EXPECT_EQ(matteChanges_, 1) << "the matte was switched on";
 }
 
-TEST_F(PrefsTest, AMatteChangePostsOneDisplayChangeWithTheScreenSize) {
+TEST_F(PrefsTest, AMatteChangeIsToldToTheSheetsOwnerOnce) {
     WriteIni("[Config]\nBlackMat=1\n");
     RunSheet([&](HWND sheet) {
         Click(sheet, IDC_APPLY_MATTE);
         PressOk(sheet);
-        EXPECT_EQ(displayChanges.count, 0) << "posted, so handled after the sheet";
     });
-    EXPECT_EQ(displayChanges.count, 1);
-    EXPECT_EQ(displayChanges.wParam, 0u);
-    EXPECT_EQ(displayChanges.lParam,
-              MAKELPARAM(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)));
+    EXPECT_EQ(matteChanges_, 1);
     EXPECT_EQ(ReadSetting("Config", "BlackMat"), "0");
     EXPECT_EQ(Settings().matteChanged, 0);
-
-    // OK again without a change posts nothing.
+    // OK again without a change tells nothing; Cancel after a click neither.
     RunSheet(PressOk);
-    EXPECT_EQ(displayChanges.count, 1);
-
-    // Without a main window the change is stored and nothing is posted.
-    App().mainWindow = nullptr;
     RunSheet([&](HWND sheet) {
         Click(sheet, IDC_APPLY_MATTE);
-        PressOk(sheet);
+        PressCancel(sheet);
     });
-    EXPECT_EQ(ReadSetting("Config", "BlackMat"), "1");
-    EXPECT_EQ(displayChanges.count, 1);
+    EXPECT_EQ(matteChanges_, 1);
+    EXPECT_EQ(ReadSetting("Config", "BlackMat"), "0");
 }
 
 TEST_F(PrefsTest, OkFromAnotherPageStillAppliesTheOptionsPageOnceShown) {

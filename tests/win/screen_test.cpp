@@ -82,32 +82,22 @@ TEST_F(ScreenTest, RegionRecordsCarryEveryKeyOfTheirSection) {
     EXPECT_EQ(keyed.highlightTransparency, 7);
     ASSERT_TRUE(keyed.highlight);
     EXPECT_EQ(keyed.highlight->width(), 640);
-    EXPECT_TRUE(keyed.launchOnReq);
-    EXPECT_TRUE(keyed.launchLong);
-    EXPECT_TRUE(keyed.exitDuringSetup);
-    EXPECT_EQ(keyed.launchFunc, "DispatchScreen");
-    // Paths are expanded with the real program folder.
-    EXPECT_EQ(keyed.launchData, folder() + "x");
-    EXPECT_EQ(keyed.registry, std::nullopt);
-    EXPECT_EQ(keyed.splash, (StringList{folder() + "logo.bmp", "3", "extra"}));
     EXPECT_EQ(keyed.highlightPos, (Point{15, 15}));
     EXPECT_EQ(keyed.balloonPos, (Point{0, 5}));
+    // The action as the one reader reads it, paths expanded with the real program folder.
     EXPECT_EQ(keyed.sound, folder() + "s.wav");
-    EXPECT_EQ(keyed.launchScreenReq, (StringList{"G", "640X480", "256"}));
-    EXPECT_EQ(keyed.launchReq, (StringList{"DISC", "Disc"}));
-    EXPECT_EQ(keyed.setupReq, (StringList{"SETUP", "Setup disc"}));
-    EXPECT_EQ(keyed.launchDir, folder() + "dir");
-    EXPECT_EQ(keyed.setupFunc, "DispatchProgram");
-    EXPECT_EQ(keyed.setupData, folder() + "setup.exe");
-    EXPECT_EQ(keyed.setupDesc, "Game");
+    EXPECT_EQ(keyed.action.launchFunc, "DispatchScreen");
+    EXPECT_EQ(keyed.action.launchData, folder() + "x");
+    EXPECT_EQ(keyed.action.splash, (StringList{folder() + "logo.bmp", "3", "extra"}));
+    EXPECT_TRUE(keyed.action.exitDuringSetup);
     // A name listed twice reads the same section twice.
-    EXPECT_EQ(screen.region(2)->launchFunc, "DispatchScreen");
+    EXPECT_EQ(screen.region(2)->action.launchFunc, "DispatchScreen");
 
+    // Without LaunchData and with nothing in the registry, the region has no launch data.
     const CRegion& registry = *screen.region(3);
-    EXPECT_FALSE(registry.launchData);
-    ASSERT_TRUE(registry.registry);
-    EXPECT_EQ(registry.registry->key, "Software\\App");
-    EXPECT_EQ(registry.registry->data, "Path");
+    EXPECT_FALSE(registry.action.launchData);
+    ASSERT_TRUE(registry.action.registry);
+    EXPECT_EQ(registry.action.registry->key, "Software\\App");
     EXPECT_EQ(screen.region(4), nullptr);
     EXPECT_EQ(screen.region(-1), nullptr);
 }
@@ -176,11 +166,11 @@ TEST_F(ScreenTest, RegionsAreReadRightAfterTheFirstPaintOrWhenAskedFor) {
     ::ShowWindow(main_->hwnd(), SW_SHOW);
     ::UpdateWindow(painted.hwnd());
     WriteSetting("Main-Region A", "LaunchFunc", "AfterPaint");
-    EXPECT_EQ(painted.region(0)->launchFunc, "AtLoad");
+    EXPECT_EQ(painted.region(0)->action.launchFunc, "AtLoad");
 
     CScreenWindow& asked = Load("Main");
     WriteSetting("Main-Region A", "LaunchFunc", "BeforePaint");
-    EXPECT_EQ(asked.region(0)->launchFunc, "BeforePaint");
+    EXPECT_EQ(asked.region(0)->action.launchFunc, "BeforePaint");
     EXPECT_EQ(asked.regionCount(), 1);
 }
 

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "actions/action_names.h"
+#include "actions/action_table.h"
+#include "actions/splash_time.h"
 #include "check_pictures.h"
 #include "config/display_requirement.h"
 #include "resource.h"
@@ -15,59 +16,25 @@ std::string KeyName(unsigned id) {
     return CheckContext::Text(id);
 }
 
-bool IsAction(const std::optional<std::string>& function, std::string_view name) {
-    return function && *function == name;
-}
-
-bool IsProgramAction(const std::optional<std::string>& function) {
-    return IsAction(function, "DispatchProgram") || IsAction(function, "DispatchProgramAndWait");
-}
-
 }  // namespace
-
-ActionFields ReadActionFields(const CheckContext& context, const IniSection& section,
-                              std::string what) {
-    ActionFields action;
-    action.what = std::move(what);
-    action.section = &section;
-    auto path = [&](unsigned id) -> std::optional<std::string> {
-        auto value = CheckContext::Value(section, id);
-        return value ? std::optional<std::string>(context.Expanded(*value)) : std::nullopt;
-    };
-    action.launchFunc = CheckContext::Value(section, IDS_KEY_LAUNCH_FUNC);
-    action.launchData = path(IDS_KEY_LAUNCH_DATA);
-    action.setupFunc = CheckContext::Value(section, IDS_KEY_SETUP_FUNC);
-    action.setupData = path(IDS_KEY_SETUP_DATA);
-    action.launchDir = path(IDS_KEY_LAUNCH_DIR);
-    action.splash = CheckContext::List(section, IDS_KEY_SPLASH);
-    if (action.splash) {
-        (*action.splash)[0] = context.Expanded((*action.splash)[0]);
-    }
-    action.launchScreenReq = CheckContext::List(section, IDS_KEY_LAUNCH_SCREEN_REQ);
-    action.launchReq = CheckContext::List(section, IDS_KEY_LAUNCH_REQ);
-    action.setupReq = CheckContext::List(section, IDS_KEY_SETUP_REQ);
-    return action;
-}
 
 bool CheckFunctionName(const CheckContext& context, const std::string& name, int line,
                        const std::string& what) {
-    for (const ActionName& action : kActionNames) {
-        if (action.name == name) {
-            return true;
-        }
+    if (FindAction(name)) {
+        return true;
     }
-    for (const ActionName& action : kActionNames) {
-        if (SameIniName(action.name, name)) {
+    for (const ActionInfo& action : kActions) {
+        if (SameIniName(action.exportName, name)) {
             context.out().Error(line, what + ": " + Quoted(name) +
                                           " is not an action (letter case counts): did you "
                                           "mean " +
-                                          Quoted(std::string(action.name)) + "?");
+                                          Quoted(std::string(action.exportName)) + "?");
             return false;
         }
     }
     std::string known;
-    for (const ActionName& action : kActionNames) {
-        known += (known.empty() ? "" : ", ") + std::string(action.name);
+    for (const ActionInfo& action : kActions) {
+        known += (known.empty() ? "" : ", ") + std::string(action.exportName);
     }
     context.out().Error(line,
                         what + ": " + Quoted(name) + " is not an action; the actions are " + known);
@@ -164,26 +131,31 @@ void CheckProgram(const CheckContext& context, const std::string& command, int l
     }
 }
 
-void CheckAction(const CheckContext& context, const ActionFields& action, const DibImage* screen,
-                 ActionTargets& targets) {
-    const IniSection& section = *action.section;
+void CheckAction(const CheckContext& context, const ActionSite& site, const ActionRecord& action,
+                 const DibImage* screen, ActionTargets& targets) {
+    const IniSection& section = site.section;
     Diagnostics& out = context.out();
-    const std::string& what = action.what;
+    const std::string& what = site.what;
     const int funcLine = CheckContext::LineOf(section, IDS_KEY_LAUNCH_FUNC);
     const int dataLine = CheckContext::LineOf(section, IDS_KEY_LAUNCH_DATA);
     const std::string dataKey = KeyName(IDS_KEY_LAUNCH_DATA);
 
     if (action.launchFunc && CheckFunctionName(context, *action.launchFunc, funcLine, what)) {
+        const ActionInfo& info = *FindAction(*action.launchFunc);
         const std::string& function = *action.launchFunc;
-        const bool needsData = IsAction(action.launchFunc, "DispatchScreen") ||
-                               IsAction(action.launchFunc, "DispatchMenu") ||
-                               IsAction(action.launchFunc, "DispatchHelp");
-        if (needsData && !action.launchData) {
+        if (IsProgramAction(info)) {
+            if (action.launchData) {
+                CheckProgram(context, *action.launchData, dataLine, what);
+            } else if (!action.registry) {
+                out.Error(funcLine, what + ": " + function + " without " + dataKey +
+                                        " (or RegistryKey) has nothing to start");
+            }
+        } else if (info.usesData && !action.launchData) {
             out.Error(funcLine, what + ": " + function + " without " + dataKey + " does nothing");
-        } else if (IsAction(action.launchFunc, "DispatchScreen")) {
+        } else if (info.code == ActionCode::kScreen) {
             targets.screens.push_back({*action.launchData, dataLine});
             CheckScreenName(context, *action.launchData, dataLine, what);
-        } else if (IsAction(action.launchFunc, "DispatchMenu")) {
+        } else if (info.code == ActionCode::kMenu) {
             const std::string menu = KeyName(IDS_SECTION_MENU) + *action.launchData;
             if (!context.Use(menu)) {
                 out.Error(dataLine, what + ": menu " + Quoted(*action.launchData) +
@@ -191,19 +163,12 @@ void CheckAction(const CheckContext& context, const ActionFields& action, const 
             } else {
                 targets.menus.push_back({*action.launchData, dataLine});
             }
-        } else if (IsProgramAction(action.launchFunc)) {
-            if (action.launchData) {
-                CheckProgram(context, *action.launchData, dataLine, what);
-            } else if (!action.hasRegistry) {
-                out.Error(funcLine, what + ": " + function + " without " + dataKey +
-                                        " (or RegistryKey) has nothing to start");
-            }
         }
     }
     if (action.setupFunc) {
         const int setupLine = CheckContext::LineOf(section, IDS_KEY_SETUP_FUNC);
         if (CheckFunctionName(context, *action.setupFunc, setupLine, what) &&
-            IsProgramAction(action.setupFunc) && action.setupData) {
+            IsProgramAction(*FindAction(*action.setupFunc)) && action.setupData) {
             CheckProgram(context, *action.setupData,
                          CheckContext::LineOf(section, IDS_KEY_SETUP_DATA), what + " setup");
         }
@@ -232,13 +197,18 @@ void CheckAction(const CheckContext& context, const ActionFields& action, const 
     if (action.splash) {
         const int line = CheckContext::LineOf(section, IDS_KEY_SPLASH);
         const StringList& splash = *action.splash;
+        const std::optional<SplashShow> shown = PlannedSplash(action.splash);
         if (splash.size() < 2) {
             out.Warning(line, what +
                                   ": Splash has no seconds (picture|seconds), so no splash is "
                                   "shown");
-        } else if (ParseDecimal(splash[1]) <= 0) {
+        } else if (!shown) {
             out.Warning(line, what + ": Splash shows its picture for " + Quoted(splash[1]) +
-                                  " seconds, which is no time");
+                                  " seconds, which is no time, so no splash is shown");
+        } else if (ParseDecimal(splash[1]) != static_cast<int>(shown->seconds)) {
+            out.Warning(line, what + ": Splash time " + Quoted(splash[1]) + " is shown as " +
+                                  std::to_string(shown->seconds) + " seconds (1 to " +
+                                  std::to_string(kMaxSplashSeconds) + ")");
         }
         const PictureUse use{what + " splash (Splash)", line};
         const auto picture = LoadPicture(context, use, splash[0]);

@@ -6,29 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "actions/action_record.h"
 #include "check_context.h"
 #include "imaging/dib_image.h"
 
 namespace lumora::disc {
 
-struct ActionFields {
+// An action as lumora.exe reads it, with where it was read for the messages.
+struct ActionSite {
     std::string what;  // "region 'Exit' of screen 'Main'"
-    const IniSection* section = nullptr;
-    std::optional<std::string> launchFunc;
-    std::optional<std::string> launchData;  // expanded
-    bool hasRegistry = false;               // "RegistryKey" supplies the data when it is absent
-    std::optional<std::string> setupFunc;
-    std::optional<std::string> setupData;  // expanded
-    std::optional<std::string> launchDir;  // expanded
-    std::optional<StringList> splash;      // element 0 expanded
-    std::optional<StringList> launchScreenReq;
-    std::optional<StringList> launchReq;
-    std::optional<StringList> setupReq;
+    const IniSection& section;
 };
-
-// Reads the action keys of a section as a menu item's loader does.
-ActionFields ReadActionFields(const CheckContext& context, const IniSection& section,
-                              std::string what);
 
 // A screen or menu that an action leads to, and the line that says so.
 struct Target {
@@ -43,8 +31,8 @@ struct ActionTargets {
 
 // Checks the action keys; screen (the picture of the screen the action is on, when known) is
 // what a splash picture is compared with. Adds the screens and menus the action opens.
-void CheckAction(const CheckContext& context, const ActionFields& action, const DibImage* screen,
-                 ActionTargets& targets);
+void CheckAction(const CheckContext& context, const ActionSite& site, const ActionRecord& action,
+                 const DibImage* screen, ActionTargets& targets);
 
 // A screen name from Startup, StartScreens or a DispatchScreen: listed and with a section.
 // False (after an error) when Lumora never shows it.

@@ -1,13 +1,14 @@
 #include "check_menus.h"
 
+#include "menus/menu_model.h"
 #include "resource.h"
 
 namespace lumora::disc {
 
 namespace {
 
-// Menu commands 1100 to 1199 reach the menu: later items are shown but do nothing.
-constexpr size_t kMenuCommandCount = 100;
+// Only the routed command ids reach the menu: later items are shown but do nothing.
+constexpr size_t kMenuCommandCount = kLastRoutedCommandId - kFirstMenuCommandId + 1;
 
 }  // namespace
 
@@ -24,33 +25,46 @@ ActionTargets CheckMenu(const CheckContext& context, const std::string& name) {
         return targets;
     }
     const int listLine = CheckContext::LineOf(*section, IDS_KEY_MENU_ITEMS);
+    const std::string itemPart = CheckContext::Text(IDS_SECTION_MENU_ITEM);
     const std::string separator = CheckContext::Text(IDS_SEPARATOR);
-    size_t position = 0;
+    auto itemWhat = [&what](const std::string& item) {
+        return "item " + Quoted(item) + " of " + what;
+    };
+    // What lumora.exe leaves out of the menu.
     for (const std::string& item : *items) {
         if (SameIniName(item, separator)) {
-            ++position;
             continue;
         }
-        const std::string sectionName = name + CheckContext::Text(IDS_SECTION_MENU_ITEM) + item;
-        const std::string itemWhat = "item " + Quoted(item) + " of " + what;
+        const std::string sectionName = name + itemPart + item;
         const IniSection* itemSection = context.Use(sectionName);
         if (!itemSection) {
-            context.out().Error(listLine, itemWhat + " has no section [" + sectionName +
+            context.out().Error(listLine, itemWhat(item) + " has no section [" + sectionName +
                                               "], so it is left out of the menu");
-            continue;
+        } else if (!CheckContext::Value(*itemSection, IDS_KEY_DESCRIPTION)) {
+            context.out().Warning(
+                itemSection->entries.line(),
+                itemWhat(item) + " has no Description, so it is left out of the menu");
         }
-        if (!CheckContext::Value(*itemSection, IDS_KEY_DESCRIPTION)) {
-            context.out().Warning(itemSection->entries.line(),
-                                  itemWhat + " has no Description, so it is left out of the menu");
+    }
+    // The items it shows, as it reads them.
+    const std::optional<MenuSpec> menu = LoadMenuSpec(context.ini(), name, context.model());
+    const std::vector<MenuItem> kept = menu ? menu->items : std::vector<MenuItem>();
+    for (size_t position = 0; position < kept.size(); ++position) {
+        const MenuItem& item = kept[position];
+        if (item.IsSeparator()) {
             continue;
         }
         if (position == kMenuCommandCount) {
-            context.out().Warning(listLine, itemWhat +
+            context.out().Warning(listLine, itemWhat(item.name) +
                                                 " and the items after it come after the "
                                                 "100th and do nothing when chosen");
         }
-        ++position;
-        CheckAction(context, ReadActionFields(context, *itemSection, itemWhat), nullptr, targets);
+        const IniSection* itemSection = context.Use(name + itemPart + item.name);
+        if (!itemSection) {
+            continue;
+        }
+        CheckAction(context, ActionSite{itemWhat(item.name), *itemSection}, item.action, nullptr,
+                    targets);
     }
     return targets;
 }

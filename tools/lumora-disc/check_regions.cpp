@@ -56,23 +56,6 @@ void CheckPicture(const CheckContext& context, const IniSection& section,
     }
 }
 
-ActionFields RegionAction(const CheckContext& context, const IniSection& section,
-                          const RegionSpec& region, const std::string& what) {
-    ActionFields action = ReadActionFields(context, section, what);
-    // The region loader's own reading of the keys it shares with menu items.
-    action.launchFunc = region.launchFunc;
-    action.launchData = region.launchData;
-    action.hasRegistry = region.registry.has_value();
-    action.setupFunc = region.setupFunc;
-    action.setupData = region.setupData;
-    action.launchDir = region.launchDir;
-    action.splash = region.splash;
-    action.launchScreenReq = region.launchScreenReq;
-    action.launchReq = region.launchReq;
-    action.setupReq = region.setupReq;
-    return action;
-}
-
 }  // namespace
 
 void CheckSound(const CheckContext& context, const std::string& path, int line,
@@ -157,7 +140,7 @@ ActionTargets CheckScreen(const CheckContext& context, const std::string& name) 
             CheckSound(context, *region.sound, CheckContext::LineOf(*regionSection, IDS_KEY_SOUND),
                        regionWhat);
         }
-        CheckAction(context, RegionAction(context, *regionSection, region, regionWhat), background,
+        CheckAction(context, ActionSite{regionWhat, *regionSection}, region.action, background,
                     targets);
     }
     return targets;

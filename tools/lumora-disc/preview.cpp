@@ -3,12 +3,17 @@
 #include <algorithm>
 #include <fstream>
 
+#include "actions/action_table.h"
+#include "actions/click_plan.h"
+#include "actions/splash_time.h"
 #include "check_context.h"
 #include "check_pictures.h"
 #include "config/ini_document.h"
 #include "config/string_table.h"
 #include "disc_files.h"
+#include "menus/menu_model.h"
 #include "resource.h"
+#include "screens/balloon_delay.h"
 #include "screens/screen_model.h"
 
 namespace lumora::disc {
@@ -37,79 +42,50 @@ std::string ListText(const StringList& list) {
     return out;
 }
 
-// What the action keys of a region or menu item do, one line each.
-std::vector<std::string> Describe(const CheckContext& context, const IniSection& section,
-                                  const std::optional<std::string>& function,
-                                  const std::optional<std::string>& data) {
+// What a click on the region does, one line each: the action in the words of the table of
+// actions, the items of a menu it opens, then the checks and the splash on the way.
+std::vector<std::string> Describe(const CheckContext& context, const ActionRecord& action,
+                                  bool hasSound) {
+    auto shown = [](const std::optional<std::string>& text) {
+        return text ? std::optional<std::string>(ForPage(*text)) : std::nullopt;
+    };
     std::vector<std::string> lines;
-    const std::string shown = data ? ForPage(*data) : "";
-    const std::string f = function.value_or("");
-    if (!function) {
-        lines.push_back("No action: a click only plays the region's sound.");
-    } else if (f == "DispatchScreen") {
-        lines.push_back("Shows the screen '" + shown + "'.");
-    } else if (f == "DispatchPreviousScreen") {
-        lines.push_back("Returns to the screen shown before.");
-    } else if (f == "DispatchMinimize") {
-        lines.push_back("Minimises Lumora's window.");
-    } else if (f == "DispatchHelp") {
-        lines.push_back("Starts the help program LNCHHLP.EXE with '" + shown + "'.");
-    } else if (f == "DispatchPreferences") {
-        lines.push_back("Opens the preferences (balloons, sound, matte, start screen).");
-    } else if (f == "DispatchAbout") {
-        lines.push_back("Does nothing: About has no action of its own.");
-    } else if (f == "DispatchProgram") {
-        lines.push_back("Starts " + shown + " and closes Lumora.");
-    } else if (f == "DispatchProgramAndWait") {
-        lines.push_back("Starts " + shown + " and waits, hidden, until it has ended.");
-    } else if (f == "DispatchExit") {
-        lines.push_back("Closes Lumora.");
-    } else if (f == "DispatchMenu") {
-        lines.push_back("Opens the menu '" + shown + "':");
-        const IniSection* menu = context.ini().FindSection(Key(IDS_SECTION_MENU) + shown);
-        const auto items = menu ? CheckContext::List(*menu, IDS_KEY_MENU_ITEMS) : std::nullopt;
-        for (const std::string& item : items.value_or(StringList{})) {
-            if (SameIniName(item, Key(IDS_SEPARATOR))) {
-                lines.push_back("  ----");
-                continue;
-            }
-            const IniSection* entry =
-                context.ini().FindSection(shown + Key(IDS_SECTION_MENU_ITEM) + item);
-            const auto text =
-                entry ? CheckContext::Value(*entry, IDS_KEY_DESCRIPTION) : std::nullopt;
-            if (!text) {
-                continue;  // left out of the menu
-            }
-            auto itemData = CheckContext::Value(*entry, IDS_KEY_LAUNCH_DATA);
-            if (itemData) {
-                *itemData = context.Expanded(*itemData);
-            }
-            const auto itemLines = Describe(
-                context, *entry, CheckContext::Value(*entry, IDS_KEY_LAUNCH_FUNC), itemData);
-            lines.push_back("  " + *text + ": " + (itemLines.empty() ? "" : itemLines[0]));
+    if (!action.launchFunc) {
+        lines.push_back(hasSound ? "No action: a click only plays the region's sound."
+                                 : "No action: a click does nothing.");
+        return lines;
+    }
+    lines.push_back(DescribeAction(action, shown(action.launchData)) + ".");
+    const ActionInfo* info = FindAction(*action.launchFunc);
+    if (info && info->code == ActionCode::kMenu && action.launchData) {
+        // Each item in one line: a menu that opens another is not followed.
+        const std::optional<MenuSpec> menu =
+            LoadMenuSpec(context.ini(), *action.launchData, context.model());
+        for (const MenuItem& item : menu ? menu->items : std::vector<MenuItem>()) {
+            lines.push_back(item.IsSeparator()
+                                ? "  ----"
+                                : "  " + *item.description + ": " +
+                                      DescribeAction(item.action, shown(item.action.launchData)) +
+                                      ".");
         }
-    } else {
-        lines.push_back("'" + f + "' names no action: a click only plays the region's sound.");
     }
-    if (const auto dir = CheckContext::Value(section, IDS_KEY_LAUNCH_DIR)) {
-        lines.push_back("Working folder: " + ForPage(context.Expanded(*dir)));
+    if (action.launchDir) {
+        lines.push_back("Working folder: " + ForPage(*action.launchDir));
     }
-    if (const auto disc = CheckContext::List(section, IDS_KEY_LAUNCH_REQ);
-        disc && disc->size() >= 2) {
-        lines.push_back("Needs the disc labelled " + (*disc)[0] + " (" + (*disc)[1] + ").");
+    if (NeedsDisc(action.launchReq)) {
+        const StringList& disc = *action.launchReq;
+        lines.push_back("Needs the disc labelled " + disc[0] + " (" + disc[1] + ").");
     }
-    if (const auto display = CheckContext::List(section, IDS_KEY_LAUNCH_SCREEN_REQ)) {
-        lines.push_back("Needs the display " + ListText(*display) + ".");
+    if (action.launchScreenReq) {
+        lines.push_back("Needs the display " + ListText(*action.launchScreenReq) + ".");
     }
-    if (const auto setup = CheckContext::Value(section, IDS_KEY_SETUP_FUNC)) {
-        const auto setupData = CheckContext::Value(section, IDS_KEY_SETUP_DATA);
-        lines.push_back("When it is not installed, offers its setup: " + *setup + " " +
-                        (setupData ? ForPage(context.Expanded(*setupData)) : "") + ".");
+    if (action.setupFunc) {
+        lines.push_back("When it is not installed, offers its setup: " + *action.setupFunc + " " +
+                        shown(action.setupData).value_or("") + ".");
     }
-    if (const auto splash = CheckContext::List(section, IDS_KEY_SPLASH);
-        splash && splash->size() >= 2) {
-        lines.push_back("Shows " + ForPage(context.Expanded((*splash)[0])) + " for " +
-                        (*splash)[1] + " s first.");
+    if (const std::optional<SplashShow> splash = PlannedSplash(action.splash)) {
+        lines.push_back("Shows " + ForPage(splash->picture) + " for " +
+                        std::to_string(splash->seconds) + " s first.");
     }
     return lines;
 }
@@ -210,7 +186,7 @@ std::optional<std::string> WritePreview(const std::filesystem::path& folder,
     PreviewDisc disc;
     if (const int delay = config->entries.FindInt(Key(IDS_KEY_BALLOON_DELAY));
         delay != kSettingAbsent) {
-        disc.balloonDelay = std::max(delay, 0);
+        disc.balloonDelay = BalloonDelayMs(delay);
     }
     struct Loaded {
         ScreenModel model;
@@ -255,7 +231,7 @@ std::optional<std::string> WritePreview(const std::filesystem::path& folder,
             PreviewRegion region;
             region.name = described.name;
             region.shape = described.shape;
-            region.function = described.launchFunc.value_or("");
+            region.function = described.action.launchFunc.value_or("");
             // The canvas as the screen window composes it: highlight, then balloon.
             DibImage canvas;
             canvas.CopyFrom(background);
@@ -282,14 +258,11 @@ std::optional<std::string> WritePreview(const std::filesystem::path& folder,
                     return problem;
                 }
             }
-            const IniSection* section = ini->FindSection(described.section);
-            if (section) {
-                region.panel =
-                    Describe(context, *section, described.launchFunc, described.launchData);
-            }
-            if (region.function == "DispatchScreen" && described.launchData) {
+            region.panel = Describe(context, described.action, described.sound.has_value());
+            const ActionInfo* action = FindAction(region.function);
+            if (action && action->code == ActionCode::kScreen && described.action.launchData) {
                 for (size_t t = 0; t < loaded.size(); ++t) {
-                    if (loaded[t].model.name == *described.launchData) {
+                    if (loaded[t].model.name == *described.action.launchData) {
                         region.screenTarget = static_cast<int>(t);
                     }
                 }

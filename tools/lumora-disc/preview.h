@@ -34,8 +34,8 @@ struct PreviewScreen {
 
 struct PreviewDisc {
     std::vector<PreviewScreen> screens;
-    int start = 0;           // index of the Startup screen
-    int balloonDelay = 500;  // milliseconds
+    int start = 0;                // index of the Startup screen
+    unsigned balloonDelay = 500;  // milliseconds, as lumora.exe waits them
 };
 
 // Reads the disc and writes the pictures into out; the disc as the page needs it, or an error.

@@ -1,4 +1,4 @@
-#include "screens/sound.h"
+#include "actions/sound.h"
 
 #include <windows.h>
 #include <mmsystem.h>

@@ -1,12 +1,10 @@
-#include "actions/setup_offer.h"
+#include "actions/launch_data_registry.h"
 
 #include <windows.h>
 
 #include <cstring>
 
 #include "actions/registry_text.h"
-#include "config/ini_store.h"
-#include "resource.h"
 #include "win/handles.h"
 
 namespace lumora {
@@ -47,24 +45,17 @@ std::optional<std::string> ReadRegistryText(const std::string& key,
 
 }  // namespace
 
-std::optional<std::string> ResolveLaunchData(const std::string& section) {
-    const std::optional<std::string> key = ReadSetting(section, IDS_KEY_REGISTRY_KEY);
-    if (!key) {
-        return std::nullopt;
-    }
-    std::optional<std::string> text =
-        ReadRegistryText(*key, ReadSetting(section, IDS_KEY_REGISTRY_DATA));
+std::optional<std::string> ResolveLaunchData(const RegistrySource& source) {
+    std::optional<std::string> text = ReadRegistryText(source.key, source.data);
     if (!text) {
         return std::nullopt;
     }
-    const int subtract = ReadIntSetting(section, IDS_KEY_REGISTRY_SUBTRACT);
-    if (subtract != kSettingAbsent) {
-        RegistrySubtract(*text, subtract);
+    if (source.subtract != kSettingAbsent) {
+        RegistrySubtract(*text, source.subtract);
     }
-    if (const std::optional<std::string> tail = ReadSetting(section, IDS_KEY_REGISTRY_APPEND)) {
-        RegistryAppend(*text, *tail);
+    if (source.append) {
+        RegistryAppend(*text, *source.append);
     }
-    // Not expanded as a path.
     return text;
 }
 
