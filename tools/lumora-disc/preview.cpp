@@ -37,59 +37,73 @@ std::string ListText(const StringList& list) {
     return out;
 }
 
-// What the action keys of a region or menu item do, one line each.
-std::vector<std::string> Describe(const CheckContext& context, const IniSection& section,
-                                  const std::optional<std::string>& function,
-                                  const std::optional<std::string>& data) {
-    std::vector<std::string> lines;
+// What an action does, in one line.
+std::string ActionLine(const std::optional<std::string>& function,
+                       const std::optional<std::string>& data) {
     const std::string shown = data ? ForPage(*data) : "";
     const std::string f = function.value_or("");
     if (!function) {
-        lines.push_back("No action: a click only plays the region's sound.");
+        return "No action: a click only plays the region's sound.";
     } else if (f == "DispatchScreen") {
-        lines.push_back("Shows the screen '" + shown + "'.");
+        return "Shows the screen '" + shown + "'.";
     } else if (f == "DispatchPreviousScreen") {
-        lines.push_back("Returns to the screen shown before.");
+        return "Returns to the screen shown before.";
     } else if (f == "DispatchMinimize") {
-        lines.push_back("Minimises Lumora's window.");
+        return "Minimises Lumora's window.";
     } else if (f == "DispatchHelp") {
-        lines.push_back("Starts the help program LNCHHLP.EXE with '" + shown + "'.");
+        return "Starts the help program LNCHHLP.EXE with '" + shown + "'.";
     } else if (f == "DispatchPreferences") {
-        lines.push_back("Opens the preferences (balloons, sound, matte, start screen).");
+        return "Opens the preferences (balloons, sound, matte, start screen).";
     } else if (f == "DispatchAbout") {
-        lines.push_back("Does nothing: About has no action of its own.");
+        return "Does nothing: About has no action of its own.";
     } else if (f == "DispatchProgram") {
-        lines.push_back("Starts " + shown + " and closes Lumora.");
+        return "Starts " + shown + " and closes Lumora.";
     } else if (f == "DispatchProgramAndWait") {
-        lines.push_back("Starts " + shown + " and waits, hidden, until it has ended.");
+        return "Starts " + shown + " and waits, hidden, until it has ended.";
     } else if (f == "DispatchExit") {
-        lines.push_back("Closes Lumora.");
+        return "Closes Lumora.";
     } else if (f == "DispatchMenu") {
-        lines.push_back("Opens the menu '" + shown + "':");
-        const IniSection* menu = context.ini().FindSection(Key(IDS_SECTION_MENU) + shown);
-        const auto items = menu ? CheckContext::List(*menu, IDS_KEY_MENU_ITEMS) : std::nullopt;
-        for (const std::string& item : items.value_or(StringList{})) {
-            if (SameIniName(item, Key(IDS_SEPARATOR))) {
-                lines.push_back("  ----");
-                continue;
-            }
-            const IniSection* entry =
-                context.ini().FindSection(shown + Key(IDS_SECTION_MENU_ITEM) + item);
-            const auto text =
-                entry ? CheckContext::Value(*entry, IDS_KEY_DESCRIPTION) : std::nullopt;
-            if (!text) {
-                continue;  // left out of the menu
-            }
-            auto itemData = CheckContext::Value(*entry, IDS_KEY_LAUNCH_DATA);
-            if (itemData) {
-                *itemData = context.Expanded(*itemData);
-            }
-            const auto itemLines = Describe(
-                context, *entry, CheckContext::Value(*entry, IDS_KEY_LAUNCH_FUNC), itemData);
-            lines.push_back("  " + *text + ": " + (itemLines.empty() ? "" : itemLines[0]));
+        return "Opens the menu '" + shown + "':";
+    }
+    return "'" + f + "' names no action: a click only plays the region's sound.";
+}
+
+// The items of a menu, one line each with what it does. A menu that an item opens is named, not
+// shown: menus open one at a time, and may open one another in a circle.
+std::vector<std::string> MenuLines(const CheckContext& context, const std::string& name) {
+    std::vector<std::string> lines;
+    const IniSection* menu = context.ini().FindSection(Key(IDS_SECTION_MENU) + name);
+    const auto items = menu ? CheckContext::List(*menu, IDS_KEY_MENU_ITEMS) : std::nullopt;
+    for (const std::string& item : items.value_or(StringList{})) {
+        if (SameIniName(item, Key(IDS_SEPARATOR))) {
+            lines.push_back("  ----");
+            continue;
         }
-    } else {
-        lines.push_back("'" + f + "' names no action: a click only plays the region's sound.");
+        const IniSection* entry =
+            context.ini().FindSection(name + Key(IDS_SECTION_MENU_ITEM) + item);
+        const auto text = entry ? CheckContext::Value(*entry, IDS_KEY_DESCRIPTION) : std::nullopt;
+        if (!text) {
+            continue;  // left out of the menu
+        }
+        auto itemData = CheckContext::Value(*entry, IDS_KEY_LAUNCH_DATA);
+        if (itemData) {
+            *itemData = context.Expanded(*itemData);
+        }
+        lines.push_back("  " + *text + ": " +
+                        ActionLine(CheckContext::Value(*entry, IDS_KEY_LAUNCH_FUNC), itemData));
+    }
+    return lines;
+}
+
+// What the action keys of a region do, one line each.
+std::vector<std::string> Describe(const CheckContext& context, const IniSection& section,
+                                  const std::optional<std::string>& function,
+                                  const std::optional<std::string>& data) {
+    std::vector<std::string> lines = {ActionLine(function, data)};
+    if (function == std::optional<std::string>("DispatchMenu") && data) {
+        for (std::string& line : MenuLines(context, ForPage(*data))) {
+            lines.push_back(std::move(line));
+        }
     }
     if (const auto dir = CheckContext::Value(section, IDS_KEY_LAUNCH_DIR)) {
         lines.push_back("Working folder: " + ForPage(context.Expanded(*dir)));
@@ -187,13 +201,12 @@ void DrawOutline(RgbImage& image, const std::vector<Point>& shape, int number) {
 }
 
 std::optional<std::string> WritePreview(const std::filesystem::path& folder,
-                                        const std::filesystem::path& out) {
-    const DiscFiles files(folder);
-    const std::string iniName = BuiltInText(IDS_INI_FILE_NAME);
-    const auto path = files.Find(DiscFiles::Root() + iniName);
-    const auto ini = path ? IniDocument::FromFile(path->string()) : std::nullopt;
+                                        const std::filesystem::path& out, int codePage) {
+    const DiscFiles files(folder, codePage);
+    std::string problem;
+    const auto ini = ReadDiscIni(files, problem);
     if (!ini) {
-        return "no readable " + iniName + " in " + folder.string();
+        return problem;
     }
     Diagnostics ignored;
     CheckContext context(*ini, files, ignored);
@@ -208,6 +221,7 @@ std::optional<std::string> WritePreview(const std::filesystem::path& folder,
     std::filesystem::create_directories(out, error);
 
     PreviewDisc disc;
+    disc.codePage = codePage;
     if (const int delay = config->entries.FindInt(Key(IDS_KEY_BALLOON_DELAY));
         delay != kSettingAbsent) {
         disc.balloonDelay = std::max(delay, 0);
@@ -219,6 +233,12 @@ std::optional<std::string> WritePreview(const std::filesystem::path& folder,
     std::vector<Loaded> loaded;
     for (const std::string& name : names) {
         auto model = LoadScreenModel(*ini, name, context.model());
+        if (const auto size = model ? OversizedPicture(files, model->background) : std::nullopt) {
+            disc.notes.push_back("The screen '" + name + "' is not shown: its picture is " +
+                                 std::to_string(size->width) + "x" + std::to_string(size->height) +
+                                 TooLargeText() + ".");
+            continue;
+        }
         auto background = model ? LoadPictureQuietly(files, model->background) : std::nullopt;
         if (!background) {
             continue;  // Lumora never shows it
@@ -226,7 +246,6 @@ std::optional<std::string> WritePreview(const std::filesystem::path& folder,
         loaded.push_back({std::move(*model), std::move(*background)});
     }
     const auto startup = CheckContext::Value(*config, IDS_KEY_STARTUP);
-    std::string problem;
     for (size_t s = 0; s < loaded.size(); ++s) {
         const ScreenModel& model = loaded[s].model;
         const DibImage& background = loaded[s].background;
