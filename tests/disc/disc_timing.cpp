@@ -2,7 +2,8 @@
 // of the largest picture the loader takes. Figures to read, never judged; the kit is built with
 // the sanitizers here, which slow it and add to its memory.
 //   disc_timing sections [COUNT...]   check on menu chains of COUNT sections (5000 20000 100000)
-//   disc_timing picture               preview of a 16384 x 16384 screen: time and peak memory
+//   disc_timing picture preview|check preview or check of a 16384 x 16384 screen: time and peak
+//                                     memory (one a run: the peak is the process's)
 #include <sys/resource.h>
 
 #include <chrono>
@@ -102,7 +103,7 @@ void WriteBigBmp(const fs::path& path, int width, int height) {
     }
 }
 
-int Picture() {
+int Picture(const std::string& command) {
     const int side = 16384;
     const fs::path folder = NewFolder("picture");
     WriteBigBmp(folder / "main.bmp", side, side);
@@ -112,11 +113,17 @@ int Picture() {
            "Shape=0,0|100,0|100,100\r\nLaunchFunc=DispatchExit\r\n";
     const long before = PeakMegabytes();
     const auto began = Clock::now();
-    const auto problem = lumora::disc::WritePreview(folder, folder / "preview");
-    std::printf(
-        "preview of a %dx%d 24-bit screen: %.2f s, peak memory %ld MB (%ld MB before)%s%s\n", side,
-        side, Seconds(began), PeakMegabytes(), before, problem ? ": " : "",
-        problem ? problem->c_str() : "");
+    std::string outcome;
+    if (command == "check") {
+        const auto report = lumora::disc::CheckDisc(folder);
+        outcome = std::to_string(report.diagnostics.Sorted().size()) + " diagnostics";
+    } else {
+        const auto problem = lumora::disc::WritePreview(folder, folder / "preview");
+        outcome = problem ? *problem : "written";
+    }
+    std::printf("%s of a %dx%d 24-bit screen: %.2f s, peak memory %ld MB (%ld MB before): %s\n",
+                command.c_str(), side, side, Seconds(began), PeakMegabytes(), before,
+                outcome.c_str());
     fs::remove_all(folder);
     return 0;
 }
@@ -132,9 +139,10 @@ int main(int argc, char** argv) {
         }
         return Sections(counts.empty() ? std::vector<int>{5000, 20000, 100000} : counts);
     }
-    if (mode == "picture") {
-        return Picture();
+    const std::string command = argc > 2 ? argv[2] : "";
+    if (mode == "picture" && (command == "check" || command == "preview")) {
+        return Picture(command);
     }
-    std::fprintf(stderr, "usage: disc_timing sections [COUNT...] | picture\n");
+    std::fprintf(stderr, "usage: disc_timing sections [COUNT...] | picture preview|check\n");
     return 2;
 }

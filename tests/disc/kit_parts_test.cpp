@@ -7,6 +7,7 @@
 
 #include "actions/action_names.h"
 #include "disc_folder.h"
+#include "image_names.h"
 #include "disc_files.h"
 #include "iso_image.h"
 #include "polygon_mask.h"
@@ -121,6 +122,23 @@ TEST(DiscFiles, TheProgramOfACommandLine) {
     EXPECT_EQ(CommandProgram("  \"D:\\My App\\run.exe\" -x"), "D:\\My App\\run.exe");
     EXPECT_EQ(CommandProgram("\"D:\\unclosed"), "D:\\unclosed");
     EXPECT_EQ(CommandProgram("   "), "");
+}
+
+TEST(ImageNames, WhatTheImageAndWindowsHoldAsWritten) {
+    for (const std::string& name :
+         {std::string("main.bmp"), std::string("caf\xC3\xA9 menu.bmp"), std::string(" lead"),
+          std::string("a\xF0\x9F\x98\x80.bmp"), std::string(99, 'n') + ".bmp",
+          std::string("console.txt"), std::string("com0")}) {
+        EXPECT_EQ(ImageNameProblem(name), std::nullopt) << name;
+    }
+    for (const std::string& name :
+         {std::string(100, 'n') + ".bmp", std::string("tab\there"), std::string("CON"),
+          std::string("lpt1.txt"), std::string("Aux.bmp"), std::string("end "), std::string("a<b"),
+          std::string("back\\slash"), std::string("\xC3")}) {
+        EXPECT_TRUE(ImageNameProblem(name)) << name;
+    }
+    EXPECT_EQ(ShownName("lat\xE9.bmp"), "lat\\xE9.bmp");
+    EXPECT_EQ(ShownName("caf\xC3\xA9"), "caf\xC3\xA9");
 }
 
 TEST(ActionNames, AreTheExportsOfTheProgram) {

@@ -52,6 +52,7 @@ DiscTree ReadDiscTree(const fs::path& folder, const fs::path& leftOut) {
         const Pending at = std::move(pending.back());
         pending.pop_back();
         std::map<std::string, std::string> seen;  // by the name in small letters
+        std::vector<Pending> folders;
         size_t held = 0;
         for (const fs::path& child : SortedChildren(at.folder)) {
             const DiscEntry entry = ClassifyDiscEntry(child, root);
@@ -80,9 +81,11 @@ DiscTree ReadDiscTree(const fs::path& folder, const fs::path& leftOut) {
             ++held;
             tree.entries.push_back({imagePath, entry.source, entry.IsFolder(), false});
             if (entry.IsFolder()) {
-                pending.push_back({child, imagePath, shown, tree.entries.size() - 1});
+                folders.push_back({child, imagePath, shown, tree.entries.size() - 1});
             }
         }
+        // The first folder is walked next, its faults reported before those of the next one.
+        pending.insert(pending.end(), folders.rbegin(), folders.rend());
         if (at.index != SIZE_MAX) {
             tree.entries[at.index].empty = held == 0;
         }

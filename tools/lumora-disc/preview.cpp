@@ -318,7 +318,7 @@ std::optional<std::string> WritePreview(const std::filesystem::path& folder,
         disc.screens.push_back(std::move(screen));
     }
     if (disc.screens.empty()) {
-        return "the disc has no screen that Lumora shows";
+        return disc.notes.empty() ? "the disc has no screen that Lumora shows" : disc.notes.front();
     }
     std::ofstream page(out / "index.html", std::ios::binary);
     page << PreviewPage(disc);
