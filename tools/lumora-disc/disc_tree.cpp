@@ -49,7 +49,7 @@ DiscTree ReadDiscTree(const fs::path& folder, const fs::path& leftOut) {
     const fs::path left = leftOut.empty() ? fs::path() : fs::weakly_canonical(leftOut, error);
     std::vector<Pending> pending = {{root, "", "", SIZE_MAX}};
     while (!pending.empty()) {
-        const Pending at = std::move(pending.back());
+        Pending at = std::move(pending.back());
         pending.pop_back();
         std::map<std::string, std::string> seen;  // by the name in small letters
         std::vector<Pending> folders;

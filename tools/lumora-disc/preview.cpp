@@ -101,7 +101,7 @@ std::vector<std::string> Describe(const CheckContext& context, const IniSection&
                                   const std::optional<std::string>& data) {
     std::vector<std::string> lines = {ActionLine(function, data)};
     if (function == std::optional<std::string>("DispatchMenu") && data) {
-        for (std::string& line : MenuLines(context, ForPage(*data))) {
+        for (std::string& line : MenuLines(context, *data)) {
             lines.push_back(std::move(line));
         }
     }
