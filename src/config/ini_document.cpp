@@ -1,16 +1,46 @@
 #include "config/ini_document.h"
 
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 
 namespace lumora {
 namespace {
 
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
 
 // Names are C strings to the private-profile functions: a zero byte ends them.
 std::string NameUpToZero(std::string_view name) {
     return std::string(name.substr(0, name.find('\0')));
+}
+
+// Names and values are kept as C strings, and the whole-section read that lumora.exe uses gives
+// them with the blanks before a zero byte, which its reading of a "key=value" string removes.
+std::string UpToZeroTrimmed(std::string_view text) {
+    return std::string(TrimIniBlanks(text.substr(0, text.find('\0'))));
+}
+
+std::u16string Utf16Units(std::string_view bytes, bool bigEndian) {
+    std::u16string units(bytes.size() / 2, u'\0');  // an odd last byte is no character
+    for (size_t i = 0; i < units.size(); ++i) {
+        const auto first = static_cast<unsigned char>(bytes[2 * i]);
+        const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
+        units[i] = static_cast<char16_t>(bigEndian ? first << 8 | second : second << 8 | first);
+    }
+    return units;
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+std::string Lowered(std::string_view name) {
+    std::string lowered(name);
+    for (char& c : lowered) {
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return lowered;
 }
 
 // A section header: '[' first, then a ']' somewhere after it; the name is what lies between the
@@ -30,19 +60,32 @@ IniEntry ParseEntry(std::string_view line, int number) {
     IniEntry entry;
     entry.line = number;
     const size_t equals = line.find('=');
-    entry.name = NameUpToZero(TrimIniBlanks(line.substr(0, equals)));
+    entry.name = UpToZeroTrimmed(line.substr(0, equals));
     if (equals != std::string_view::npos) {
-        entry.value = std::string(TrimIniBlanks(line.substr(equals + 1)));
+        entry.value = UpToZeroTrimmed(line.substr(equals + 1));
     }
     return entry;
 }
 
 }  // namespace
 
-IniDocument::IniDocument(std::string_view text) {
-    if (text.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) {
-        text.remove_prefix(kUtf8ByteOrderMark.size());
+IniDocument::IniDocument(std::string_view text, int codePage) {
+    // The system reads a file with a byte order mark as Unicode and gives its text in the ANSI
+    // code page; a file without one is its bytes.
+    if (StartsWith(text, kUtf8ByteOrderMark)) {
+        Parse(Utf16ToCodePage(Utf8ToUtf16(text.substr(kUtf8ByteOrderMark.size())), codePage));
+    } else if (StartsWith(text, kUtf16LittleEndianMark) || StartsWith(text, kUtf16BigEndianMark)) {
+        const bool bigEndian = StartsWith(text, kUtf16BigEndianMark);
+        Parse(Utf16ToCodePage(Utf16Units(text.substr(2), bigEndian), codePage));
+    } else {
+        Parse(text);
     }
+    for (size_t i = 0; i < sections_.size(); ++i) {
+        firstOfName_.emplace(Lowered(sections_[i].name), i);
+    }
+}
+
+void IniDocument::Parse(std::string_view text) {
     std::vector<IniEntry> entries;
     std::string name;
     int headerLine = 0;
@@ -73,31 +116,42 @@ IniDocument::IniDocument(std::string_view text) {
             headerLine = number;
             continue;
         }
-        entries.push_back(ParseEntry(line, number));
+        IniEntry entry = ParseEntry(line, number);
+        // A zero byte first and no '=': neither read sees a key there.
+        if (!entry.name.empty() || entry.value) {
+            entries.push_back(std::move(entry));
+        }
     }
     closeSection();
 }
 
-std::optional<IniDocument> IniDocument::FromFile(const std::string& path) {
+std::optional<IniDocument> IniDocument::FromFile(const std::string& path, int codePage) {
+    // Asked before opening: opening a FIFO waits for a writer, and a device never ends.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return std::nullopt;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         return std::nullopt;
     }
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string text;
+    char chunk[64 * 1024];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        text.append(chunk, static_cast<size_t>(in.gcount()));
+        if (text.size() > kMaxIniFileSize) {
+            return std::nullopt;
+        }
+    }
     if (in.bad()) {
         return std::nullopt;
     }
-    return IniDocument(text);
+    return IniDocument(text, codePage);
 }
 
 const IniSection* IniDocument::FindSection(std::string_view name) const {
-    const std::string_view wanted = TrimIniBlanks(name);
-    for (const IniSection& section : sections_) {
-        if (SameIniName(section.name, wanted)) {
-            return &section;
-        }
-    }
-    return nullptr;
+    const auto found = firstOfName_.find(Lowered(TrimIniBlanks(name)));
+    return found != firstOfName_.end() ? &sections_[found->second] : nullptr;
 }
 
 SectionEntries IniDocument::Section(const std::string& name) const {

@@ -3,14 +3,22 @@
 // the authors' tools. Portable.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
+#include "config/code_page.h"
 #include "config/ini_reader.h"
 
 namespace lumora {
+
+// The largest file FromFile reads. A disc's Lumora.ini is a few kilobytes (the demo's about
+// ten) and one of 100,000 sections about five megabytes; more is no disc's, and reading it whole
+// would only let a link to a device or a runaway file exhaust the memory.
+constexpr uint64_t kMaxIniFileSize = 16 * 1024 * 1024;
 
 struct IniSection {
     std::string name;        // between '[' and the last ']' of its header, blanks removed
@@ -19,12 +27,17 @@ struct IniSection {
 
 class IniDocument final : public IniReader {
   public:
-    // Lines end at LF, CR or CR LF; a UTF-8 byte order mark is skipped; blank lines are
-    // ignored; a line with '[' and ']' starts a section; any other line is an entry, a key
-    // without value when it has no '='.
-    explicit IniDocument(std::string_view text);
-    // Nothing when the file cannot be read.
-    static std::optional<IniDocument> FromFile(const std::string& path);
+    // Lines end at LF, CR or CR LF; blank lines are ignored; a line with '[' and ']' starts a
+    // section; any other line is an entry, a key without value when it has no '='. A zero byte
+    // ends a name or value, and blanks before it go; a line with a zero byte first and no '=' is
+    // nothing. A file that begins with the byte order
+    // mark of UTF-16 (either order) or UTF-8 is read in the ANSI code page given, as the system
+    // reads it; any other is read as its bytes are.
+    explicit IniDocument(std::string_view text, int codePage = kDefaultCodePage);
+    // Nothing when the file cannot be read, is no regular file (a FIFO or a device) or holds
+    // more than kMaxIniFileSize bytes.
+    static std::optional<IniDocument> FromFile(const std::string& path,
+                                               int codePage = kDefaultCodePage);
 
     SectionEntries Section(const std::string& name) const override;
     // The first section of that name, as reads use it; null when there is none.
@@ -35,7 +48,11 @@ class IniDocument final : public IniReader {
     const std::vector<IniSection>& sections() const { return sections_; }
 
   private:
+    void Parse(std::string_view text);
+
     std::vector<IniSection> sections_;
+    // The first section of each name, by the name in small letters: one look-up a read.
+    std::unordered_map<std::string, size_t> firstOfName_;
 };
 
 }  // namespace lumora

@@ -4,6 +4,8 @@ list(APPEND LUMORA_CORE_SOURCES
     src/config/section_entries.cpp
     src/config/section_keys.cpp
     src/config/ini_document.cpp
+    src/config/code_page.cpp
+    src/config/code_page_tables.cpp
     src/config/string_table.cpp
 )
 list(APPEND LUMORA_WIN_SOURCES

@@ -6,6 +6,8 @@
 #include <fstream>
 
 #include "actions/action_table.h"
+#include "disc_folder.h"
+#include "image_names.h"
 #include "disc_files.h"
 #include "iso_image.h"
 #include "polygon_mask.h"
@@ -16,28 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TempFolder {
-  public:
-    TempFolder() {
-        path_ = fs::temp_directory_path() /
-                ("lumora-disc-test-" + std::to_string(reinterpret_cast<uintptr_t>(this)));
-        fs::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code e;
-        fs::remove_all(path_, e);
-    }
-    const fs::path& path() const { return path_; }
-    std::string Write(const std::string& name, const std::string& bytes) const {
-        const fs::path file = path_ / name;
-        fs::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file.string();
-    }
-
-  private:
-    fs::path path_;
-};
+using testing::DiscFolder;
 
 std::string Le32(uint32_t v) {
     return std::string{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
@@ -54,7 +35,7 @@ std::string Wave(uint16_t tag, uint32_t dataSize, bool formatFirst = true) {
 }
 
 TEST(WaveFile, TellsPcmFromEverythingElse) {
-    TempFolder folder;
+    DiscFolder folder;
     EXPECT_EQ(WaveProblem(folder.Write("ok.wav", Wave(1, 4))), std::nullopt);
     EXPECT_EQ(WaveProblem(folder.Write("adpcm.wav", Wave(2, 4))), "not PCM (format tag 2)");
     EXPECT_EQ(WaveProblem(folder.Write("text.wav", "hello, this is no sound")),
@@ -65,7 +46,7 @@ TEST(WaveFile, TellsPcmFromEverythingElse) {
 }
 
 TEST(WaveFile, HostileChunkSizesEndTheWalk) {
-    TempFolder folder;
+    DiscFolder folder;
     // A chunk that claims 4 GB before the format: the walk must end, not wrap around.
     const std::string huge = "RIFF" + Le32(100) + "WAVE" + "junk" + Le32(0xFFFFFFF8u) + "abcd";
     EXPECT_EQ(WaveProblem(folder.Write("huge.wav", huge)), "it has no format chunk");
@@ -112,7 +93,7 @@ TEST(PolygonMask, ShapesFarOutsideThePictureAreClipped) {
 }
 
 TEST(DiscFiles, MacrosLeadToTheDiscAndNamesIgnoreLetterCase) {
-    TempFolder folder;
+    DiscFolder folder;
     folder.Write("Art/Main.BMP", "x");
     const DiscFiles files(folder.path());
     std::string path = "%r\\art\\main.bmp";
@@ -143,6 +124,23 @@ TEST(DiscFiles, TheProgramOfACommandLine) {
     EXPECT_EQ(CommandProgram("   "), "");
 }
 
+TEST(ImageNames, WhatTheImageAndWindowsHoldAsWritten) {
+    for (const std::string& name :
+         {std::string("main.bmp"), std::string("caf\xC3\xA9 menu.bmp"), std::string(" lead"),
+          std::string("a\xF0\x9F\x98\x80.bmp"), std::string(99, 'n') + ".bmp",
+          std::string("console.txt"), std::string("com0")}) {
+        EXPECT_EQ(ImageNameProblem(name), std::nullopt) << name;
+    }
+    for (const std::string& name :
+         {std::string(100, 'n') + ".bmp", std::string("tab\there"), std::string("CON"),
+          std::string("lpt1.txt"), std::string("Aux.bmp"), std::string("end "), std::string("a<b"),
+          std::string("back\\slash"), std::string("\xC3")}) {
+        EXPECT_TRUE(ImageNameProblem(name)) << name;
+    }
+    EXPECT_EQ(ShownName("lat\xE9.bmp"), "lat\\xE9.bmp");
+    EXPECT_EQ(ShownName("caf\xC3\xA9"), "caf\xC3\xA9");
+}
+
 TEST(ActionTable, NamesTheExportsOfTheProgram) {
     std::ifstream def(std::string(LUMORA_SOURCE_DIR) + "/src/actions/lumora.def");
     std::vector<std::string> exported;
@@ -170,11 +168,22 @@ TEST(IsoImage, AutorunOpensLumoraWithItsIconAndLabel) {
               "[autorun]\r\nopen=lumora.exe\r\nicon=lumora.exe,0\r\nlabel=DEMO\r\n");
 }
 
-TEST(IsoImage, GraftPointsEscapeTheirSpecialCharacters) {
-    const auto command = XorrisoCommand({"/d/a=b", "/o/x.iso", "L"}, "/t/auto.inf");
+TEST(IsoImage, TheListOfFilesEscapesGraftPointsAndNamesEmptyFoldersAndAutorun) {
+    DiscTree tree;
+    tree.entries = {{"a=b", "/d/x=y", false, false},
+                    {"art", "/d/art", true, false},
+                    {"art/main.bmp", "/d/shared/main.bmp", false, false},
+                    {"bin", "/d/bin", true, true}};
+    EXPECT_EQ(PathList(tree, "/t/auto.inf", "/t/empty"),
+              "a\\=b=/d/x\\=y\n"
+              "art/main.bmp=/d/shared/main.bmp\n"
+              "bin=/t/empty\n"
+              "autorun.inf=/t/auto.inf\n");
+    EXPECT_EQ(PathList(tree, "", "/t/empty").find("autorun"), std::string::npos);
+    const auto command = XorrisoCommand({"/d", "/o/x.iso", "L"}, "/t/files.txt");
     ASSERT_GE(command.size(), 2u);
-    EXPECT_EQ(command[command.size() - 2], "/=/d/a\\=b");
-    EXPECT_EQ(command.back(), "/autorun.inf=/t/auto.inf");
+    EXPECT_EQ(command[command.size() - 2], "-path-list");
+    EXPECT_EQ(command.back(), "/t/files.txt");
 }
 
 }  // namespace

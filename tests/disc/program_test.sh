@@ -1,6 +1,8 @@
 #!/bin/bash
-# Drives lumora-disc itself: exit statuses, the summary line, --json, preview, and the disc image
-# read back with xorriso (label, file list, autorun.inf; a disc's own autorun.inf is kept).
+# Drives lumora-disc itself: exit statuses, the summary line, --json and its code page, preview,
+# and the disc image read back with xorriso (label, file list, autorun.inf; a disc's own
+# autorun.inf is kept; links stored as files; the image written into the folder left out; faults
+# refused).
 # Usage: program_test.sh LUMORA_DISC SOURCE_DIR
 set -u
 tool=$1
@@ -69,7 +71,60 @@ else
     cmp -s "$work/own.inf" "$work/own/AUTORUN.INF" || fail "the disc's own autorun.inf was replaced"
     "$tool" iso "$work/own" -o "$work/bad.iso" --label "two words" >/dev/null 2>&1 &&
         fail "a label with blanks and small letters was accepted"
+
+    # What check calls a disc file is what the image holds: a link inside the folder goes in as
+    # the file it names; the image written into the folder, and iso's own files, never go in.
+    cp -r "$top/demo/disc" "$work/linked"
+    mv "$work/linked/art/main.bmp" "$work/linked/art/shared.bmp"
+    ln -s shared.bmp "$work/linked/art/main.bmp"
+    mkdir "$work/linked/out"
+    for run in first again; do
+        "$tool" iso "$work/linked" -o "$work/linked/out/disc.iso" --label LINKED >/dev/null 2>&1 ||
+            fail "iso into the disc folder ($run run)"
+        xorriso -indev "$work/linked/out/disc.iso" -find / -type f 2>/dev/null | tr -d "'" |
+            sort >"$work/linked.txt"
+        (cd "$work/linked" && find . -path ./out -prune -o \( -type f -o -type l \) -print |
+            sed 's|^\.||'; echo /autorun.inf) | sort >"$work/linked.expected"
+        diff "$work/linked.expected" "$work/linked.txt" >/dev/null ||
+            fail "the image of a folder that holds it ($run run): $(diff "$work/linked.expected" "$work/linked.txt")"
+    done
+    xorriso -indev "$work/linked/out/disc.iso" -find / -type l 2>/dev/null | grep -q . &&
+        fail "a link went into the image as a link"
+    xorriso -osirrox on -indev "$work/linked/out/disc.iso" -extract /art/main.bmp "$work/main.bmp" >/dev/null 2>&1
+    cmp -s "$work/main.bmp" "$work/linked/art/shared.bmp" || fail "a link is not stored as the file it names"
+    xorriso -osirrox on -indev "$work/linked/out/disc.iso" -extract /autorun.inf "$work/linked.inf" >/dev/null 2>&1
+    grep -q "label=LINKED" "$work/linked.inf" || fail "the image written into the folder lost its autorun.inf"
+
+    # A link out of the folder, a FIFO or a name the image cannot hold: no image.
+    for fault in link fifo name; do
+        rm -rf "$work/fault"
+        cp -r "$top/demo/disc" "$work/fault"
+        case $fault in
+        link) ln -s /etc "$work/fault/etc" ;;
+        fifo) mkfifo "$work/fault/pipe" ;;
+        name) cp "$work/fault/art/main.bmp" "$work/fault/art/col:on.bmp" ;;
+        esac
+        timeout 60 "$tool" iso "$work/fault" -o "$work/fault.iso" --label FAULT >"$work/fault.txt" 2>&1
+        status=$?
+        [ $status -eq 1 ] && [ ! -e "$work/fault.iso" ] ||
+            fail "iso of a disc with a $fault fault exits $status: $(cat "$work/fault.txt")"
+        grep -q "disc folder: " "$work/fault.txt" || fail "the $fault fault is not named: $(cat "$work/fault.txt")"
+    done
 fi
+
+# JSON is UTF-8, from the ANSI code page named (1252 unless --codepage says otherwise).
+mkdir -p "$work/named"
+printf '[Config]\r\nScreenNames=Ma\xF1ana\r\nStartup=Ma\xF1ana\r\n' >"$work/named/Lumora.ini"
+"$tool" check "$work/named" --json >"$work/1252.json"
+"$tool" check "$work/named" --json --codepage 1250 >"$work/1250.json"
+python3 - "$work/1252.json" "$work/1250.json" <<'PY' || fail "--json is not UTF-8 in the code page named"
+import json, sys
+western = json.load(open(sys.argv[1], encoding="utf-8"))
+central = json.load(open(sys.argv[2], encoding="utf-8"))
+assert any("Ma\u00f1ana" in d["message"] for d in western["diagnostics"]), western
+assert any("Ma\u0144ana" in d["message"] for d in central["diagnostics"]), central
+PY
+"$tool" check "$work/named" --codepage 932 >/dev/null 2>&1; [ $? -eq 2 ] || fail "code page 932 was accepted"
 
 [ $failures -eq 0 ] && echo "lumora-disc program tests passed"
 exit $((failures > 0))

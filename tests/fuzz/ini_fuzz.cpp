@@ -1,17 +1,21 @@
 // The INI parser against a model of the private-profile rules written character by character:
-// lines end at LF, CR or CR LF; a UTF-8 byte order mark is skipped; blanks around a line, a name
+// a file with a UTF-8 or UTF-16 byte order mark is its text in code page 1252, and its
+// characters each become one byte; lines end at LF, CR or CR LF; blanks around a line, a name
 // or a value do not count; '[' with a ']' after it starts a section named by what lies between
-// the '[' and the last ']'; any other line is an entry, without a value when it has no '='. A
-// read finds the first section of that name and in it the first key of that name, letter case
-// ignored; its value loses enclosing quotes, ends at a zero byte and at 511 characters, and an
-// empty one is none. Every section and entry is compared, with its line, and every key is read
-// through the document and through the whole-section form that lumora.exe reads.
+// the '[' and the last ']'; any other line is an entry, without a value when it has no '='; a
+// zero byte ends a name or value and the blanks before it go, and a line with neither name nor
+// '=' is nothing. A read finds the first section of
+// that name and in it the first key of that name, letter case ignored; its value loses
+// enclosing quotes and ends at 511 characters, and an empty one is none. Every section and entry
+// is compared, with its line, and every key is read through the document and through the
+// whole-section form that lumora.exe reads, which answer alike.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "config/code_page.h"
 #include "config/ini_document.h"
 #include "fuzz/fuzz_check.h"
 
@@ -69,11 +73,34 @@ struct ModelSection {
     std::vector<ModelEntry> entries;
 };
 
+// The file's text in code page 1252: each UTF-16 unit one byte.
+std::string Decoded(std::string_view text) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") {
+        const std::u16string units = lumora::Utf8ToUtf16(text.substr(3));
+        const std::string decoded = lumora::Utf16ToCodePage(units, 1252);
+        FUZZ_CHECK(decoded.size() == units.size());
+        return decoded;
+    }
+    const bool little = text.substr(0, 2) == "\xFF\xFE", big = text.substr(0, 2) == "\xFE\xFF";
+    if (!little && !big) {
+        return std::string(text);
+    }
+    std::u16string units;
+    for (size_t i = 2; i + 1 < text.size(); i += 2) {
+        const auto a = static_cast<unsigned char>(text[i]);
+        const auto b = static_cast<unsigned char>(text[i + 1]);
+        units += static_cast<char16_t>(big ? a * 256 + b : b * 256 + a);
+    }
+    const std::string decoded = lumora::Utf16ToCodePage(units, 1252);
+    FUZZ_CHECK(decoded.size() == units.size());
+    for (size_t i = 0; i < units.size(); ++i) {
+        FUZZ_CHECK(units[i] >= 0x80 || decoded[i] == static_cast<char>(units[i]));
+    }
+    return decoded;
+}
+
 // The file cut into lines one character at a time.
 std::vector<std::string> Lines(std::string_view text) {
-    if (text.size() >= 3 && text.substr(0, 3) == "\xEF\xBB\xBF") {
-        text.remove_prefix(3);
-    }
     std::vector<std::string> lines;
     std::string line;
     bool open = false;
@@ -119,12 +146,14 @@ std::vector<ModelSection> Model(std::string_view text) {
         ModelEntry entry;
         entry.line = number;
         const size_t equals = line.find('=');
-        entry.name = UpToZero(Trim(line.substr(0, equals)));
+        entry.name = Trim(UpToZero(line.substr(0, equals)));
         if (equals != std::string::npos) {
             entry.hasValue = true;
-            entry.value = Trim(line.substr(equals + 1));
+            entry.value = Trim(UpToZero(line.substr(equals + 1)));
         }
-        sections.back().entries.push_back(entry);
+        if (!entry.name.empty() || entry.hasValue) {  // else a zero byte first: no key
+            sections.back().entries.push_back(entry);
+        }
     }
     return sections;
 }
@@ -142,7 +171,7 @@ std::optional<std::string> ModelRead(const std::vector<ModelSection>& sections,
             if (!entry.hasValue) {
                 return std::nullopt;
             }
-            std::string value = UpToZero(entry.value);
+            std::string value = entry.value;
             const bool quoted = value.size() >= 2 && (value[0] == '"' || value[0] == '\'') &&
                                 value.back() == value[0];
             if (quoted) {
@@ -194,8 +223,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const IniDocument ini(text);
-    const std::vector<ModelSection> model = Model(text);
-    const bool zeros = text.find('\0') != std::string_view::npos;
+    const std::string decoded = Decoded(text);
+    const std::vector<ModelSection> model = Model(decoded);
 
     // Entry by entry, with names, values and lines.
     FUZZ_CHECK(ini.sections().size() == model.size());
@@ -235,9 +264,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             FUZZ_CHECK(!value || (!value->empty() && value->size() <= kMaxValueLength));
             FUZZ_CHECK(found.Find(FlipCase(entry.name)) == value);
             FUZZ_CHECK(found.Find(entry.name + " ") == value);
-            // The whole-section form answers alike for what it holds: no comments, and no
-            // zero bytes, which end its strings.
-            if (!zeros && (entry.name.empty() || entry.name[0] != ';')) {
+            // The whole-section form answers alike for what it holds: no comments.
+            if (entry.name.empty() || entry.name[0] != ';') {
                 FUZZ_CHECK(fromWhole.Find(entry.name) == value);
             }
         }

@@ -2,7 +2,14 @@
 // two on the files of tests/data/ini. These cases pin the rules down one by one.
 #include "config/ini_document.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <future>
 
 #include "config/string_table.h"
 #include "resource.h"
@@ -135,6 +142,88 @@ TEST(IniDocument, FromFileReadsTheBytesAsTheyAre) {
     std::optional<IniDocument> ini = IniDocument::FromFile(LUMORA_TEST_DATA "/ini/crlf.ini");
     ASSERT_TRUE(ini);
     EXPECT_FALSE(ini->sections().empty());
+}
+
+// A zero byte ends a name or value where it stands, and the blanks before it go as the whole-
+// section read (lumora.exe's) gives them: the name "Key " of the line "Key \0x=v" is found as Key.
+TEST(IniDocument, AZeroByteEndsTheNameOrValueAndTheBlanksBeforeItGo) {
+    const IniDocument ini("[S]\nKey \0x=v1\nVal=abc \0def\nQ=\"a \0b\"\nN\0o=1\n[Se \0ct]\nk=2\n"s);
+    const SectionEntries s = ini.Section("S");
+    EXPECT_EQ(s.Find("Key"), "v1");
+    EXPECT_EQ(s.Find("Val"), "abc");
+    EXPECT_EQ(s.Find("Q"), "\"a");
+    EXPECT_EQ(s.Find("N"), "1");
+    ASSERT_EQ(s.entries().size(), 4u);
+    EXPECT_EQ(s.entries()[1].value, "abc");
+    // A section name keeps them: neither read finds "Se " as Se.
+    EXPECT_EQ(ini.FindSection("Se"), nullptr);
+}
+
+std::string Utf16(const std::u16string& text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
+// Notepad's "Unicode" (UTF-16 with a byte order mark) and UTF-8 with one are read as the
+// system reads them: in the ANSI code page, characters outside it as a similar one or '?'.
+TEST(IniDocument, UnicodeFilesAreReadInTheAnsiCodePage) {
+    const std::u16string text =
+        u"[Config]\r\nScreenNames=Caf\u00e9|\u0141\u00f3d\u017a\r\n"
+        u"Emoji=a\U0001F600b\r\n[Caf\u00e9]\r\nk=1\r\n";
+    for (const bool bigEndian : {false, true}) {
+        SCOPED_TRACE(bigEndian ? "big-endian" : "little-endian");
+        const IniDocument ini(Utf16(text, bigEndian) + "x");  // an odd last byte is no character
+        EXPECT_EQ(Read(ini, "Config", "ScreenNames"),
+                  "Caf\xE9|L\xF3"
+                  "dz");
+        EXPECT_EQ(Read(ini, "Config", "Emoji"), "a??b");
+        EXPECT_EQ(Read(ini, "Caf\xE9", "k"), "1");
+        const IniSection* cafe = ini.FindSection("Caf\xE9");
+        ASSERT_NE(cafe, nullptr);
+        EXPECT_EQ(cafe->entries.line(), 4);
+        const IniDocument centralEurope(Utf16(text, bigEndian), 1250);
+        EXPECT_EQ(Read(centralEurope, "Config", "ScreenNames"),
+                  "Caf\xE9|\xA3\xF3"
+                  "d\x9F");
+    }
+    const IniDocument utf8("\xEF\xBB\xBF[A]\nk=caf\xC3\xA9 \xE9\n");
+    EXPECT_EQ(Read(utf8, "A", "k"), "caf\xE9 ?");
+    // Without a byte order mark UTF-16 is read byte by byte, as the system does: no section.
+    const IniDocument bare(Utf16(text, false).substr(2));
+    EXPECT_EQ(Read(bare, "Config", "ScreenNames"), std::nullopt);
+}
+
+// Only a regular file is read, and only up to kMaxIniFileSize: a FIFO, a device or a huge file
+// gives nothing, at once.
+TEST(IniDocument, FromFileReadsOnlyRegularFilesOfASaneSize) {
+    namespace fs = std::filesystem;
+    const fs::path folder =
+        fs::temp_directory_path() / ("lumora-ini-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    const fs::path fifo = folder / "fifo.ini";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    auto read =
+        std::async(std::launch::async, [&] { return IniDocument::FromFile(fifo.string()); });
+    if (read.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        ADD_FAILURE() << "reading a FIFO blocks";
+        ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK));  // a writer that leaves at once
+    }
+    EXPECT_EQ(read.get(), std::nullopt);
+
+    fs::create_symlink("/dev/zero", folder / "zero.ini");
+    EXPECT_EQ(IniDocument::FromFile((folder / "zero.ini").string()), std::nullopt);
+    const fs::path huge = folder / "huge.ini";
+    std::ofstream(huge) << "[A]\nk=1\n";
+    ASSERT_TRUE(IniDocument::FromFile(huge.string()));
+    fs::resize_file(huge, kMaxIniFileSize + 1);
+    EXPECT_EQ(IniDocument::FromFile(huge.string()), std::nullopt);
+    fs::resize_file(huge, kMaxIniFileSize);
+    EXPECT_TRUE(IniDocument::FromFile(huge.string()));
+    fs::remove_all(folder);
 }
 
 TEST(StringTable, HasTheIniNamesAndNothingForUnknownIds) {

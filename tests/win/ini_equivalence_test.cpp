@@ -1,12 +1,15 @@
 // The INI parser of the core must answer as the private-profile functions do: for every file of
 // tests/data/ini (and the demo disc's), every section and key that occur in it, their case and
-// blank variants and absent ones, GetPrivateProfileStringA, the whole-section reader and the
-// parser give the same text.
+// blank variants and absent ones, the parser gives the text of the whole-section reader that
+// lumora.exe uses, and of GetPrivateProfileStringA. Files saved as UTF-16 or UTF-8 with a byte
+// order mark are read in the ANSI code page (1252 here) by all three.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -53,6 +56,19 @@ std::vector<std::string> Variants(const std::string& name) {
     return {text, " " + other + "\t"};
 }
 
+// True when the file's text holds a zero character: a zero byte, or a zero unit of UTF-16.
+bool HasZeroCharacter(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const bool utf16 = bytes.rfind("\xFF\xFE", 0) == 0 || bytes.rfind("\xFE\xFF", 0) == 0;
+    for (size_t i = 0; i < bytes.size(); i += utf16 ? 2 : 1) {
+        if (bytes[i] == '\0' && (!utf16 || (i + 1 < bytes.size() && bytes[i + 1] == '\0'))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::optional<std::string> ReadString(const std::string& path, const std::string& section,
                                       const std::string& key) {
     char buffer[512];
@@ -64,15 +80,16 @@ std::optional<std::string> ReadString(const std::string& path, const std::string
     return std::string(buffer, copied);
 }
 
-TEST(IniEquivalence, ParserAndSectionReaderAnswerAsGetPrivateProfileString) {
+TEST(IniEquivalence, ParserAnswersAsTheSectionReaderAndGetPrivateProfileString) {
     const std::vector<std::string> files = IniFiles();
-    ASSERT_GE(files.size(), 20u);
+    ASSERT_GE(files.size(), 24u);
     size_t probed = 0;
     for (const std::string& path : files) {
         SCOPED_TRACE(path);
         std::optional<IniDocument> document = IniDocument::FromFile(path);
         ASSERT_TRUE(document);
         const PrivateProfileReader reader(path);
+        const bool zero = HasZeroCharacter(path);
         const std::vector<IniSection>& sections = document->sections();
         for (size_t i = 0; i < sections.size(); ++i) {
             // The section's own keys, one of the next section's, and keys found nowhere.
@@ -93,20 +110,52 @@ TEST(IniEquivalence, ParserAndSectionReaderAnswerAsGetPrivateProfileString) {
                 const SectionEntries read = reader.Section(section);
                 for (const std::string& key : keys) {
                     SCOPED_TRACE("[" + section + "] " + key);
-                    const std::optional<std::string> expected = ReadString(path, section, key);
-                    EXPECT_EQ(parsed.Find(key), expected);
+                    const std::optional<std::string> single = ReadString(path, section, key);
+                    ++probed;
                     // The whole-section read leaves comment lines out; nothing reads such keys.
                     const std::string_view trimmed = TrimIniBlanks(key);
                     if (trimmed.empty() || trimmed.front() != ';') {
-                        EXPECT_EQ(read.Find(key), expected);
+                        const std::optional<std::string> whole = read.Find(key);
+                        EXPECT_EQ(parsed.Find(key), whole);
+                        // The reads part only where blanks stand before a zero character:
+                        // the single read keeps them in a value and misses a name with them.
+                        if (whole != single) {
+                            EXPECT_TRUE(zero)
+                                << "the single read gives " << single.value_or("none");
+                            continue;
+                        }
                     }
-                    ++probed;
+                    EXPECT_EQ(parsed.Find(key), single);
                 }
             }
         }
     }
     // The table is large: a file list that went missing must not pass unnoticed.
     EXPECT_GT(probed, 1000u);
+}
+
+// Where the two reads of the system part, lumora.exe's whole-section read is the one that counts.
+TEST(IniEquivalence, BlanksBeforeAZeroByteGoAsTheSectionReadHasThem) {
+    const std::string path = DataFolder() + "zero-after-blank.ini";
+    const SectionEntries parsed = IniDocument::FromFile(path)->Section("Zero");
+    const SectionEntries read = PrivateProfileReader(path).Section("Zero");
+    EXPECT_EQ(ReadString(path, "Zero", "Key"), std::nullopt);
+    EXPECT_EQ(read.Find("Key"), "v1");
+    EXPECT_EQ(parsed.Find("Key"), "v1");
+    EXPECT_EQ(ReadString(path, "Zero", "Val"), "abc ");
+    EXPECT_EQ(read.Find("Val"), "abc");
+    EXPECT_EQ(parsed.Find("Val"), "abc");
+    EXPECT_EQ(parsed.Find("after"), "ok");
+    EXPECT_EQ(read.entries().size(), parsed.entries().size());
+}
+
+TEST(IniEquivalence, Utf16IsReadInTheAnsiCodePage) {
+    const std::string path = DataFolder() + "utf16-little-endian.ini";
+    const SectionEntries parsed = IniDocument::FromFile(path)->Section("Unicode");
+    EXPECT_EQ(ReadString(path, "Unicode", "Accents"), "caf\xE9 na\xEFve \xC9T\xC9");
+    EXPECT_EQ(parsed.Find("Accents"), "caf\xE9 na\xEFve \xC9T\xC9");
+    EXPECT_EQ(parsed.Find("Outside"), ReadString(path, "Unicode", "Outside"));
+    EXPECT_EQ(parsed.Find("Emoji"), "a??b");
 }
 
 TEST(IniEquivalence, ReaderOfAMissingFileHasNoSections) {

@@ -125,7 +125,11 @@ void CheckProgram(const CheckContext& context, const std::string& command, int l
                   const std::string& what) {
     const std::string program = CommandProgram(command);
     const DiscFiles& files = context.files();
-    if (files.OnDisc(program) && !files.Find(program) && !files.ComesWithLumora(program)) {
+    if (!files.OnDisc(program)) {
+        return;
+    }
+    const DiscEntry found = context.Look(program, line, what, "program");
+    if (!found.IsFault() && !found.IsFile() && !files.ComesWithLumora(program)) {
         context.out().Error(
             line, what + ": program " + Quoted(files.Shown(program)) + " is not on the disc");
     }
@@ -175,11 +179,13 @@ void CheckAction(const CheckContext& context, const ActionSite& site, const Acti
     }
     if (action.launchDir) {
         const DiscFiles& files = context.files();
-        const auto found = files.Find(*action.launchDir);
-        if (files.OnDisc(*action.launchDir) && (!found || !std::filesystem::is_directory(*found))) {
-            out.Error(CheckContext::LineOf(section, IDS_KEY_LAUNCH_DIR),
-                      what + ": folder " + Quoted(files.Shown(*action.launchDir)) +
-                          " (LaunchDir) is not on the disc");
+        const int line = CheckContext::LineOf(section, IDS_KEY_LAUNCH_DIR);
+        const DiscEntry found = files.OnDisc(*action.launchDir)
+                                    ? context.Look(*action.launchDir, line, what, "folder")
+                                    : DiscEntry{};
+        if (files.OnDisc(*action.launchDir) && !found.IsFault() && !found.IsFolder()) {
+            out.Error(line, what + ": folder " + Quoted(files.Shown(*action.launchDir)) +
+                                " (LaunchDir) is not on the disc");
         }
     }
     if (action.launchScreenReq) {

@@ -46,6 +46,22 @@ std::string CheckContext::Expanded(std::string path) const {
     return path;
 }
 
+DiscEntry CheckContext::Look(const std::string& path, int line, const std::string& what,
+                             const std::string& noun) const {
+    const DiscEntry entry = files_.Look(path);
+    if (entry.IsFault()) {
+        if (reported_.insert(entry.path).second) {
+            out_.Error(line,
+                       what + ": " + noun + " " + Quoted(entry.shown) + " " + DiscFaultText(entry));
+        }
+    }
+    return entry;
+}
+
+bool CheckContext::Reported(const std::filesystem::path& entry) const {
+    return reported_.count(entry) != 0;
+}
+
 std::string Quoted(const std::string& name) {
     return "'" + name + "'";
 }

@@ -2,6 +2,7 @@
 // the string table and the diagnostics found so far.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <set>
 #include <string>
@@ -17,6 +18,10 @@ namespace lumora::disc {
 struct CheckOptions {
     // The volume label of the image that `iso` builds; none: the first "LaunchReq" label.
     std::optional<std::string> label;
+    // The image that `iso` writes, left out of the disc wherever it lies.
+    std::filesystem::path image;
+    // The ANSI code page of the Windows that reads the disc, in which Lumora.ini names things.
+    int codePage = kDefaultCodePage;
 };
 
 class CheckContext {
@@ -44,6 +49,13 @@ class CheckContext {
     // Expands a path value with the disc's macros.
     std::string Expanded(std::string path) const;
 
+    // What an expanded path names on the disc. When it is something the image cannot hold,
+    // reports that at the line, once for every entry: what + ": " + noun + " '...' is ...".
+    DiscEntry Look(const std::string& path, int line, const std::string& what,
+                   const std::string& noun) const;
+    // True when the entry of the disc folder was reported at a line.
+    bool Reported(const std::filesystem::path& entry) const;
+
     // Config's lists, once read.
     std::optional<StringList> install;
     std::optional<StringList> screenNames;
@@ -56,6 +68,7 @@ class CheckContext {
     Diagnostics& out_;
     ModelContext model_;
     mutable std::set<const IniSection*> used_;
+    mutable std::set<std::filesystem::path> reported_;
 };
 
 // Quotes a name for a message: 'Main'.

@@ -3,6 +3,8 @@
 #include <fstream>
 #include <vector>
 
+#include "disc_files.h"
+
 #include "imaging/bmp_layout.h"
 #include "imaging/double_size.h"
 
@@ -10,14 +12,23 @@ namespace lumora::disc {
 
 namespace {
 
-std::vector<uint8_t> ReadAll(const std::filesystem::path& path) {
+struct PictureHeaders {
+    std::optional<BmpLayout> layout;
+    std::string reason;  // why the loader refuses the file, when it does
+};
+
+// The headers as the loader checks them, read without the pixels.
+PictureHeaders ReadPictureHeaders(const std::filesystem::path& path) {
+    PictureHeaders headers;
+    headers.reason = "shorter than the BMP headers";
+    std::ifstream file(path, std::ios::binary);
+    uint8_t bytes[kBmpHeadersSize];
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
-    std::ifstream file(path, std::ios::binary);
-    std::vector<uint8_t> bytes(error ? 0 : static_cast<size_t>(size));
-    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<size_t>(file.gcount()));
-    return bytes;
+    if (!error && file.read(reinterpret_cast<char*>(bytes), sizeof bytes)) {
+        headers.layout = ParseBmpHeaders(bytes, size, &headers.reason);
+    }
+    return headers;
 }
 
 std::string Bits(const DibImage& image) {
@@ -32,15 +43,15 @@ std::string Size(const DibImage& image) {
 void CheckDoubleSizeSibling(const CheckContext& context, const PictureUse& use,
                             const std::string& path, const DibImage& picture) {
     const std::string twinPath = DoubleSizePath(path);
-    const auto found = context.files().Find(twinPath);
-    if (!found || std::filesystem::is_directory(*found)) {
+    const DiscEntry found = context.Look(twinPath, use.line, use.what, "2x picture");
+    if (!found.IsFile()) {
         return;
     }
     const std::string what =
         use.what + ": its 2x picture " + Quoted(context.files().Shown(twinPath));
     const std::string ignored = ": Lumora draws the picture doubled instead";
     DibImage twin;
-    if (!twin.LoadFile(found->string())) {
+    if (!twin.LoadFile(found.source.string())) {
         context.out().Warning(use.line, what + " is refused by Lumora's loader" + ignored);
         return;
     }
@@ -73,22 +84,31 @@ std::optional<DibImage> LoadPicture(const CheckContext& context, const PictureUs
         return std::nullopt;
     }
     const std::string shown = files.Shown(path);
-    const auto found = files.Find(path);
-    if (!found || std::filesystem::is_directory(*found)) {
+    const DiscEntry found = context.Look(path, use.line, use.what, "picture");
+    if (found.IsFault()) {
+        return std::nullopt;
+    }
+    if (!found.IsFile()) {
         context.out().Error(use.line, use.what + ": picture " + Quoted(shown) + " is missing");
         return std::nullopt;
     }
-    const std::vector<uint8_t> bytes = ReadAll(*found);
-    std::string reason = "shorter than the BMP headers";
-    if (bytes.size() >= kBmpHeadersSize) {
-        uint8_t headers[kBmpHeadersSize];
-        std::copy(bytes.begin(), bytes.begin() + kBmpHeadersSize, headers);
-        ParseBmpHeaders(headers, bytes.size(), &reason);
+    const PictureHeaders headers = ReadPictureHeaders(found.source);
+    if (!headers.layout) {
+        context.out().Error(use.line, use.what + ": Lumora refuses picture " + Quoted(shown) +
+                                          ": " + headers.reason);
+        return std::nullopt;
+    }
+    if (!FitsSomeDisplay(headers.layout->width, headers.layout->height)) {
+        context.out().Warning(use.line, use.what + ": picture " + Quoted(shown) + " is " +
+                                            std::to_string(headers.layout->width) + "x" +
+                                            std::to_string(headers.layout->height) +
+                                            TooLargeText() + "; the kit looks no further into it");
+        return std::nullopt;
     }
     DibImage image;
-    if (!image.LoadBytes(bytes.data(), bytes.size())) {
-        context.out().Error(use.line,
-                            use.what + ": Lumora refuses picture " + Quoted(shown) + ": " + reason);
+    if (!image.LoadFile(found.source.string())) {
+        context.out().Error(use.line, use.what + ": Lumora refuses picture " + Quoted(shown) +
+                                          ": it cannot be read whole");
         return std::nullopt;
     }
     CheckDoubleSizeSibling(context, use, path, image);
@@ -96,12 +116,35 @@ std::optional<DibImage> LoadPicture(const CheckContext& context, const PictureUs
 }
 
 std::optional<DibImage> LoadPictureQuietly(const DiscFiles& files, const std::string& path) {
-    const auto found = files.Find(path);
+    const DiscEntry found = files.Look(path);
     DibImage image;
-    if (!found || !image.LoadFile(found->string())) {
+    if (!found.IsFile() || OversizedPicture(files, path) ||
+        !image.LoadFile(found.source.string())) {
         return std::nullopt;
     }
     return image;
+}
+
+std::optional<PixelSize> OversizedPicture(const DiscFiles& files, const std::string& path) {
+    const DiscEntry found = files.Look(path);
+    const PictureHeaders headers =
+        found.IsFile() ? ReadPictureHeaders(found.source) : PictureHeaders{};
+    if (!headers.layout || FitsSomeDisplay(headers.layout->width, headers.layout->height)) {
+        return std::nullopt;
+    }
+    return PixelSize{headers.layout->width, headers.layout->height};
+}
+
+bool FitsSomeDisplay(int64_t width, int64_t height) {
+    const auto [wide, high] = kLargestDisplay;
+    return (width <= wide && height <= high) || (width <= high && height <= wide);
+}
+
+std::string TooLargeText() {
+    return ", larger than any display: Lumora shows every picture pixel as at least one pixel "
+           "of the display, and the largest (" +
+           std::to_string(kLargestDisplay.width) + "x" + std::to_string(kLargestDisplay.height) +
+           ", either way up) shows only part of it";
 }
 
 int FirstColorDifference(const DibImage& a, const DibImage& b) {

@@ -64,10 +64,13 @@ void CheckSound(const CheckContext& context, const std::string& path, int line,
     if (!files.OnDisc(path)) {
         return;
     }
-    const auto found = files.Find(path);
-    if (!found || std::filesystem::is_directory(*found)) {
+    const DiscEntry found = context.Look(path, line, what, "sound");
+    if (found.IsFault()) {
+        return;
+    }
+    if (!found.IsFile()) {
         context.out().Error(line, what + ": sound " + Quoted(files.Shown(path)) + " is missing");
-    } else if (auto problem = WaveProblem(found->string())) {
+    } else if (auto problem = WaveProblem(found.source.string())) {
         context.out().Error(
             line, what + ": sound " + Quoted(files.Shown(path)) + " is not a PCM WAV: " + *problem);
     }

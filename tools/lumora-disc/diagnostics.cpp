@@ -5,12 +5,12 @@
 
 namespace lumora::disc {
 
-void Diagnostics::Error(int line, std::string message) {
-    found_.push_back({line, Severity::kError, std::move(message)});
+void Diagnostics::Error(int line, std::string message, Encoding encoding) {
+    found_.push_back({line, Severity::kError, std::move(message), encoding});
 }
 
-void Diagnostics::Warning(int line, std::string message) {
-    found_.push_back({line, Severity::kWarning, std::move(message)});
+void Diagnostics::Warning(int line, std::string message, Encoding encoding) {
+    found_.push_back({line, Severity::kWarning, std::move(message), encoding});
 }
 
 std::vector<Diagnostic> Diagnostics::Sorted() const {
@@ -88,7 +88,7 @@ std::string JsonString(const std::string& text) {
     return out + "\"";
 }
 
-std::string FormatJson(const Diagnostics& diagnostics, const std::string& fileName) {
+std::string FormatJson(const Diagnostics& diagnostics, const std::string& fileName, int codePage) {
     std::string out = "{\"file\": " + JsonString(fileName) +
                       ", \"errors\": " + std::to_string(diagnostics.errors()) +
                       ", \"warnings\": " + std::to_string(diagnostics.warnings()) +
@@ -97,7 +97,10 @@ std::string FormatJson(const Diagnostics& diagnostics, const std::string& fileNa
     for (const Diagnostic& d : diagnostics.Sorted()) {
         out += separator;
         out += "{\"line\": " + std::to_string(d.line) + ", \"severity\": \"" +
-               SeverityName(d.severity) + "\", \"message\": " + JsonString(d.message) + "}";
+               SeverityName(d.severity) + "\", \"message\": " +
+               JsonString(d.encoding == Encoding::kUtf8 ? d.message
+                                                        : CodePageToUtf8(d.message, codePage)) +
+               "}";
         separator = ",\n  ";
     }
     return out + "\n]}\n";

@@ -1,8 +1,8 @@
 #include "iso_image.h"
 
-#include <cctype>
 #include <cstdlib>
 #include <fstream>
+#include <random>
 
 #ifdef _WIN32
 #include <process.h>
@@ -12,6 +12,7 @@
 extern char** environ;
 #endif
 
+#include "config/section_entries.h"
 #include "disc_files.h"
 
 namespace lumora::disc {
@@ -90,6 +91,41 @@ int Run(const std::vector<std::string>& command) {
 #endif
 }
 
+bool WriteFile(const std::filesystem::path& path, const std::string& text) {
+    std::ofstream file(path, std::ios::binary);
+    file << text;
+    return static_cast<bool>(file);
+}
+
+// A new folder of the system's temporary folder, removed with what it holds.
+class TemporaryFolder {
+  public:
+    TemporaryFolder() {
+        namespace fs = std::filesystem;
+        std::error_code error;
+        std::random_device random;
+        for (int attempt = 0; attempt < 16 && path_.empty(); ++attempt) {
+            const fs::path candidate =
+                fs::temp_directory_path(error) / ("lumora-disc-iso-" + std::to_string(random()));
+            if (!error && fs::create_directory(candidate, error) && !error) {
+                path_ = candidate;
+            }
+        }
+    }
+    ~TemporaryFolder() {
+        std::error_code error;
+        if (!path_.empty()) {
+            std::filesystem::remove_all(path_, error);
+        }
+    }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
 }  // namespace
 
 std::string AutorunText(const std::string& label) {
@@ -113,22 +149,42 @@ std::optional<std::string> VolumeLabelProblem(const std::string& label) {
 }
 
 std::vector<std::string> XorrisoCommand(const IsoRequest& request,
-                                        const std::filesystem::path& autorun) {
-    std::vector<std::string> command = {"-as",
-                                        "mkisofs",
-                                        "-quiet",
-                                        "-o",
-                                        request.output.string(),
-                                        "-V",
-                                        request.label,
-                                        "-J",
-                                        "-r",
-                                        "-graft-points",
-                                        "/=" + GraftPath(request.folder.string())};
-    if (!autorun.empty()) {
-        command.push_back("/autorun.inf=" + GraftPath(autorun.string()));
+                                        const std::filesystem::path& pathList) {
+    return {"-as",
+            "mkisofs",
+            "-quiet",
+            "-o",
+            request.output.string(),
+            "-V",
+            request.label,
+            "-J",
+            "-joliet-long",
+            "-joliet-utf16",
+            "-r",
+            "-input-charset",
+            "UTF-8",
+            "-graft-points",
+            "-path-list",
+            pathList.string()};
+}
+
+std::string PathList(const DiscTree& tree, const std::filesystem::path& autorun,
+                     const std::filesystem::path& emptyFolder) {
+    std::string list;
+    auto add = [&list](const std::string& inImage, const std::filesystem::path& onDisc) {
+        list += GraftPath(inImage) + "=" + GraftPath(onDisc.u8string()) + "\n";
+    };
+    for (const ImageEntry& entry : tree.entries) {
+        if (!entry.folder) {
+            add(entry.imagePath, entry.source);
+        } else if (entry.empty) {
+            add(entry.imagePath, emptyFolder);
+        }
     }
-    return command;
+    if (!autorun.empty()) {
+        add(kAutorunFile, autorun);
+    }
+    return list;
 }
 
 std::optional<std::string> FindXorriso() {
@@ -159,37 +215,42 @@ std::optional<std::string> FindXorriso() {
 }
 
 std::optional<std::string> BuildIso(const IsoRequest& request) {
+    namespace fs = std::filesystem;
     const auto xorriso = FindXorriso();
     if (!xorriso) {
         return "xorriso was not found: install it (Debian: apt-get install xorriso; Windows: put "
                "xorriso.exe on the PATH or name it in LUMORA_XORRISO)";
     }
-    std::filesystem::path autorun;
-    bool hasAutorun = false;
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(request.folder, error)) {
-        std::string name = entry.path().filename().string();
-        for (char& c : name) {
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        }
-        hasAutorun = hasAutorun || name == kAutorunFile;
+    fs::remove(request.output, error);
+    const DiscTree tree = ReadDiscTree(request.folder, request.output);
+    if (!tree.faults.empty()) {
+        return "the image cannot hold '" + tree.faults.front().shown + "', which " +
+               tree.faults.front().problem;
     }
-    if (!hasAutorun) {
-        autorun = request.output;
-        autorun += ".autorun.inf";
-        std::ofstream file(autorun, std::ios::binary);
-        file << AutorunText(request.label);
-        if (!file) {
-            return "cannot write " + autorun.string();
-        }
+    bool hasAutorun = false;
+    for (const ImageEntry& entry : tree.entries) {
+        hasAutorun = hasAutorun || SameIniName(entry.imagePath, kAutorunFile);
     }
-    std::filesystem::remove(request.output, error);
-    std::vector<std::string> command = XorrisoCommand(request, autorun);
+    // The list, autorun.inf and the empty folder go into a folder of their own outside the
+    // disc, so that the image never holds them.
+    const TemporaryFolder work;
+    if (work.path().empty()) {
+        return "cannot make a temporary folder in " + fs::temp_directory_path(error).string();
+    }
+    const fs::path autorun = hasAutorun ? fs::path() : work.path() / kAutorunFile;
+    const fs::path empty = work.path() / "empty";
+    const fs::path list = work.path() / "files.txt";
+    fs::create_directory(empty, error);
+    if (!autorun.empty() && !WriteFile(autorun, AutorunText(request.label))) {
+        return "cannot write " + autorun.string();
+    }
+    if (!WriteFile(list, PathList(tree, autorun, empty))) {
+        return "cannot write " + list.string();
+    }
+    std::vector<std::string> command = XorrisoCommand(request, list);
     command.insert(command.begin(), *xorriso);
     const int status = Run(command);
-    if (!autorun.empty()) {
-        std::filesystem::remove(autorun, error);
-    }
     if (status != 0) {
         return "xorriso failed (exit status " + std::to_string(status) + ")";
     }

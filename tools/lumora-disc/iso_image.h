@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "disc_tree.h"
+
 namespace lumora::disc {
 
 struct IsoRequest {
@@ -21,15 +23,23 @@ std::string AutorunText(const std::string& label);
 // most 16 characters; ISO 9660 allows A-Z, 0-9 and '_'); nothing when it is fine.
 std::optional<std::string> VolumeLabelProblem(const std::string& label);
 
-// The xorriso command line that builds the image; autorun is the autorun.inf file to add at the
-// root, or empty when the disc has its own.
+// The xorriso command line that builds the image from the list of its files (pathList), with
+// long Joliet names in UTF-16 from UTF-8 names on the disc, as image_names.h counts them.
 std::vector<std::string> XorrisoCommand(const IsoRequest& request,
-                                        const std::filesystem::path& autorun);
+                                        const std::filesystem::path& pathList);
+
+// The list of what the image holds, a "path in the image=path on the disc" line each: every file
+// and empty folder of the tree, the files links name in their place, and the autorun.inf given
+// (none when the disc has its own) at the root. emptyFolder: an empty folder to stand for the
+// empty ones, which the list cannot name otherwise.
+std::string PathList(const DiscTree& tree, const std::filesystem::path& autorun,
+                     const std::filesystem::path& emptyFolder);
 
 // The xorriso program: LUMORA_XORRISO, else "xorriso" on the PATH; nothing when not found.
 std::optional<std::string> FindXorriso();
 
-// Builds the image; an error message on failure.
+// Builds the image of what ReadDiscTree finds in the folder, leaving out the image itself; an
+// error message on failure, or when the folder holds what the image cannot.
 std::optional<std::string> BuildIso(const IsoRequest& request);
 
 }  // namespace lumora::disc

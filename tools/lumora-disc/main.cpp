@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "config/code_page.h"
+#include "config/value_parse.h"
 #include "disc_check.h"
 #include "iso_image.h"
 #include "preview.h"
@@ -15,9 +17,10 @@ namespace {
 using namespace lumora::disc;
 
 const char kUsage[] =
-    "usage: lumora-disc check DISC_FOLDER [--json]\n"
-    "       lumora-disc preview DISC_FOLDER -o OUT_FOLDER\n"
-    "       lumora-disc iso DISC_FOLDER -o IMAGE.iso [--label LABEL]\n";
+    "usage: lumora-disc check DISC_FOLDER [--json] [--codepage N]\n"
+    "       lumora-disc preview DISC_FOLDER -o OUT_FOLDER [--codepage N]\n"
+    "       lumora-disc iso DISC_FOLDER -o IMAGE.iso [--label LABEL] [--codepage N]\n"
+    "N: the ANSI code page of the Windows that reads the disc, 1250 to 1258 (default 1252)\n";
 
 struct Arguments {
     std::string command;
@@ -25,6 +28,7 @@ struct Arguments {
     std::optional<std::string> output;
     std::optional<std::string> label;
     bool json = false;
+    int codePage = lumora::kDefaultCodePage;
 };
 
 std::optional<Arguments> Parse(int argc, char** argv) {
@@ -40,6 +44,11 @@ std::optional<Arguments> Parse(int argc, char** argv) {
             arguments.json = true;
         } else if ((option == "-o" || option == "--label") && i + 1 < argc) {
             (option == "-o" ? arguments.output : arguments.label) = argv[++i];
+        } else if (option == "--codepage" && i + 1 < argc) {
+            arguments.codePage = lumora::ParseDecimal(argv[++i]);
+            if (!lumora::IsKnownCodePage(arguments.codePage)) {
+                return std::nullopt;
+            }
         } else {
             return std::nullopt;
         }
@@ -48,14 +57,18 @@ std::optional<Arguments> Parse(int argc, char** argv) {
 }
 
 int Check(const Arguments& arguments) {
-    const CheckReport report = CheckDisc(arguments.folder);
-    std::cout << (arguments.json ? FormatJson(report.diagnostics, report.iniName)
-                                 : FormatText(report.diagnostics, report.iniName));
+    CheckOptions options;
+    options.codePage = arguments.codePage;
+    const CheckReport report = CheckDisc(arguments.folder, options);
+    std::cout << (arguments.json
+                      ? FormatJson(report.diagnostics, report.iniName, arguments.codePage)
+                      : FormatText(report.diagnostics, report.iniName));
     return report.diagnostics.errors() > 0 ? 1 : 0;
 }
 
 int Preview(const Arguments& arguments) {
-    if (const auto problem = WritePreview(arguments.folder, *arguments.output)) {
+    if (const auto problem =
+            WritePreview(arguments.folder, *arguments.output, arguments.codePage)) {
         std::cerr << "lumora-disc: " << *problem << "\n";
         return 1;
     }
@@ -67,6 +80,8 @@ int Preview(const Arguments& arguments) {
 int Iso(const Arguments& arguments) {
     CheckOptions options;
     options.label = arguments.label;
+    options.codePage = arguments.codePage;
+    options.image = *arguments.output;
     const CheckReport report = CheckDisc(arguments.folder, options);
     if (report.diagnostics.errors() > 0) {
         std::cerr << FormatText(report.diagnostics, report.iniName)

@@ -163,13 +163,12 @@ void DrawOutline(RgbImage& image, const std::vector<Point>& shape, int number) {
 }
 
 std::optional<std::string> WritePreview(const std::filesystem::path& folder,
-                                        const std::filesystem::path& out) {
-    const DiscFiles files(folder);
-    const std::string iniName = BuiltInText(IDS_INI_FILE_NAME);
-    const auto path = files.Find(DiscFiles::Root() + iniName);
-    const auto ini = path ? IniDocument::FromFile(path->string()) : std::nullopt;
+                                        const std::filesystem::path& out, int codePage) {
+    const DiscFiles files(folder, codePage);
+    std::string problem;
+    const auto ini = ReadDiscIni(files, problem);
     if (!ini) {
-        return "no readable " + iniName + " in " + folder.string();
+        return problem;
     }
     Diagnostics ignored;
     CheckContext context(*ini, files, ignored);
@@ -184,6 +183,7 @@ std::optional<std::string> WritePreview(const std::filesystem::path& folder,
     std::filesystem::create_directories(out, error);
 
     PreviewDisc disc;
+    disc.codePage = codePage;
     if (const int delay = config->entries.FindInt(Key(IDS_KEY_BALLOON_DELAY));
         delay != kSettingAbsent) {
         disc.balloonDelay = BalloonDelayMs(delay);
@@ -195,6 +195,12 @@ std::optional<std::string> WritePreview(const std::filesystem::path& folder,
     std::vector<Loaded> loaded;
     for (const std::string& name : names) {
         auto model = LoadScreenModel(*ini, name, context.model());
+        if (const auto size = model ? OversizedPicture(files, model->background) : std::nullopt) {
+            disc.notes.push_back("The screen '" + name + "' is not shown: its picture is " +
+                                 std::to_string(size->width) + "x" + std::to_string(size->height) +
+                                 TooLargeText() + ".");
+            continue;
+        }
         auto background = model ? LoadPictureQuietly(files, model->background) : std::nullopt;
         if (!background) {
             continue;  // Lumora never shows it
@@ -202,7 +208,6 @@ std::optional<std::string> WritePreview(const std::filesystem::path& folder,
         loaded.push_back({std::move(*model), std::move(*background)});
     }
     const auto startup = CheckContext::Value(*config, IDS_KEY_STARTUP);
-    std::string problem;
     for (size_t s = 0; s < loaded.size(); ++s) {
         const ScreenModel& model = loaded[s].model;
         const DibImage& background = loaded[s].background;
@@ -272,7 +277,7 @@ std::optional<std::string> WritePreview(const std::filesystem::path& folder,
         disc.screens.push_back(std::move(screen));
     }
     if (disc.screens.empty()) {
-        return "the disc has no screen that Lumora shows";
+        return disc.notes.empty() ? "the disc has no screen that Lumora shows" : disc.notes.front();
     }
     std::ofstream page(out / "index.html", std::ios::binary);
     page << PreviewPage(disc);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "config/code_page.h"
 #include "config/value_parse.h"
 #include "rgb_image.h"
 
@@ -34,13 +35,18 @@ struct PreviewScreen {
 
 struct PreviewDisc {
     std::vector<PreviewScreen> screens;
-    int start = 0;                // index of the Startup screen
-    unsigned balloonDelay = 500;  // milliseconds, as lumora.exe waits them
+    int start = 0;                    // index of the Startup screen
+    unsigned balloonDelay = 500;      // milliseconds, as lumora.exe waits them
+    std::vector<std::string> notes;   // what the preview leaves out, and why
+    int codePage = kDefaultCodePage;  // of the texts from Lumora.ini: the page is UTF-8
 };
 
-// Reads the disc and writes the pictures into out; the disc as the page needs it, or an error.
+// Reads the disc, with Lumora.ini in the ANSI code page given, and writes the pictures and the
+// page into out; an error when it cannot. A screen whose picture is larger than any display is
+// left out, with a note on the page.
 std::optional<std::string> WritePreview(const std::filesystem::path& folder,
-                                        const std::filesystem::path& out);
+                                        const std::filesystem::path& out,
+                                        int codePage = kDefaultCodePage);
 
 // The page (index.html) for the disc.
 std::string PreviewPage(const PreviewDisc& disc);

@@ -1,3 +1,4 @@
+#include "config/code_page.h"
 #include "diagnostics.h"
 #include "preview.h"
 
@@ -18,10 +19,15 @@ std::string ScriptString(const std::string& text) {
     return out;
 }
 
-std::string Strings(const std::vector<std::string>& texts) {
+// Texts from Lumora.ini, in its code page, for the page, which is UTF-8.
+std::string PageString(const std::string& text, int codePage) {
+    return ScriptString(CodePageToUtf8(text, codePage));
+}
+
+std::string Strings(const std::vector<std::string>& texts, int codePage) {
     std::string out = "[";
     for (size_t i = 0; i < texts.size(); ++i) {
-        out += (i ? ", " : "") + ScriptString(texts[i]);
+        out += (i ? ", " : "") + PageString(texts[i], codePage);
     }
     return out + "]";
 }
@@ -35,26 +41,27 @@ std::string Coordinates(const std::vector<Point>& shape) {
 }
 
 std::string DiscJson(const PreviewDisc& disc) {
+    const int page = disc.codePage;
     std::string out = "{\"start\": " + std::to_string(disc.start) +
                       ", \"balloonDelay\": " + std::to_string(disc.balloonDelay) +
-                      ", \"screens\": [\n";
+                      ", \"notes\": " + Strings(disc.notes, page) + ", \"screens\": [\n";
     for (size_t s = 0; s < disc.screens.size(); ++s) {
         const PreviewScreen& screen = disc.screens[s];
-        out += std::string(s ? ",\n" : "") + " {\"name\": " + ScriptString(screen.name) +
-               ", \"description\": " + ScriptString(screen.description) +
+        out += std::string(s ? ",\n" : "") + " {\"name\": " + PageString(screen.name, page) +
+               ", \"description\": " + PageString(screen.description, page) +
                ", \"width\": " + std::to_string(screen.width) +
                ", \"height\": " + std::to_string(screen.height) +
                ", \"plain\": " + ScriptString(screen.plain) +
                ", \"outlined\": " + ScriptString(screen.outlined) + ", \"regions\": [\n";
         for (size_t r = 0; r < screen.regions.size(); ++r) {
             const PreviewRegion& region = screen.regions[r];
-            out += std::string(r ? ",\n" : "") + "  {\"name\": " + ScriptString(region.name) +
+            out += std::string(r ? ",\n" : "") + "  {\"name\": " + PageString(region.name, page) +
                    ", \"coords\": " + Coordinates(region.shape) +
                    ", \"hover\": " + ScriptString(region.hover) +
                    ", \"balloon\": " + ScriptString(region.balloon) +
-                   ", \"function\": " + ScriptString(region.function) +
+                   ", \"function\": " + PageString(region.function, page) +
                    ", \"target\": " + std::to_string(region.screenTarget) +
-                   ", \"panel\": " + Strings(region.panel) + "}";
+                   ", \"panel\": " + Strings(region.panel, page) + "}";
         }
         out += "]}";
     }
@@ -84,6 +91,7 @@ a { color: #9cf; }
 <p><label><input type="checkbox" id="show-outline"> Show the regions' outlines</label></p></div>
 <div id="panel"><h2>What a click does</h2><pre id="action">Point at a region and click it.</pre>
 <h2>Regions</h2><ol id="legend"></ol>
+<ul id="notes"></ul>
 <p>Balloons show as with "Use Balloons" on, after BalloonDelay. D:\ stands for the disc.</p></div>
 </div>
 <script>
@@ -158,6 +166,11 @@ function show(index) {
   leave();
 }
 outline.addEventListener("change", () => { if (hovered < 0) img.src = restingPicture(); });
+for (const note of disc.notes) {
+  const item = document.createElement("li");
+  item.textContent = note;
+  document.getElementById("notes").appendChild(item);
+}
 show(disc.start);
 previous = -1;
 </script>
