@@ -6,6 +6,7 @@
 
 #include "check_config.h"
 #include "check_menus.h"
+#include "check_publisher.h"
 #include "check_regions.h"
 #include "config/string_table.h"
 #include "resource.h"
@@ -114,6 +115,7 @@ CheckReport CheckDisc(const std::filesystem::path& folder, const CheckOptions& o
     CheckReachable(context, starts, screens, menus);
     CheckLaunchAtStart(context);
     CheckSetupSection(context);
+    CheckPublisher(context);
     CheckSections(context);
     return report;
 }
