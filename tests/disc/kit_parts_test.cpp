@@ -171,7 +171,7 @@ TEST(IsoImage, AutorunOpensLumoraWithItsIconAndLabel) {
 }
 
 TEST(IsoImage, GraftPointsEscapeTheirSpecialCharacters) {
-    const auto command = XorrisoCommand({"/d/a=b", "/o/x.iso", "L"}, "/t/auto.inf");
+    const auto command = XorrisoCommand({"/d/a=b", "/o/x.iso", "L", {}}, "/t/auto.inf");
     ASSERT_GE(command.size(), 2u);
     EXPECT_EQ(command[command.size() - 2], "/=/d/a\\=b");
     EXPECT_EQ(command.back(), "/autorun.inf=/t/auto.inf");

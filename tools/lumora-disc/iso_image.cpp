@@ -128,6 +128,10 @@ std::vector<std::string> XorrisoCommand(const IsoRequest& request,
     if (!autorun.empty()) {
         command.push_back("/autorun.inf=" + GraftPath(autorun.string()));
     }
+    if (!request.program.empty()) {
+        command.push_back(std::string("/") + kLauncherFile + "=" +
+                          GraftPath(request.program.string()));
+    }
     return command;
 }
 

@@ -12,6 +12,7 @@ struct IsoRequest {
     std::filesystem::path folder;
     std::filesystem::path output;
     std::string label;
+    std::filesystem::path program;  // added at the root as lumora.exe; empty: the disc has one
 };
 
 // The autorun.inf that opens lumora.exe from the disc's root with its icon and the label.

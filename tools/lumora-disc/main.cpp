@@ -8,6 +8,7 @@
 
 #include "disc_check.h"
 #include "iso_image.h"
+#include "launcher_program.h"
 #include "preview.h"
 
 namespace {
@@ -17,13 +18,14 @@ using namespace lumora::disc;
 const char kUsage[] =
     "usage: lumora-disc check DISC_FOLDER [--json]\n"
     "       lumora-disc preview DISC_FOLDER -o OUT_FOLDER\n"
-    "       lumora-disc iso DISC_FOLDER -o IMAGE.iso [--label LABEL]\n";
+    "       lumora-disc iso DISC_FOLDER -o IMAGE.iso [--label LABEL] [--exe LUMORA_EXE]\n";
 
 struct Arguments {
     std::string command;
     std::string folder;
     std::optional<std::string> output;
     std::optional<std::string> label;
+    std::optional<std::string> exe;
     bool json = false;
 };
 
@@ -38,8 +40,12 @@ std::optional<Arguments> Parse(int argc, char** argv) {
         const std::string option = argv[i];
         if (option == "--json") {
             arguments.json = true;
-        } else if ((option == "-o" || option == "--label") && i + 1 < argc) {
-            (option == "-o" ? arguments.output : arguments.label) = argv[++i];
+        } else if (option == "-o" && i + 1 < argc) {
+            arguments.output = argv[++i];
+        } else if (option == "--label" && i + 1 < argc) {
+            arguments.label = argv[++i];
+        } else if (option == "--exe" && i + 1 < argc) {
+            arguments.exe = argv[++i];
         } else {
             return std::nullopt;
         }
@@ -81,10 +87,17 @@ int Iso(const Arguments& arguments) {
         std::cerr << "lumora-disc: label '" << *report.label << "': " << *problem << "\n";
         return 1;
     }
+    const ProgramChoice program =
+        ImageProgram(arguments.folder, arguments.exe, BuiltPrograms(KitFolder(), "win"));
+    if (!program.problem.empty()) {
+        std::cerr << "lumora-disc: " << program.problem << "; no image was built\n";
+        return 1;
+    }
     if (report.diagnostics.warnings() > 0) {
         std::cerr << FormatText(report.diagnostics, report.iniName);
     }
-    if (const auto problem = BuildIso({arguments.folder, *arguments.output, *report.label})) {
+    if (const auto problem =
+            BuildIso({arguments.folder, *arguments.output, *report.label, program.add})) {
         std::cerr << "lumora-disc: " << *problem << "\n";
         return 1;
     }
