@@ -1,5 +1,6 @@
 // lumora-disc: the disc authors' kit. `check` reports the mistakes of a disc folder, `preview`
-// draws its screens and writes a page that shows them in a browser, `iso` builds its image.
+// draws its screens and writes a page that shows them in a browser, `iso` builds its image and
+// `run` shows it in lumora.exe.
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "disc_check.h"
+#include "disc_run.h"
 #include "iso_image.h"
 #include "launcher_program.h"
 #include "preview.h"
@@ -18,7 +20,8 @@ using namespace lumora::disc;
 const char kUsage[] =
     "usage: lumora-disc check DISC_FOLDER [--json]\n"
     "       lumora-disc preview DISC_FOLDER -o OUT_FOLDER\n"
-    "       lumora-disc iso DISC_FOLDER -o IMAGE.iso [--label LABEL] [--exe LUMORA_EXE]\n";
+    "       lumora-disc iso DISC_FOLDER -o IMAGE.iso [--label LABEL] [--exe LUMORA_EXE]\n"
+    "       lumora-disc run DISC_FOLDER [--screenshot FILE.png] [--exe LUMORA_EXE]\n";
 
 struct Arguments {
     std::string command;
@@ -26,6 +29,7 @@ struct Arguments {
     std::optional<std::string> output;
     std::optional<std::string> label;
     std::optional<std::string> exe;
+    std::optional<std::string> screenshot;
     bool json = false;
 };
 
@@ -46,6 +50,8 @@ std::optional<Arguments> Parse(int argc, char** argv) {
             arguments.label = argv[++i];
         } else if (option == "--exe" && i + 1 < argc) {
             arguments.exe = argv[++i];
+        } else if (option == "--screenshot" && i + 1 < argc) {
+            arguments.screenshot = argv[++i];
         } else {
             return std::nullopt;
         }
@@ -109,15 +115,19 @@ int Iso(const Arguments& arguments) {
 
 int main(int argc, char** argv) {
     const auto arguments = Parse(argc, argv);
-    const bool needsOutput = arguments && arguments->command != "check";
-    if (!arguments || (needsOutput && !arguments->output) ||
-        (arguments->command != "check" && arguments->command != "preview" &&
-         arguments->command != "iso")) {
+    const std::string command = arguments ? arguments->command : "";
+    const bool known =
+        command == "check" || command == "preview" || command == "iso" || command == "run";
+    const bool needsOutput = command == "preview" || command == "iso";
+    if (!known || (needsOutput && !arguments->output)) {
         std::cerr << kUsage;
         return 2;
     }
-    if (arguments->command == "check") {
+    if (command == "check") {
         return Check(*arguments);
     }
-    return arguments->command == "preview" ? Preview(*arguments) : Iso(*arguments);
+    if (command == "run") {
+        return RunDisc({arguments->folder, arguments->exe, arguments->screenshot});
+    }
+    return command == "preview" ? Preview(*arguments) : Iso(*arguments);
 }
