@@ -7,27 +7,23 @@
 
 #ifdef _WIN32
 #include <windows.h>
-#else
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cerrno>
+#include <memory>
+#else
+#include <signal.h>
+#include <stdlib.h>
+
 #include <chrono>
-#include <csignal>
 #include <cstdlib>
-#include <cstring>
 #include <thread>
 #include <vector>
 
+#include "child_process.h"
 #include "preview.h"
 #include "run_stage.h"
 #include "screen_match.h"
 #include "x_display.h"
 
-extern char** environ;
 #endif
 
 namespace lumora::disc {
@@ -63,11 +59,12 @@ int RunDisc(const RunRequest& request) {
         return Refuse("cannot start " + program->string() + " (error " +
                       std::to_string(::GetLastError()) + ")");
     }
-    ::WaitForSingleObject(process.hProcess, INFINITE);
+    const auto close = [](HANDLE handle) { ::CloseHandle(handle); };
+    const std::unique_ptr<void, decltype(close)> thread(process.hThread, close);
+    const std::unique_ptr<void, decltype(close)> child(process.hProcess, close);
+    ::WaitForSingleObject(child.get(), INFINITE);
     DWORD status = 1;
-    ::GetExitCodeProcess(process.hProcess, &status);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
+    ::GetExitCodeProcess(child.get(), &status);
     return static_cast<int>(status);
 }
 
@@ -83,149 +80,6 @@ using Clock = std::chrono::steady_clock;
 const fs::path kScripts = LUMORA_SCRIPTS_DIR;
 // The virtual display's size: the size of the prefix's Wine desktop (scripts/wine-env.sh).
 const char kVirtualScreen[] = "1024x768x24";
-
-volatile std::sig_atomic_t stopAsked = 0;
-void AskToStop(int) {
-    stopAsked = 1;
-}
-
-// Starts a program with these variables added to the environment, in `folder` when one is given;
-// with `out`, its standard output goes there, and with `quiet` its output is dropped. Its process
-// id, or -1.
-pid_t Spawn(const std::vector<std::string>& command, const std::vector<std::string>& variables,
-            const fs::path& folder = {}, int out = -1, bool quiet = false) {
-    std::vector<std::string> environment;
-    for (char** at = environ; *at; ++at) {
-        const std::string entry = *at;
-        const std::string name = entry.substr(0, entry.find('=') + 1);
-        bool replaced = false;
-        for (const std::string& variable : variables) {
-            replaced = replaced || variable.compare(0, name.size(), name) == 0;
-        }
-        if (!replaced) {
-            environment.push_back(entry);
-        }
-    }
-    environment.insert(environment.end(), variables.begin(), variables.end());
-    std::vector<char*> argv, envp;
-    for (const std::string& argument : command) {
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    }
-    for (const std::string& entry : environment) {
-        envp.push_back(const_cast<char*>(entry.c_str()));
-    }
-    argv.push_back(nullptr);
-    envp.push_back(nullptr);
-    const pid_t child = fork();
-    if (child == 0) {
-        const int none = open("/dev/null", O_RDWR);
-        if (out >= 0) {
-            dup2(out, STDOUT_FILENO);
-        } else if (quiet) {
-            dup2(none, STDOUT_FILENO);
-        }
-        if (quiet) {
-            dup2(none, STDERR_FILENO);
-        }
-        dup2(none, STDIN_FILENO);
-        if ((folder.empty() || chdir(folder.c_str()) == 0)) {
-            execvpe(argv[0], argv.data(), envp.data());
-        }
-        _exit(127);
-    }
-    return child;
-}
-
-// Waits for the process; its exit status, or -1 when it did not exit by itself. A stop asked
-// for meanwhile (Ctrl+C, SIGTERM) is passed on to it.
-int Wait(pid_t child) {
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0) {
-        if (errno != EINTR) {
-            return -1;
-        }
-        if (stopAsked) {
-            kill(child, SIGTERM);
-        }
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// The lines a program writes when it succeeds; nothing when it fails.
-std::optional<std::vector<std::string> > Lines(const std::vector<std::string>& command) {
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0) {
-        return std::nullopt;
-    }
-    const pid_t child = Spawn(command, {}, {}, pipeEnds[1]);
-    close(pipeEnds[1]);
-    std::string text;
-    char buffer[512];
-    for (ssize_t got; (got = read(pipeEnds[0], buffer, sizeof buffer)) != 0;) {
-        if (got < 0 && errno != EINTR) {
-            break;
-        }
-        text.append(buffer, static_cast<size_t>(std::max<ssize_t>(got, 0)));
-    }
-    close(pipeEnds[0]);
-    if (child < 0 || Wait(child) != 0) {
-        return std::nullopt;
-    }
-    std::vector<std::string> lines;
-    for (size_t start = 0, end; start < text.size(); start = end + 1) {
-        end = text.find('\n', start);
-        end = end == std::string::npos ? text.size() : end;
-        lines.push_back(text.substr(start, end - start));
-    }
-    return lines;
-}
-
-// An Xvfb that this run starts on a free display number, which Xvfb chooses and reports.
-class VirtualDisplay {
-  public:
-    static std::optional<VirtualDisplay> Start() {
-        int pipeEnds[2];
-        if (pipe(pipeEnds) != 0) {
-            return std::nullopt;
-        }
-        const pid_t child = Spawn({"Xvfb", "-displayfd", std::to_string(pipeEnds[1]), "-screen",
-                                   "0", kVirtualScreen, "-nolisten", "tcp"},
-                                  {}, {}, -1, true);
-        close(pipeEnds[1]);
-        std::string number;
-        char c = 0;
-        while (read(pipeEnds[0], &c, 1) == 1 && c != '\n') {
-            number += c;
-        }
-        close(pipeEnds[0]);
-        if (child < 0 || number.empty()) {
-            if (child > 0) {
-                kill(child, SIGTERM);
-                waitpid(child, nullptr, 0);
-            }
-            return std::nullopt;
-        }
-        return VirtualDisplay(child, ":" + number);
-    }
-    VirtualDisplay(VirtualDisplay&& other) noexcept : pid_(other.pid_), name_(other.name_) {
-        other.pid_ = -1;
-    }
-    VirtualDisplay(const VirtualDisplay&) = delete;
-    VirtualDisplay& operator=(const VirtualDisplay&) = delete;
-    VirtualDisplay& operator=(VirtualDisplay&&) = delete;
-    ~VirtualDisplay() {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
-        }
-    }
-    const std::string& name() const { return name_; }
-
-  private:
-    VirtualDisplay(pid_t pid, std::string name) : pid_(pid), name_(std::move(name)) {}
-    pid_t pid_;
-    std::string name_;
-};
 
 // A folder that is removed with everything in it (links are removed, not followed).
 class TemporaryFolder {
@@ -250,11 +104,6 @@ class TemporaryFolder {
     fs::path path_;
 };
 
-bool Ended(pid_t child) {
-    int status = 0;
-    return waitpid(child, &status, WNOHANG) == child;
-}
-
 // Waits for the start screen to show in one of lumora.exe's windows and saves it. Without a
 // start screen to look for, or when it never shows as the kit draws it, the largest window is
 // saved once it has stayed the same for a second, and that counts as a failure when a screen
@@ -265,7 +114,7 @@ int SaveFirstScreen(pid_t lumora, XDisplay& display, const std::optional<RgbImag
     std::optional<Clock::time_point> seen, still;
     RgbImage last;
     const int tolerance = display.Tolerance();
-    while (Clock::now() - started < std::chrono::seconds(90) && !stopAsked) {
+    while (Clock::now() - started < std::chrono::seconds(90) && !StopAsked()) {
         if (Ended(lumora)) {
             return Refuse("lumora.exe ended before it showed a screen");
         }
@@ -311,7 +160,7 @@ int SaveFirstScreen(pid_t lumora, XDisplay& display, const std::optional<RgbImag
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    return Refuse(stopAsked ? "stopped" : "no window of lumora.exe showed within 90 s");
+    return Refuse(StopAsked() ? "stopped" : "no window of lumora.exe showed within 90 s");
 }
 
 }  // namespace
@@ -341,16 +190,14 @@ int RunDisc(const RunRequest& request) {
         return Refuse(*problem);
     }
 
-    std::signal(SIGINT, AskToStop);
-    std::signal(SIGTERM, AskToStop);
-    std::signal(SIGHUP, AskToStop);
+    CatchStopSignals();
     const char* given = std::getenv("DISPLAY");
     std::string displayName = given ? given : "";
     // The connection to the display closes before a display of this run ends.
     std::optional<VirtualDisplay> virtualDisplay;
     std::optional<XDisplay> display = XDisplay::Open(displayName);
     if (!display) {
-        if (auto started = VirtualDisplay::Start()) {
+        if (auto started = VirtualDisplay::Start(kVirtualScreen)) {
             virtualDisplay.emplace(std::move(*started));
             if (auto opened = XDisplay::Open(virtualDisplay->name())) {
                 display.emplace(std::move(*opened));
@@ -379,6 +226,11 @@ int RunDisc(const RunRequest& request) {
     if (Wait(Spawn({"bash", (kScripts / "wine-env.sh").string(), "prefix"}, variables, {}, -1,
                    true)) != 0) {
         return Refuse("the Wine prefix " + prefix.string() + " could not be made");
+    }
+    if (virtualDisplay) {
+        // A server of this prefix that an earlier run left behind keeps its desktop on a display
+        // that has gone: the new display gets a server of its own.
+        Wait(Spawn({"wineserver", "-k"}, variables, {}, -1, true));
     }
     std::cout << "Lumora shows " << request.disc.string() << " from " << stage.path().string()
               << " (with a copy of its Lumora.ini, so your file stays as it is)"

@@ -3,8 +3,13 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <strings.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
+
+#include "child_process.h"
 
 namespace lumora::disc {
 
@@ -28,6 +33,12 @@ struct Channel {
     }
 };
 
+// Windows come and go while they are looked at: a request about one that has just gone fails,
+// which Xlib's own handler would make the end of the kit.
+int IgnoreError(Display*, XErrorEvent*) {
+    return 0;
+}
+
 // True when the window's WM_CLASS names that program (letter case ignored).
 bool OfProgram(Display* display, Window window, const std::string& program) {
     XClassHint hint{};
@@ -43,11 +54,49 @@ bool OfProgram(Display* display, Window window, const std::string& program) {
 
 }  // namespace
 
+std::optional<VirtualDisplay> VirtualDisplay::Start(const std::string& screen) {
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0) {
+        return std::nullopt;
+    }
+    const pid_t child = Spawn({"Xvfb", "-displayfd", std::to_string(pipeEnds[1]), "-screen", "0",
+                               screen, "-nolisten", "tcp"},
+                              {}, {}, -1, true);
+    close(pipeEnds[1]);
+    std::string number;
+    char c = 0;
+    while (read(pipeEnds[0], &c, 1) == 1 && c != '\n') {
+        number += c;
+    }
+    close(pipeEnds[0]);
+    if (child < 0 || number.empty()) {
+        if (child > 0) {
+            kill(child, SIGTERM);
+            waitpid(child, nullptr, 0);
+        }
+        return std::nullopt;
+    }
+    return VirtualDisplay(child, ":" + number);
+}
+
+VirtualDisplay::VirtualDisplay(VirtualDisplay&& other) noexcept
+    : pid_(other.pid_), name_(std::move(other.name_)) {
+    other.pid_ = -1;
+}
+
+VirtualDisplay::~VirtualDisplay() {
+    if (pid_ > 0) {
+        kill(pid_, SIGTERM);
+        waitpid(pid_, nullptr, 0);
+    }
+}
+
 std::optional<XDisplay> XDisplay::Open(const std::string& name) {
     Display* display = name.empty() ? nullptr : XOpenDisplay(name.c_str());
     if (!display) {
         return std::nullopt;
     }
+    XSetErrorHandler(IgnoreError);
     return XDisplay(display);
 }
 

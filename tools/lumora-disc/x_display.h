@@ -1,6 +1,8 @@
-// The X display that `run` shows a disc on (Linux): whether one is up, the windows of a program,
-// and their pixels.
+// The X display that `run` shows a disc on (Linux): whether one is up, a virtual one when none
+// is, the windows of a program, and their pixels.
 #pragma once
+
+#include <sys/types.h>
 
 #include <optional>
 #include <string>
@@ -12,6 +14,24 @@
 struct _XDisplay;
 
 namespace lumora::disc {
+
+// An Xvfb of the given screen ("1024x768x24") on a free display number, which Xvfb chooses and
+// reports; it ends with this object.
+class VirtualDisplay {
+  public:
+    static std::optional<VirtualDisplay> Start(const std::string& screen);
+    VirtualDisplay(VirtualDisplay&& other) noexcept;
+    VirtualDisplay(const VirtualDisplay&) = delete;
+    VirtualDisplay& operator=(const VirtualDisplay&) = delete;
+    VirtualDisplay& operator=(VirtualDisplay&&) = delete;
+    ~VirtualDisplay();
+    const std::string& name() const { return name_; }  // ":N"
+
+  private:
+    VirtualDisplay(pid_t pid, std::string name) : pid_(pid), name_(std::move(name)) {}
+    pid_t pid_;
+    std::string name_;
+};
 
 class XDisplay {
   public:
