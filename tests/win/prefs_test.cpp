@@ -447,7 +447,8 @@ TEST_F(PrefsTest, ThePublisherSectionGivesTheSupportAndAboutPagesTheDiscsTexts) 
                          "Telephone", "(555) 010-1000", "Web", "www.example.com"}))
             << "an empty Hours is left out";
         EXPECT_EQ(BadlyPlaced(support), 0);
-        EXPECT_EQ(::GetDlgItem(support, IDC_INFO_FIRST + 2) != nullptr, true);
+        EXPECT_EQ(WindowText(::GetDlgItem(support, IDC_INFO_FIRST + 2)), "Atlas & Maps 3")
+            << "the controls are numbered in line order";
 
         ::SendMessageA(sheet, PSM_SETCURSEL, CPreferencesSheet::kAboutPage, 0);
         HWND about = CurrentPage(sheet);
