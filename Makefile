@@ -1,4 +1,5 @@
-# Lumora: build and test entry points. `make check` runs every test; `make demo` shows the demo disc.
+# Lumora: build and test entry points. `make` builds the program and the kit, `make check` runs
+# every test, `make demo` shows the demo disc.
 SHELL := /bin/bash
 NATIVE := build/native
 WINDOWS := build/win
@@ -10,9 +11,21 @@ CMAKE_WINDOWS := cmake -S . -B $(WINDOWS) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 CMAKE_WINDOWS64 := cmake -S . -B $(WINDOWS64) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
 
-.PHONY: all deps native windows windows64 build check unit wintest e2e fuzz bench demo demo-iso browser-test format clean
+.PHONY: all program deps native windows windows64 build check unit wintest e2e fuzz bench demo demo-iso browser-test format clean
 
-all: build
+all: program
+
+# What a disc author needs, and no test: lumora.exe with its help program LNCHHLP.EXE (build/win)
+# and the kit (build/native/lumora-disc); where this machine's Wine runs only 64-bit programs,
+# also their 64-bit build (build/win64) that `lumora-disc run` shows a disc with.
+program:
+	@test -f $(NATIVE)/build.ninja || $(CMAKE_NATIVE)
+	cmake --build $(NATIVE) --target lumora-disc
+	@test -f $(WINDOWS)/build.ninja || $(CMAKE_WINDOWS)
+	cmake --build $(WINDOWS) --target lumora lnchhlp
+	@. scripts/wine-setup.sh; [ "$$LUMORA_WINE_ARCH" = win32 ] || { \
+		test -f $(WINDOWS64)/build.ninja || $(CMAKE_WINDOWS64); \
+		cmake --build $(WINDOWS64) --target lumora lnchhlp; }
 
 deps:
 	scripts/install-deps.sh
@@ -53,15 +66,15 @@ bench: native
 	scripts/check.sh bench
 
 # The demo disc in Lumora, on this display or, without one, on a virtual one.
-demo: deps windows
-	@. scripts/wine-setup.sh; [ "$$LUMORA_WINE_ARCH" = win32 ] || $(MAKE) --no-print-directory windows64
-	scripts/run-demo.sh
+demo: deps program
+	$(NATIVE)/lumora-disc run demo/disc
 
-# The demo disc as a CD image, with lumora.exe (as it ships, i686) and its help program.
-demo-iso: deps native windows
+# The demo disc as a CD image, with its help program and lumora.exe (as it ships, i686, which
+# the kit takes from the build beside it).
+demo-iso: deps program
 	rm -rf build/demo-iso-disc && mkdir -p build/demo-iso-disc
 	cp -r demo/disc/. build/demo-iso-disc/
-	cp $(WINDOWS)/lumora.exe $(WINDOWS)/demo/LNCHHLP.EXE build/demo-iso-disc/
+	cp $(WINDOWS)/demo/LNCHHLP.EXE build/demo-iso-disc/
 	$(NATIVE)/lumora-disc iso build/demo-iso-disc -o build/demo.iso --label LUMORA_DEMO
 
 # The preview page of lumora-disc in Debian's chromium, headless (chromium-driver, selenium).

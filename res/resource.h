@@ -20,12 +20,17 @@
 #define IDC_USE_SOUND 1007
 #define IDC_RESTORE_DEFAULTS 1008
 
+// The lines of the Support and About pages that show a disc's own texts: labels and texts in
+// line order, each a static control.
+#define IDC_INFO_FIRST 1100
+
 // Program names and fixed texts.
 #define IDS_APP_TITLE 1
 #define IDS_MAIN_WINDOW_CLASS 2
 #define IDS_PREFERENCES 100
 #define IDS_HELP_CUSTOMIZING 200
 #define IDS_HELP_CUSTOMER_SERVICE 201
+#define IDS_SUPPORT_HEADING 202
 #define IDS_INI_FILE_NAME 300
 #define IDS_DISPATCH_MESSAGE 500
 #define IDS_SEPARATOR 502
@@ -37,6 +42,7 @@
 #define IDS_SECTION_SETUP 1003
 #define IDS_SECTION_MENU 1004
 #define IDS_SECTION_MENU_ITEM 1005
+#define IDS_SECTION_PUBLISHER 1006
 
 // Keys of section "Config".
 #define IDS_KEY_BALLOON_HELP 1300
@@ -89,6 +95,15 @@
 #define IDS_KEY_LAUNCH_ON_REQ 1538
 #define IDS_KEY_LAUNCH_LONG 1539
 
+// Keys of section "Publisher": the disc's own texts on the Support and About pages.
+#define IDS_KEY_PRODUCT 1600
+#define IDS_KEY_COMPANY 1601
+#define IDS_KEY_ADDRESS 1602
+#define IDS_KEY_TELEPHONE 1603
+#define IDS_KEY_WEB 1604
+#define IDS_KEY_HOURS 1605
+#define IDS_KEY_COPYRIGHT 1606
+
 // Messages.
 #define IDS_MSG_LAUNCH_FAILED 2001
 #define IDS_MSG_NOT_INSTALLED 2002
@@ -106,3 +121,9 @@
 #define IDS_COLOR_16 2101
 #define IDS_COLOR_256 2102
 #define IDS_COLOR_TRUE 2103
+
+// Labels of the lines of the Support and About pages.
+#define IDS_LABEL_PRODUCT 2200
+#define IDS_LABEL_PUBLISHER 2201
+#define IDS_LABEL_TELEPHONE 2202
+#define IDS_LABEL_WEB 2203

@@ -2,6 +2,10 @@
 # Brings up (or down) the virtual display and the Wine prefix that the Windows tests run in.
 #   scripts/wine-env.sh up     start Xvfb on $DISPLAY, make the prefix once, warm a detached wineserver
 #   scripts/wine-env.sh down   stop the wineserver and the Xvfb this script started
+#   scripts/wine-env.sh prefix make the prefix once, on the display $DISPLAY that is up
+#   scripts/wine-env.sh where  print, one to a line, the Wine this machine runs (win32 or win64),
+#                              the build of lumora.exe that it runs and the prefix of
+#                              `lumora-disc run` (its own, so that it never meets the tests')
 # Environment: DISPLAY (default :93), WINEPREFIX (default build/wineprefix-win32 or -win64),
 # SCREEN (default 1024x768x24).
 set -eu
@@ -47,6 +51,12 @@ warm_server() {
 }
 
 case "${1:-up}" in
+where)
+    printf '%s\n' "$LUMORA_WINE_ARCH" "$LUMORA_WIN_BUILD" "$top/build/wineprefix-run-$LUMORA_WINE_ARCH"
+    ;;
+prefix)
+    make_prefix
+    ;;
 up)
     start_xvfb
     make_prefix
@@ -60,7 +70,7 @@ down)
     fi
     ;;
 *)
-    echo "usage: $0 up|down" >&2
+    echo "usage: $0 up|down|prefix|where" >&2
     exit 2
     ;;
 esac

@@ -1,15 +1,19 @@
-// The Support and About pages of the preferences sheet: a picture each; Support also answers the
-// sheet's Help button.
+// The Support and About pages of the preferences sheet: a picture each, or the texts of the
+// disc's "Publisher" section when it gives them; Support also answers the sheet's Help button.
 #pragma once
 
 #include "prefs/picture_page.h"
 
 namespace lumora {
 
+// The texts of the disc's "Publisher" section, read through the INI store.
+PublisherTexts DiscPublisherTexts();
+
 // The customer service contacts (bitmap 108), with the help topic "Customer Service".
 class CSupportPage : public PicturePage {
   public:
     CSupportPage();
+    explicit CSupportPage(const PublisherTexts& texts);
 
   protected:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -22,6 +26,7 @@ class CSupportPage : public PicturePage {
 class CAboutPage : public PicturePage {
   public:
     CAboutPage();
+    explicit CAboutPage(const PublisherTexts& texts);
 };
 
 }  // namespace lumora

@@ -1,4 +1,5 @@
 list(APPEND LUMORA_CORE_SOURCES
+    src/prefs/publisher_texts.cpp
 )
 list(APPEND LUMORA_WIN_SOURCES
     src/prefs/info_pages.cpp

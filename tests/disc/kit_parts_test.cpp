@@ -174,13 +174,13 @@ TEST(IsoImage, TheListOfFilesEscapesGraftPointsAndNamesEmptyFoldersAndAutorun) {
                     {"art", "/d/art", true, false},
                     {"art/main.bmp", "/d/shared/main.bmp", false, false},
                     {"bin", "/d/bin", true, true}};
-    EXPECT_EQ(PathList(tree, "/t/auto.inf", "/t/empty"),
+    EXPECT_EQ(PathList(tree, "", "/t/auto.inf", "/t/empty"),
               "a\\=b=/d/x\\=y\n"
               "art/main.bmp=/d/shared/main.bmp\n"
               "bin=/t/empty\n"
               "autorun.inf=/t/auto.inf\n");
-    EXPECT_EQ(PathList(tree, "", "/t/empty").find("autorun"), std::string::npos);
-    const auto command = XorrisoCommand({"/d", "/o/x.iso", "L"}, "/t/files.txt");
+    EXPECT_EQ(PathList(tree, "", "", "/t/empty").find("autorun"), std::string::npos);
+    const auto command = XorrisoCommand({"/d", "/o/x.iso", "L", {}}, "/t/files.txt");
     ASSERT_GE(command.size(), 2u);
     EXPECT_EQ(command[command.size() - 2], "-path-list");
     EXPECT_EQ(command.back(), "/t/files.txt");

@@ -343,5 +343,52 @@ TEST_F(Prefs, ThePicturesAreCentredAndRepaintedWhenShownAgain) {
     EXPECT_TRUE(WaitUntilClosed());
 }
 
+TEST_F(Prefs, ThePublisherSectionPutsTheDiscsTextsOnTheSupportAndAboutPages) {
+    ini_.Set("Publisher", "Product", "Atlas 3");
+    ini_.Set("Publisher", "Telephone", "(555) 010-1000");
+    ini_.Set("Publisher", "Copyright", "Copyright 2026 Atlas Maps");
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(Open());
+    // The page's lines, and how many dark pixels of text each one shows.
+    const auto lines = [&] {
+        std::vector<std::pair<std::string, int>> shown;
+        for (int id = 1100; Hwnd control = Item(Page(), id); ++id) {
+            const Rect r = probe().ClientRect(control);
+            int ink = 0;
+            for (const Rgb& pixel : Env().screen->Area(r.left, r.top, r.Width(), r.Height())) {
+                ink += pixel.r + pixel.g + pixel.b < 200;
+            }
+            shown.emplace_back(probe().Text(control), ink);
+        }
+        return shown;
+    };
+    const auto texts = [&] {
+        std::vector<std::string> out;
+        for (const auto& line : lines()) {
+            out.push_back(line.first);
+        }
+        return out;
+    };
+    const auto allInked = [&] {
+        for (const auto& line : lines()) {
+            if (line.second == 0) {
+                return false;
+            }
+        }
+        return true;
+    };
+    ASSERT_TRUE(ShowTab("Support"));
+    EXPECT_EQ(texts(), (std::vector<std::string>{"Customer Service", "Product", "Atlas 3",
+                                                 "Telephone", "(555) 010-1000"}));
+    EXPECT_TRUE(WaitUntil(allInked)) << "every line is drawn";
+    EXPECT_GT(Misplaced("support.bmp"), 1000) << "and the built-in picture is not";
+    ASSERT_TRUE(ShowTab("About"));
+    EXPECT_EQ(texts(), (std::vector<std::string>{"Atlas 3", "Telephone", "(555) 010-1000",
+                                                 "Copyright 2026 Atlas Maps"}));
+    EXPECT_TRUE(WaitUntil(allInked));
+    ClickButton(kCancel);
+    EXPECT_TRUE(WaitUntilClosed());
+}
+
 }  // namespace
 }  // namespace e2e

@@ -1,8 +1,10 @@
 // The preview of lumora-disc against lumora.exe itself: the demo disc's first screen, plain and
 // then with each region under the pointer (its highlight, then its balloon), shows exactly the
 // pixels of the preview's picture of that state. Both compose with the same core code; this
-// checks that the screen window draws that composition, colours and all.
+// checks that the screen window draws that composition, colours and all. `lumora-disc run
+// --screenshot` is held against the same preview.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -183,6 +185,42 @@ TEST_F(PreviewMatch, TheFirstScreenAndEachRegionUnderThePointerShowThePreviewsPi
         }
     }
     EXPECT_EQ(balloons, 8) << "every region of the first screen but Version has a balloon";
+}
+
+// `lumora-disc run --screenshot` where no display is up: the kit starts a virtual display and
+// saves lumora.exe's first screen, which shows the preview's picture of it pixel for pixel.
+TEST(RunScreenshot, WithoutADisplayTheFirstScreenIsSavedAsThePreviewDrawsIt) {
+    const std::string demo = std::string(LUMORA_E2E_SOURCE_DIR) + "/demo/disc";
+    const fs::path work =
+        fs::temp_directory_path() / ("lumora-run-test-" + std::to_string(getpid()));
+    fs::create_directories(work);
+    SpawnOptions options;
+    options.outputFile = (work / "run.txt").string();
+    // Minutes: the kit makes its Wine prefix on its first run.
+    const pid_t run = Spawn({"env", "-u", "DISPLAY", LUMORA_E2E_DISC_TOOL, "run", demo,
+                             "--screenshot", (work / "first.png").string()},
+                            options);
+    ASSERT_GT(run, 0);
+    const std::optional<int> status = WaitForExit(run, 300000);
+    if (!status) {
+        Terminate(run);
+    }
+    std::stringstream said;
+    said << std::ifstream(work / "run.txt").rdbuf();
+    EXPECT_EQ(status, 0) << said.str();
+    EXPECT_NE(said.str().find("No display is up: Lumora runs on the virtual display :"),
+              std::string::npos)
+        << said.str();
+
+    const pid_t preview =
+        Spawn({LUMORA_E2E_DISC_TOOL, "preview", demo, "-o", (work / "preview").string()});
+    ASSERT_GT(preview, 0);
+    ASSERT_EQ(WaitForExit(preview, 180000), 0);
+    const Picture expected = ReadPng((work / "preview/screen1.png").string());
+    const Picture seen = ReadPng((work / "first.png").string());
+    ASSERT_FALSE(expected.pixels.empty());
+    EXPECT_TRUE(seen == expected) << Differences(expected, seen);
+    fs::remove_all(work);
 }
 
 }  // namespace

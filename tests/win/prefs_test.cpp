@@ -374,6 +374,85 @@ TEST_F(PrefsTest, OkOnASheetOpenedOnAboutWritesNothing) {
 }
 
 // ---------------------------------------------------------------------------------------------
+// The disc's own texts on the Support and About pages
+
+// The texts of the page's visible controls, in the order they were made.
+Lines PageTexts(HWND page) {
+    Lines texts;
+    for (HWND child = ::GetWindow(page, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (::IsWindowVisible(child)) {
+            texts.push_back(WindowText(child));
+        }
+    }
+    return texts;
+}
+
+// Controls of the page that stick out of its client area or that '&' would underline.
+int BadlyPlaced(HWND page) {
+    RECT client{};
+    ::GetClientRect(page, &client);
+    int bad = 0;
+    for (HWND child = ::GetWindow(page, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        RECT r{};
+        ::GetWindowRect(child, &r);
+        ::MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
+        const LONG style = ::GetWindowLongA(child, GWL_STYLE);
+        if (r.left < client.left || r.top < client.top || r.right > client.right ||
+            r.bottom > client.bottom || r.right <= r.left || !(style & SS_NOPREFIX)) {
+            ++bad;
+        }
+    }
+    return bad;
+}
+
+TEST_F(PrefsTest, ThePublisherSectionGivesTheSupportAndAboutPagesTheDiscsTexts) {
+    WriteIni(
+        "[Config]\nStartScreens=Main\n"
+        "[publisher]\n"
+        "Product=Atlas & Maps 3\n"
+        "COMPANY=Atlas Ltd.\n"
+        "Telephone=\"(555) 010-1000\"\n"
+        "Web=www.example.com\n"
+        "Hours=\n"
+        "Address=1 Map Row\n"
+        "Copyright=(c) 2026 Atlas Ltd.\n");
+    RunSheet([&](HWND sheet) {
+        ::SendMessageA(sheet, PSM_SETCURSEL, CPreferencesSheet::kSupportPage, 0);
+        HWND support = CurrentPage(sheet);
+        EXPECT_EQ(PageTexts(support),
+                  (Lines{"Customer Service", "Product", "Atlas & Maps 3", "Publisher", "Atlas Ltd.",
+                         "Telephone", "(555) 010-1000", "Web", "www.example.com"}))
+            << "an empty Hours is left out";
+        EXPECT_EQ(BadlyPlaced(support), 0);
+        EXPECT_EQ(WindowText(::GetDlgItem(support, IDC_INFO_FIRST + 2)), "Atlas & Maps 3")
+            << "the controls are numbered in line order";
+
+        ::SendMessageA(sheet, PSM_SETCURSEL, CPreferencesSheet::kAboutPage, 0);
+        HWND about = CurrentPage(sheet);
+        EXPECT_EQ(PageTexts(about),
+                  (Lines{"Atlas & Maps 3", "Atlas Ltd.", "1 Map Row", "Telephone", "(555) 010-1000",
+                         "Web", "www.example.com", "(c) 2026 Atlas Ltd."}));
+        EXPECT_EQ(BadlyPlaced(about), 0);
+        PressCancel(sheet);
+    });
+    EXPECT_FALSE(CSupportPage().hasPicture()) << "no picture is loaded when the texts show";
+    EXPECT_FALSE(CAboutPage().hasPicture());
+}
+
+TEST_F(PrefsTest, WithoutThePublisherSectionThePagesShowTheirPictures) {
+    WriteIni("[Config]\nStartScreens=Main\n[Publisher]\nProduct=\n");
+    RunSheet([&](HWND sheet) {
+        for (UINT page : {CPreferencesSheet::kSupportPage, CPreferencesSheet::kAboutPage}) {
+            ::SendMessageA(sheet, PSM_SETCURSEL, page, 0);
+            EXPECT_EQ(PageTexts(CurrentPage(sheet)), Lines{}) << "page " << page;
+        }
+        PressCancel(sheet);
+    });
+    EXPECT_TRUE(CSupportPage().hasPicture());
+    EXPECT_TRUE(CAboutPage().hasPicture());
+}
+
+// ---------------------------------------------------------------------------------------------
 // The actions that open the sheet
 
 class PrefsActionTest : public DiscFixture {

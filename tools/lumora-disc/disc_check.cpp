@@ -7,6 +7,7 @@
 
 #include "check_config.h"
 #include "check_menus.h"
+#include "check_publisher.h"
 #include "check_regions.h"
 #include "disc_tree.h"
 #include "config/string_table.h"
@@ -197,6 +198,7 @@ CheckReport CheckDisc(const std::filesystem::path& folder, const CheckOptions& o
     CheckReachable(context, starts, screens, menus);
     CheckLaunchAtStart(context);
     CheckSetupSection(context);
+    CheckPublisher(context);
     CheckSections(context);
     CheckDiscTree(context, options.image);
     return report;

@@ -168,7 +168,8 @@ std::vector<std::string> XorrisoCommand(const IsoRequest& request,
             pathList.string()};
 }
 
-std::string PathList(const DiscTree& tree, const std::filesystem::path& autorun,
+std::string PathList(const DiscTree& tree, const std::filesystem::path& program,
+                     const std::filesystem::path& autorun,
                      const std::filesystem::path& emptyFolder) {
     std::string list;
     auto add = [&list](const std::string& inImage, const std::filesystem::path& onDisc) {
@@ -180,6 +181,9 @@ std::string PathList(const DiscTree& tree, const std::filesystem::path& autorun,
         } else if (entry.empty) {
             add(entry.imagePath, emptyFolder);
         }
+    }
+    if (!program.empty()) {
+        add(kLauncherFile, program);
     }
     if (!autorun.empty()) {
         add(kAutorunFile, autorun);
@@ -245,7 +249,7 @@ std::optional<std::string> BuildIso(const IsoRequest& request) {
     if (!autorun.empty() && !WriteFile(autorun, AutorunText(request.label))) {
         return "cannot write " + autorun.string();
     }
-    if (!WriteFile(list, PathList(tree, autorun, empty))) {
+    if (!WriteFile(list, PathList(tree, request.program, autorun, empty))) {
         return "cannot write " + list.string();
     }
     std::vector<std::string> command = XorrisoCommand(request, list);

@@ -14,6 +14,7 @@ struct IsoRequest {
     std::filesystem::path folder;
     std::filesystem::path output;
     std::string label;
+    std::filesystem::path program;  // added at the root as lumora.exe; empty: the disc has one
 };
 
 // The autorun.inf that opens lumora.exe from the disc's root with its icon and the label.
@@ -29,10 +30,11 @@ std::vector<std::string> XorrisoCommand(const IsoRequest& request,
                                         const std::filesystem::path& pathList);
 
 // The list of what the image holds, a "path in the image=path on the disc" line each: every file
-// and empty folder of the tree, the files links name in their place, and the autorun.inf given
-// (none when the disc has its own) at the root. emptyFolder: an empty folder to stand for the
-// empty ones, which the list cannot name otherwise.
-std::string PathList(const DiscTree& tree, const std::filesystem::path& autorun,
+// and empty folder of the tree, the files links name in their place, and at the root the program
+// given as lumora.exe and the autorun.inf given (each none when the disc has its own).
+// emptyFolder: an empty folder to stand for the empty ones, which the list cannot name otherwise.
+std::string PathList(const DiscTree& tree, const std::filesystem::path& program,
+                     const std::filesystem::path& autorun,
                      const std::filesystem::path& emptyFolder);
 
 // The xorriso program: LUMORA_XORRISO, else "xorriso" on the PATH; nothing when not found.

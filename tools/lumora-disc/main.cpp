@@ -1,5 +1,6 @@
 // lumora-disc: the disc authors' kit. `check` reports the mistakes of a disc folder, `preview`
-// draws its screens and writes a page that shows them in a browser, `iso` builds its image.
+// draws its screens and writes a page that shows them in a browser, `iso` builds its image and
+// `run` shows it in lumora.exe.
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -9,7 +10,9 @@
 #include "config/code_page.h"
 #include "config/value_parse.h"
 #include "disc_check.h"
+#include "disc_run.h"
 #include "iso_image.h"
+#include "launcher_program.h"
 #include "preview.h"
 
 namespace {
@@ -19,7 +22,9 @@ using namespace lumora::disc;
 const char kUsage[] =
     "usage: lumora-disc check DISC_FOLDER [--json] [--codepage N]\n"
     "       lumora-disc preview DISC_FOLDER -o OUT_FOLDER [--codepage N]\n"
-    "       lumora-disc iso DISC_FOLDER -o IMAGE.iso [--label LABEL] [--codepage N]\n"
+    "       lumora-disc iso DISC_FOLDER -o IMAGE.iso [--label LABEL] [--exe LUMORA_EXE] "
+    "[--codepage N]\n"
+    "       lumora-disc run DISC_FOLDER [--screenshot FILE.png] [--exe LUMORA_EXE]\n"
     "N: the ANSI code page of the Windows that reads the disc, 1250 to 1258 (default 1252)\n";
 
 struct Arguments {
@@ -27,6 +32,8 @@ struct Arguments {
     std::string folder;
     std::optional<std::string> output;
     std::optional<std::string> label;
+    std::optional<std::string> exe;
+    std::optional<std::string> screenshot;
     bool json = false;
     int codePage = lumora::kDefaultCodePage;
 };
@@ -42,8 +49,14 @@ std::optional<Arguments> Parse(int argc, char** argv) {
         const std::string option = argv[i];
         if (option == "--json") {
             arguments.json = true;
-        } else if ((option == "-o" || option == "--label") && i + 1 < argc) {
-            (option == "-o" ? arguments.output : arguments.label) = argv[++i];
+        } else if (option == "-o" && i + 1 < argc) {
+            arguments.output = argv[++i];
+        } else if (option == "--label" && i + 1 < argc) {
+            arguments.label = argv[++i];
+        } else if (option == "--exe" && i + 1 < argc) {
+            arguments.exe = argv[++i];
+        } else if (option == "--screenshot" && i + 1 < argc) {
+            arguments.screenshot = argv[++i];
         } else if (option == "--codepage" && i + 1 < argc) {
             arguments.codePage = lumora::ParseDecimal(argv[++i]);
             if (!lumora::IsKnownCodePage(arguments.codePage)) {
@@ -96,10 +109,17 @@ int Iso(const Arguments& arguments) {
         std::cerr << "lumora-disc: label '" << *report.label << "': " << *problem << "\n";
         return 1;
     }
+    const ProgramChoice program =
+        ImageProgram(arguments.folder, arguments.exe, BuiltPrograms(KitFolder(), "win"));
+    if (!program.problem.empty()) {
+        std::cerr << "lumora-disc: " << program.problem << "; no image was built\n";
+        return 1;
+    }
     if (report.diagnostics.warnings() > 0) {
         std::cerr << FormatText(report.diagnostics, report.iniName);
     }
-    if (const auto problem = BuildIso({arguments.folder, *arguments.output, *report.label})) {
+    if (const auto problem =
+            BuildIso({arguments.folder, *arguments.output, *report.label, program.add})) {
         std::cerr << "lumora-disc: " << *problem << "\n";
         return 1;
     }
@@ -111,15 +131,19 @@ int Iso(const Arguments& arguments) {
 
 int main(int argc, char** argv) {
     const auto arguments = Parse(argc, argv);
-    const bool needsOutput = arguments && arguments->command != "check";
-    if (!arguments || (needsOutput && !arguments->output) ||
-        (arguments->command != "check" && arguments->command != "preview" &&
-         arguments->command != "iso")) {
+    const std::string command = arguments ? arguments->command : "";
+    const bool known =
+        command == "check" || command == "preview" || command == "iso" || command == "run";
+    const bool needsOutput = command == "preview" || command == "iso";
+    if (!known || (needsOutput && !arguments->output)) {
         std::cerr << kUsage;
         return 2;
     }
-    if (arguments->command == "check") {
+    if (command == "check") {
         return Check(*arguments);
     }
-    return arguments->command == "preview" ? Preview(*arguments) : Iso(*arguments);
+    if (command == "run") {
+        return RunDisc({arguments->folder, arguments->exe, arguments->screenshot});
+    }
+    return command == "preview" ? Preview(*arguments) : Iso(*arguments);
 }

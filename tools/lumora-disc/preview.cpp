@@ -162,6 +162,27 @@ void DrawOutline(RgbImage& image, const std::vector<Point>& shape, int number) {
     Number(image, cx - 4, cy - 5, number, {0, 0, 0}, outline);
 }
 
+std::optional<RgbImage> StartScreenPicture(const std::filesystem::path& folder) {
+    const DiscFiles files(folder);
+    const auto path = files.Find(DiscFiles::Root() + BuiltInText(IDS_INI_FILE_NAME));
+    const auto ini = path ? IniDocument::FromFile(path->string()) : std::nullopt;
+    const IniSection* config = ini ? ini->FindSection(Key(IDS_SECTION_CONFIG)) : nullptr;
+    const auto startup = config ? CheckContext::Value(*config, IDS_KEY_STARTUP) : std::nullopt;
+    const auto names = config ? CheckContext::List(*config, IDS_KEY_SCREEN_NAMES) : std::nullopt;
+    if (!startup || !names || std::find(names->begin(), names->end(), *startup) == names->end()) {
+        return std::nullopt;
+    }
+    Diagnostics ignored;
+    CheckContext context(*ini, files, ignored);
+    context.install = CheckContext::List(*config, IDS_KEY_INSTALL);
+    const auto model = LoadScreenModel(*ini, *startup, context.model());
+    const auto background = model ? LoadPictureQuietly(files, model->background) : std::nullopt;
+    if (!background) {
+        return std::nullopt;
+    }
+    return ToRgb(*background, *background);
+}
+
 std::optional<std::string> WritePreview(const std::filesystem::path& folder,
                                         const std::filesystem::path& out, int codePage) {
     const DiscFiles files(folder, codePage);

@@ -48,6 +48,10 @@ std::optional<std::string> WritePreview(const std::filesystem::path& folder,
                                         const std::filesystem::path& out,
                                         int codePage = kDefaultCodePage);
 
+// The start screen as lumora.exe first paints it (its picture, nothing under the pointer); nothing
+// when Lumora starts on no screen.
+std::optional<RgbImage> StartScreenPicture(const std::filesystem::path& folder);
+
 // The page (index.html) for the disc.
 std::string PreviewPage(const PreviewDisc& disc);
 
