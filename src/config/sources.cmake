@@ -4,6 +4,7 @@ list(APPEND LUMORA_CORE_SOURCES
     src/config/section_entries.cpp
     src/config/ini_document.cpp
     src/config/string_table.cpp
+    src/config/settings_model.cpp
 )
 list(APPEND LUMORA_WIN_SOURCES
     src/config/ini_store.cpp

@@ -4,45 +4,33 @@
 
 #include "actions/help.h"
 #include "config/section_entries.h"
+#include "disc_paths.h"
 
 namespace lumora::disc {
-
-namespace {
-
-// The disc's root as the macros give it: a drive that no real path names, so that a path is on
-// the disc exactly when it begins with it.
-const std::string kDiscRoot = "?:\\";
-
-}  // namespace
 
 DiscFiles::DiscFiles(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
 std::string DiscFiles::Root() {
-    return kDiscRoot;
+    return DiscRoot();
 }
 
 void DiscFiles::Expand(std::string& path, const StringList* install) const {
-    MacroFolders folders;
-    folders.programDirectory = kDiscRoot;
-    folders.install = install;
-    folders.systemDirectory = [] { return std::string("C:\\WINDOWS\\SYSTEM"); };
-    folders.windowsDirectory = [] { return std::string("C:\\WINDOWS"); };
-    ExpandPathMacros(path, folders);
+    ExpandDiscPath(path, install);
 }
 
 bool DiscFiles::OnDisc(const std::string& expanded) const {
-    return expanded.compare(0, kDiscRoot.size(), kDiscRoot) == 0;
+    return disc::OnDisc(expanded);
 }
 
 std::string DiscFiles::Shown(const std::string& expanded) const {
-    return OnDisc(expanded) ? expanded.substr(kDiscRoot.size()) : expanded;
+    return ShownPath(expanded);
 }
 
 bool DiscFiles::ComesWithLumora(const std::string& expanded) const {
     if (!OnDisc(expanded)) {
         return false;
     }
-    const std::string rest = expanded.substr(kDiscRoot.size());
+    const std::string rest = ShownPath(expanded);
     const size_t begin = rest.find_first_not_of("\\/");
     if (begin == std::string::npos || rest.find_first_of("\\/", begin) != std::string::npos) {
         return false;  // the root itself, or a file in a folder
@@ -53,25 +41,12 @@ bool DiscFiles::ComesWithLumora(const std::string& expanded) const {
 }
 
 std::optional<std::filesystem::path> DiscFiles::Find(const std::string& expanded) const {
-    if (!OnDisc(expanded)) {
+    const auto names = DiscPathNames(expanded);
+    if (!names) {
         return std::nullopt;
     }
     std::filesystem::path at = folder_;
-    const std::string rest = expanded.substr(kDiscRoot.size());
-    size_t start = 0;
-    while (start <= rest.size()) {
-        size_t end = rest.find_first_of("\\/", start);
-        if (end == std::string::npos) {
-            end = rest.size();
-        }
-        const std::string part = rest.substr(start, end - start);
-        start = end + 1;
-        if (part.empty() || part == ".") {
-            continue;
-        }
-        if (part == "..") {
-            return std::nullopt;  // nothing above the disc's root is on the disc
-        }
+    for (const std::string& part : *names) {
         std::error_code error;
         std::filesystem::path found;
         if (std::filesystem::exists(at / part, error)) {
