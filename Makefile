@@ -4,21 +4,25 @@ SHELL := /bin/bash
 NATIVE := build/native
 WINDOWS := build/win
 WINDOWS64 := build/win64
+WASM := build/wasm
 CMAKE_NATIVE := cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 CMAKE_WINDOWS := cmake -S . -B $(WINDOWS) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+CMAKE_WASM := cmake -S . -B $(WASM) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	-DCMAKE_TOOLCHAIN_FILE=cmake/wasm32-wasi.cmake
 CMAKE_WINDOWS64 := cmake -S . -B $(WINDOWS64) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
 
-.PHONY: all program deps native windows windows64 build check unit wintest e2e fuzz bench demo demo-iso browser-test format clean
+.PHONY: all program deps native windows windows64 wasm build check unit wintest e2e fuzz bench demo demo-iso browser-test format clean
 
 all: program
 
-# What a disc author needs, and no test: lumora.exe with its help program LNCHHLP.EXE (build/win)
-# and the kit (build/native/lumora-disc); where this machine's Wine runs only 64-bit programs,
-# also their 64-bit build (build/win64) that `lumora-disc run` shows a disc with.
-program:
+# What a disc author needs, and no test: lumora.exe with its help program LNCHHLP.EXE (build/win),
+# the kit (build/native/lumora-disc) and the core for its page (build/wasm); where this machine's
+# Wine runs only 64-bit programs, also their 64-bit build (build/win64) that `lumora-disc run`
+# shows a disc with.
+program: wasm
 	@test -f $(NATIVE)/build.ninja || $(CMAKE_NATIVE)
 	cmake --build $(NATIVE) --target lumora-disc
 	@test -f $(WINDOWS)/build.ninja || $(CMAKE_WINDOWS)
@@ -38,7 +42,12 @@ windows:
 	@test -f $(WINDOWS)/build.ninja || $(CMAKE_WINDOWS)
 	cmake --build $(WINDOWS)
 
-build: native windows
+build: native windows wasm
+
+# The core as a WebAssembly module for the disc's page in the browser (clang's wasm32-wasi target).
+wasm:
+	@test -f $(WASM)/build.ninja || $(CMAKE_WASM)
+	cmake --build $(WASM)
 
 # The same sources as 64-bit Windows programs: what the Windows tests run on a machine whose
 # kernel runs no 32-bit code.
@@ -77,9 +86,10 @@ demo-iso: deps program
 	cp $(WINDOWS)/demo/LNCHHLP.EXE build/demo-iso-disc/
 	$(NATIVE)/lumora-disc iso build/demo-iso-disc -o build/demo.iso --label LUMORA_DEMO
 
-# The preview page of lumora-disc in Debian's chromium, headless (chromium-driver, selenium).
-browser-test: native
-	bash tests/disc/browser_test.sh $(NATIVE)/lumora-disc .
+# The preview page of lumora-disc and the page on the WebAssembly core in Debian's chromium,
+# headless (chromium-driver, selenium).
+browser-test: native wasm
+	bash tests/disc/browser_test.sh $(NATIVE)/lumora-disc . $(WASM)/lumora_page.wasm
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,5 +1,5 @@
 #!/bin/bash
-# Builds both targets and runs the test levels: unit (native), browser (the kit's preview page in
+# Builds the targets (native, Windows, WebAssembly) and runs the test levels: unit (native), browser (the kit's preview page in
 # headless chromium), win (Win32 layer under Wine), e2e (lumora.exe under Wine on Xvfb), fuzz and
 # bench (short runs that print figures).
 # With no argument every level runs; the last line gives the totals.
@@ -17,7 +17,7 @@ trap 'rm -f "$log"' EXIT
 
 # The product (i686) is always built; the 64-bit test build too when only that one can run here.
 build() {
-    local targets=(native windows)
+    local targets=(native windows wasm)
     [ "$LUMORA_WINE_ARCH" = win64 ] && targets+=(windows64)
     make --no-print-directory "${targets[@]}" || { echo "build failed"; exit 1; }
 }
@@ -71,7 +71,8 @@ for level in "${levels[@]}"; do
         # One count per check; the test closes with "browser: N passed, N failed".
         echo "== browser tests"
         began=$(date +%s)
-        tests/disc/browser_test.sh build/native/lumora-disc . 2>&1 | tee "$log"
+        tests/disc/browser_test.sh build/native/lumora-disc . build/wasm/lumora_page.wasm 2>&1 |
+            tee "$log"
         counts=$(sed -n 's/^browser: \([0-9]*\) passed, \([0-9]*\) failed.*/\1 \2/p' "$log" | tail -1)
         if [ -z "$counts" ]; then
             echo "browser: the browser test did not finish"

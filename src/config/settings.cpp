@@ -6,6 +6,8 @@
 
 #include "win/app_state.h"
 #include "config/ini_store.h"
+#include "config/program_model_context.h"
+#include "config/settings_model.h"
 #include "resource.h"
 
 namespace lumora {
@@ -23,21 +25,6 @@ std::string ShortFolder(UINT(WINAPI* getFolder)(LPSTR, UINT)) {
     char shortFolder[kFolderBufferSize] = {};
     DWORD length = ::GetShortPathNameA(folder, shortFolder, kFolderBufferSize);
     return length > 0 && length < kFolderBufferSize ? shortFolder : folder;
-}
-
-// The switches are on for any number but 0; a missing key turns them off.
-int ReadSwitch(const SectionReader& section, unsigned keyId) {
-    int value = section.ReadInt(keyId);
-    return value != 0 && value != kSettingAbsent ? 1 : 0;
-}
-
-// A path value, copied and expanded, or nothing.
-std::optional<std::string> ReadPath(const SectionReader& section, unsigned keyId) {
-    std::optional<std::string> path = section.Read(keyId);
-    if (path) {
-        ExpandPathMacros(*path);
-    }
-    return path;
 }
 
 }  // namespace
@@ -63,26 +50,9 @@ void LoadProgramSettings() {
     FreeProgramSettings();
     ClearSetupState();
 
-    ProgramSettings& settings = Settings();
     // One read of the section: the program starts sooner.
-    const SectionReader config(ConfigSection());
-    settings.balloonHelp = ReadSwitch(config, IDS_KEY_BALLOON_HELP);
-    settings.useSound = ReadSwitch(config, IDS_KEY_USE_SOUND);
-    settings.useAnim = ReadSwitch(config, IDS_KEY_USE_ANIM);
-    settings.blackMat = ReadSwitch(config, IDS_KEY_BLACK_MAT);
-    settings.startup = config.Read(IDS_KEY_STARTUP);
-    settings.install = config.ReadList(IDS_KEY_INSTALL);
-    settings.screenNames = config.ReadList(IDS_KEY_SCREEN_NAMES);
-    settings.startScreens = config.ReadList(IDS_KEY_START_SCREENS);
-    // Install is loaded by now, so the sounds may use %i.
-    settings.startSound = ReadPath(config, IDS_KEY_START_SOUND);
-    settings.endSound = ReadPath(config, IDS_KEY_END_SOUND);
-    int delay = config.ReadInt(IDS_KEY_BALLOON_DELAY);
-    if (delay != kSettingAbsent) {
-        settings.balloonDelay = delay;
-    }
-    settings.balloonSound = ReadPath(config, IDS_KEY_BALLOON_SOUND);
-    settings.highlightSound = ReadPath(config, IDS_KEY_HIGHLIGHT_SOUND);
+    ReadProgramSettings(SectionReader(ConfigSection()).entries(), ProgramModelContext(),
+                        Settings());
 }
 
 bool SaveProgramSettings() {

@@ -7,6 +7,11 @@ list(APPEND LUMORA_CORE_SOURCES
     src/config/code_page.cpp
     src/config/code_page_tables.cpp
     src/config/string_table.cpp
+    src/config/settings_model.cpp
+)
+# Portable, but for a file system, which the browser's page has not.
+list(APPEND LUMORA_CORE_FILE_SOURCES
+    src/config/ini_file.cpp
 )
 list(APPEND LUMORA_WIN_SOURCES
     src/config/ini_store.cpp

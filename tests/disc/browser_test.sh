@@ -1,10 +1,12 @@
 #!/bin/bash
-# The preview page of lumora-disc in Debian's chromium, headless, driven through chromium-driver
-# by python3-selenium (scripts/install-deps.sh installs the three). Closes with
-# "browser: N passed, N failed". Usage: browser_test.sh LUMORA_DISC SOURCE_DIR
+# The preview page of lumora-disc, and the disc's page on lumora's core compiled to WebAssembly,
+# in Debian's chromium, headless, driven through chromium-driver by python3-selenium
+# (scripts/install-deps.sh installs the three). Closes with "browser: N passed, N failed".
+# Usage: browser_test.sh LUMORA_DISC SOURCE_DIR [PAGE_MODULE]
 set -eu
 tool=$1
 top=$2
+module=${3:-}
 # Debian's python, whose selenium package is the one installed, whatever python3 is first on PATH.
 python=/usr/bin/python3
 missing=()
@@ -17,6 +19,34 @@ if [ ${#missing[@]} -gt 0 ]; then
     exit 1
 fi
 out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
+log=$(mktemp)
+trap 'rm -rf "$out" "$log"' EXIT
 "$tool" preview "$top/demo/disc" -o "$out" >/dev/null
-"$python" "$top/tests/disc/browser/preview_page_test.py" "$out"
+passed=0
+failed=0
+# Adds the counts of one test program's closing line; the last line gives the sums.
+count() {
+    local counts
+    counts=$(sed -n 's/^browser: \([0-9]*\) passed, \([0-9]*\) failed.*/\1 \2/p' "$log" | tail -1)
+    if [ -z "$counts" ]; then
+        echo "the browser test did not finish"
+        failed=$((failed + 1))
+    else
+        passed=$((passed + ${counts% *}))
+        failed=$((failed + ${counts#* }))
+    fi
+}
+"$python" "$top/tests/disc/browser/preview_page_test.py" "$out" 2>&1 | tee "$log" || true
+count
+if [ -n "$module" ]; then
+    if [ -f "$module" ]; then
+        "$python" "$top/tests/disc/browser/live_page_test.py" "$module" "$top/demo/disc" \
+            "$top/tools/lumora-disc/web/live_page.html" "$out" 2>&1 | tee "$log" || true
+        count
+    else
+        echo "FAIL: no module $module: run make wasm"
+        failed=$((failed + 1))
+    fi
+fi
+echo "browser: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

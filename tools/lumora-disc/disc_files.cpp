@@ -5,15 +5,12 @@
 #include "actions/help.h"
 #include "config/section_entries.h"
 #include "config/string_table.h"
+#include "disc_paths.h"
 #include "resource.h"
 
 namespace lumora::disc {
 
 namespace {
-
-// The disc's root as the macros give it: a drive that no real path names, so that a path is on
-// the disc exactly when it begins with it.
-const std::string kDiscRoot = "?:\\";
 
 // True when path is root or lies below it (both canonical).
 bool Inside(const std::filesystem::path& path, const std::filesystem::path& root) {
@@ -94,31 +91,26 @@ DiscFiles::DiscFiles(std::filesystem::path folder, int codePage)
 }
 
 std::string DiscFiles::Root() {
-    return kDiscRoot;
+    return DiscRoot();
 }
 
 void DiscFiles::Expand(std::string& path, const StringList* install) const {
-    MacroFolders folders;
-    folders.programDirectory = kDiscRoot;
-    folders.install = install;
-    folders.systemDirectory = [] { return std::string("C:\\WINDOWS\\SYSTEM"); };
-    folders.windowsDirectory = [] { return std::string("C:\\WINDOWS"); };
-    ExpandPathMacros(path, folders);
+    ExpandDiscPath(path, install);
 }
 
 bool DiscFiles::OnDisc(const std::string& expanded) const {
-    return expanded.compare(0, kDiscRoot.size(), kDiscRoot) == 0;
+    return disc::OnDisc(expanded);
 }
 
 std::string DiscFiles::Shown(const std::string& expanded) const {
-    return OnDisc(expanded) ? expanded.substr(kDiscRoot.size()) : expanded;
+    return ShownPath(expanded);
 }
 
 bool DiscFiles::ComesWithLumora(const std::string& expanded) const {
     if (!OnDisc(expanded)) {
         return false;
     }
-    const std::string rest = expanded.substr(kDiscRoot.size());
+    const std::string rest = ShownPath(expanded);
     const size_t begin = rest.find_first_not_of("\\/");
     if (begin == std::string::npos || rest.find_first_of("\\/", begin) != std::string::npos) {
         return false;  // the root itself, or a file in a folder
@@ -131,27 +123,17 @@ bool DiscFiles::ComesWithLumora(const std::string& expanded) const {
 DiscEntry DiscFiles::Look(const std::string& expanded) const {
     DiscEntry entry;
     entry.shown = Shown(expanded);
-    if (!OnDisc(expanded) || root_.empty()) {
-        return entry;
+    const auto names = DiscPathNames(expanded);
+    if (!names || root_.empty()) {
+        return entry;  // not on the disc, or above its root
     }
-    const std::string rest = expanded.substr(kDiscRoot.size());
     DiscEntry at;
     at.kind = DiscEntryKind::kFolder;
     at.path = at.source = root_;
     std::string shown;
-    size_t start = 0;
-    while (start <= rest.size()) {
-        size_t end = rest.find_first_of("\\/", start);
-        if (end == std::string::npos) {
-            end = rest.size();
-        }
-        const std::string part = rest.substr(start, end - start);
-        start = end + 1;
-        if (part.empty() || part == ".") {
-            continue;
-        }
-        if (part == ".." || !at.IsFolder()) {
-            return entry;  // nothing above the disc's root is on the disc
+    for (const std::string& part : *names) {
+        if (!at.IsFolder()) {
+            return entry;
         }
         shown += (shown.empty() ? "" : "\\") + part;
         const std::optional<std::filesystem::path> child = FindName(at.path, part);

@@ -3,11 +3,20 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "config/value_parse.h"
 
 namespace lumora::disc {
+
+// The pixels [from, to) of row y that the polygon covers, clipped to [0, width); none for fewer
+// than three points.
+std::vector<std::pair<int, int>> PolygonRowSpans(const std::vector<Point>& polygon, int y,
+                                                 int width);
+
+// True when the polygon covers the pixel at (x, y): what a point in the region hits.
+bool PolygonCovers(const std::vector<Point>& polygon, int x, int y);
 
 class PolygonMask {
   public:

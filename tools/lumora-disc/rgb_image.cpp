@@ -17,18 +17,23 @@ void RgbImage::Set(int x, int y, Rgb color) {
     p[2] = color.b;
 }
 
+Rgb ShownColor(const DibImage& image, const DibImage& colors, int x, int y) {
+    const uint8_t* p = image.pixel(x, y);
+    if (image.format() == kFormat24Bit) {
+        return {p[2], p[1], p[0]};
+    }
+    if (*p < colors.colorCount()) {
+        const uint8_t* c = colors.color(*p);
+        return {c[2], c[1], c[0]};
+    }
+    return {};
+}
+
 RgbImage ToRgb(const DibImage& image, const DibImage& colors) {
     RgbImage out(image.width(), image.height());
-    const uint32_t tableSize = colors.colorCount();
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            const uint8_t* p = image.pixel(x, y);
-            if (image.format() == kFormat24Bit) {
-                out.Set(x, y, {p[2], p[1], p[0]});
-            } else if (*p < tableSize) {
-                const uint8_t* c = colors.color(*p);
-                out.Set(x, y, {c[2], c[1], c[0]});
-            }
+            out.Set(x, y, ShownColor(image, colors, x, y));
         }
     }
     return out;

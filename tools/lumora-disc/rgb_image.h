@@ -26,9 +26,12 @@ struct RgbImage {
     void Set(int x, int y, Rgb color);  // ignored outside the picture
 };
 
-// The colours of a bitmap as a display shows them: 24-bit pixels as they are, 8-bit ones through
-// the colour table of colors (the screen background, whose palette the canvas borrows). An index
-// beyond that table shows black.
+// The colour that a display shows for the pixel at (x, y) of image: a 24-bit pixel as it is, an
+// 8-bit one through the colour table of colors (the screen background, whose palette the canvas
+// borrows). An index beyond that table shows black.
+Rgb ShownColor(const DibImage& image, const DibImage& colors, int x, int y);
+
+// The colours of a whole bitmap as a display shows them.
 RgbImage ToRgb(const DibImage& image, const DibImage& colors);
 
 // False when the file cannot be written.
