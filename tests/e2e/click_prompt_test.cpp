@@ -1,6 +1,6 @@
-// A click whose checks ask the user: while their message box is up, any program can change the
-// screen with the dispatch message. The click then ends quietly, without running the action and
-// without touching the freed region.
+// A click whose checks ask the user: while their message box is up, any program can send the
+// dispatch message. One action runs at a time: the message starts nothing, the screen stays, and
+// the click goes on as the user answers.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -25,14 +25,15 @@ class ClickPrompt : public LumoraTest {
         });
         return box != not_ ? box : 0;
     }
-    // Another program sends the dispatch message "reload the screen" (code 100, no data).
+    // Another program sends the dispatch message "reload the screen" (code 100, no data) while
+    // the click's box is up: it is ignored.
     void ReloadScreenFromOutside() {
         const unsigned id = static_cast<unsigned>(
             std::stoul(probe().Ask("register -Tavlen-Splash-Dispatch-Message-")));
         ASSERT_NE(id, 0u);
         const Hwnd before = ScreenWindow();
         probe().Send(main_, id, 100, 0);
-        EXPECT_NE(ScreenWindow(), before) << "the screen was loaded anew";
+        EXPECT_EQ(ScreenWindow(), before) << "the screen stays while the click runs";
     }
     // The Exit region's action has not run: the program lives on and showed nothing of it.
     void ExpectExitDidNotRun() {
@@ -43,15 +44,15 @@ class ClickPrompt : public LumoraTest {
     }
 };
 
-TEST_F(ClickPrompt, ADiscPromptOutlivesItsScreen) {
+TEST_F(ClickPrompt, ADiscPromptKeepsItsScreen) {
     ini_.Set("Main-Region Exit", "LaunchReq", "NOSUCHDISC|The Missing Disc");
     ASSERT_TRUE(Start());
     ClickAt(kExitTip);
     const Hwnd first = WaitForBox();
     ASSERT_NE(first, 0u) << "the disc prompt";
     ReloadScreenFromOutside();
-    // Retry searches again with the click's own copy of the requirement; the disc is still
-    // missing, so the prompt comes back, and Cancel ends the click.
+    // Retry searches again; the disc is still missing, so the prompt comes back, and Cancel ends
+    // the click.
     PressKeys({"Return"});
     const Hwnd second = WaitForBox(first);
     ASSERT_NE(second, 0u) << "the prompt after Retry";
@@ -62,7 +63,7 @@ TEST_F(ClickPrompt, ADiscPromptOutlivesItsScreen) {
     ExpectExitDidNotRun();
 }
 
-TEST_F(ClickPrompt, ARefusedDisplayOutlivesItsScreen) {
+TEST_F(ClickPrompt, ARefusedDisplayKeepsItsScreen) {
     ini_.Set("Main-Region Exit", "LaunchScreenReq", "E|800X600|TRUE");
     ASSERT_TRUE(Start());
     ClickAt(kExitTip);
