@@ -94,6 +94,7 @@
 #define IDS_KEY_EXIT_DURING_SETUP 1535
 #define IDS_KEY_LAUNCH_ON_REQ 1538
 #define IDS_KEY_LAUNCH_LONG 1539
+#define IDS_KEY_LABEL 1540
 
 // Keys of section "Publisher": the disc's own texts on the Support and About pages.
 #define IDS_KEY_PRODUCT 1600

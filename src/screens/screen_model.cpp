@@ -42,8 +42,13 @@ RegionSpec LoadRegionSpec(const IniReader& ini, const std::string& screenName,
     region.highlight = ReadPicture(keys, IDS_KEY_HIGHLIGHT_BITMAP, IDS_KEY_HIGHLIGHT_POSITION,
                                    IDS_KEY_HIGHLIGHT_TRANSPARENCY);
     region.sound = keys.Path(IDS_KEY_SOUND);
+    region.label = keys.Text(IDS_KEY_LABEL);
     region.action = ReadActionRecord(keys);
     return region;
+}
+
+const std::string& SpokenName(const RegionSpec& region) {
+    return region.label ? *region.label : region.name;
 }
 
 std::optional<ScreenSection> LoadScreenSection(const IniReader& ini, const std::string& screenName,

@@ -29,8 +29,12 @@ struct RegionSpec {
     RegionPicture balloon;
     RegionPicture highlight;
     std::optional<std::string> sound;  // expanded
+    std::optional<std::string> label;  // what a screen reader speaks for it
     ActionRecord action;
 };
+
+// The name a screen reader speaks for the region: its "Label", else its name as listed.
+const std::string& SpokenName(const RegionSpec& region);
 
 // The screen's own section: all that its first paint needs.
 struct ScreenSection {

@@ -85,6 +85,15 @@ TEST(ScreenModel, AbsentKeysTakeTheirDefaults) {
     EXPECT_FALSE(region.action.launchFunc || region.action.launchData);
 }
 
+TEST(ScreenModel, AScreenReaderSpeaksTheLabelElseTheName) {
+    const std::string ini = "[Main-Region Exit]\nLabel=Leave the disc\n[Main-Region R1]\nLabel=\n";
+    const RegionSpec labelled = LoadRegion(ini, "Exit");
+    EXPECT_EQ(labelled.label, "Leave the disc");
+    EXPECT_EQ(SpokenName(labelled), "Leave the disc");
+    // An empty Label is none.
+    EXPECT_EQ(SpokenName(LoadRegion(ini, "R1")), "R1");
+}
+
 TEST(ScreenModel, PicturesKeepPathPositionAndTransparency) {
     const RegionSpec region = LoadRegion(
         "[Main-Region A]\nBalloonBitmap=%r\\missing.bmp\nBalloonPosition=,5\n"
