@@ -1,16 +1,19 @@
 # Lumora: build and test entry points. `make check` runs every test; `make demo` shows the demo disc.
 SHELL := /bin/bash
 NATIVE := build/native
+NATIVE32 := build/native32
 WINDOWS := build/win
 WINDOWS64 := build/win64
 CMAKE_NATIVE := cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+CMAKE_NATIVE32 := cmake -S . -B $(NATIVE32) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	-DCMAKE_TOOLCHAIN_FILE=cmake/native-i386.cmake
 CMAKE_WINDOWS := cmake -S . -B $(WINDOWS) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 CMAKE_WINDOWS64 := cmake -S . -B $(WINDOWS64) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
 
-.PHONY: all deps native windows windows64 build check unit wintest e2e fuzz bench demo demo-iso browser-test format clean
+.PHONY: all deps native native32 windows windows64 build check unit unit32 wintest e2e fuzz bench demo demo-iso browser-test format clean
 
 all: build
 
@@ -20,6 +23,11 @@ deps:
 native:
 	@test -f $(NATIVE)/build.ninja || $(CMAKE_NATIVE)
 	cmake --build $(NATIVE)
+
+# The core's unit tests and fuzz targets as 32-bit code (i686), as wide as in lumora.exe.
+native32:
+	@test -f $(NATIVE32)/build.ninja || $(CMAKE_NATIVE32)
+	cmake --build $(NATIVE32)
 
 windows:
 	@test -f $(WINDOWS)/build.ninja || $(CMAKE_WINDOWS)
@@ -39,6 +47,9 @@ check: deps
 
 unit: native
 	scripts/check.sh unit
+
+unit32: native32
+	scripts/check.sh unit32
 
 wintest: windows
 	scripts/check.sh win
