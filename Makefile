@@ -2,11 +2,14 @@
 # every test, `make demo` shows the demo disc.
 SHELL := /bin/bash
 NATIVE := build/native
+NATIVE32 := build/native32
 WINDOWS := build/win
 WINDOWS64 := build/win64
 WASM := build/wasm
 CMAKE_NATIVE := cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+CMAKE_NATIVE32 := cmake -S . -B $(NATIVE32) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	-DCMAKE_TOOLCHAIN_FILE=cmake/native-i386.cmake
 CMAKE_WINDOWS := cmake -S . -B $(WINDOWS) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 CMAKE_WASM := cmake -S . -B $(WASM) -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -14,7 +17,7 @@ CMAKE_WASM := cmake -S . -B $(WASM) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 CMAKE_WINDOWS64 := cmake -S . -B $(WINDOWS64) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
 
-.PHONY: all program deps native windows windows64 wasm build check unit wintest e2e fuzz bench demo demo-iso browser-test format clean
+.PHONY: all program deps native native32 windows windows64 wasm build check unit unit32 wintest e2e fuzz bench demo demo-iso browser-test format clean
 
 all: program
 
@@ -37,6 +40,11 @@ deps:
 native:
 	@test -f $(NATIVE)/build.ninja || $(CMAKE_NATIVE)
 	cmake --build $(NATIVE)
+
+# The core's unit tests and fuzz targets as 32-bit code (i686), as wide as in lumora.exe.
+native32:
+	@test -f $(NATIVE32)/build.ninja || $(CMAKE_NATIVE32)
+	cmake --build $(NATIVE32)
 
 windows:
 	@test -f $(WINDOWS)/build.ninja || $(CMAKE_WINDOWS)
@@ -61,6 +69,9 @@ check: deps
 
 unit: native
 	scripts/check.sh unit
+
+unit32: native32
+	scripts/check.sh unit32
 
 wintest: windows
 	scripts/check.sh win

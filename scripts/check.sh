@@ -1,5 +1,7 @@
 #!/bin/bash
-# Builds the targets (native, Windows, WebAssembly) and runs the test levels: unit (native), browser (the kit's preview page in
+# Builds the targets (native, Windows, WebAssembly) and runs the test levels: unit (native), unit32
+# (the core's unit tests and fuzz seeds as 32-bit code, under qemu-i386 where the kernel runs no
+# 32-bit programs), browser (the kit's preview page and the page on the WebAssembly core in
 # headless chromium), win (Win32 layer under Wine), e2e (lumora.exe under Wine on Xvfb), fuzz and
 # bench (short runs that print figures).
 # With no argument every level runs; the last line gives the totals.
@@ -8,7 +10,7 @@ source "$(dirname "$0")/wine-setup.sh"
 top=$lumora_top
 cd "$top"
 levels=("$@")
-[ ${#levels[@]} -eq 0 ] && levels=(unit browser win e2e fuzz bench)
+[ ${#levels[@]} -eq 0 ] && levels=(unit unit32 browser win e2e fuzz bench)
 
 passed=0
 failed=0
@@ -59,6 +61,20 @@ run_gtest() {
     failed=$((failed + fails))
 }
 
+# Adds the counts of a script's closing line "LABEL: N passed, N failed" in the log to the
+# totals; without that line the script did not finish, which counts as one failure.
+add_closing_counts() {
+    local label=$1 unfinished=$2 counts
+    counts=$(sed -n "s/^$label: \([0-9]*\) passed, \([0-9]*\) failed.*/\1 \2/p" "$log" | tail -1)
+    if [ -z "$counts" ]; then
+        echo "$unfinished"
+        failed=$((failed + 1))
+        return
+    fi
+    passed=$((passed + ${counts% *}))
+    failed=$((failed + ${counts#* }))
+}
+
 # The folders include one another one way only.
 if scripts/check-layers.sh; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
 build
@@ -67,20 +83,30 @@ if scripts/check-product.sh; then passed=$((passed + 1)); else failed=$((failed 
 for level in "${levels[@]}"; do
     case $level in
     unit) run_ctest unit build/native -j2 ;;
+    unit32)
+        # size_t and pointers as wide as in lumora.exe: the unit tests in one process (a process
+        # each under qemu would cost seconds), then each fuzz target on its seeds and the same
+        # thousand inputs made from them. The fuzz script closes with "fuzz: N passed, N failed".
+        began=$SECONDS
+        if ! make --no-print-directory native32; then
+            echo "unit32: build failed"
+            failed=$((failed + 1))
+            continue
+        fi
+        built=$SECONDS
+        run_gtest unit32 scripts/run-i386.sh build/native32/tests/unit/unit_tests
+        FUZZ_BUILD=build/native32 FUZZ_RUNNER=scripts/run-i386.sh FUZZ_RUNS=1000 \
+            scripts/fuzz.sh 2>&1 | tee "$log"
+        add_closing_counts fuzz "unit32: the fuzz targets did not finish"
+        echo "unit32: built in $((built - began)) s, ran in $((SECONDS - built)) s"
+        ;;
     browser)
         # One count per check; the test closes with "browser: N passed, N failed".
         echo "== browser tests"
         began=$(date +%s)
         tests/disc/browser_test.sh build/native/lumora-disc . build/wasm/lumora_page.wasm 2>&1 |
             tee "$log"
-        counts=$(sed -n 's/^browser: \([0-9]*\) passed, \([0-9]*\) failed.*/\1 \2/p' "$log" | tail -1)
-        if [ -z "$counts" ]; then
-            echo "browser: the browser test did not finish"
-            failed=$((failed + 1))
-        else
-            passed=$((passed + ${counts% *}))
-            failed=$((failed + ${counts#* }))
-        fi
+        add_closing_counts browser "browser: the browser test did not finish"
         echo "browser: $(($(date +%s) - began)) s"
         ;;
     win)
@@ -100,26 +126,12 @@ for level in "${levels[@]}"; do
     e2e)
         # The end-to-end script closes with "e2e: N passed, N failed".
         scripts/e2e.sh 2>&1 | tee "$log"
-        counts=$(sed -n 's/^e2e: \([0-9]*\) passed, \([0-9]*\) failed.*/\1 \2/p' "$log" | tail -1)
-        if [ -z "$counts" ]; then
-            echo "e2e: the end-to-end tests did not finish"
-            failed=$((failed + 1))
-        else
-            passed=$((passed + ${counts% *}))
-            failed=$((failed + ${counts#* }))
-        fi
+        add_closing_counts e2e "e2e: the end-to-end tests did not finish"
         ;;
     fuzz)
         # One count per fuzz target; the script closes with "fuzz: N passed, N failed".
         scripts/fuzz.sh 2>&1 | tee "$log"
-        counts=$(sed -n 's/^fuzz: \([0-9]*\) passed, \([0-9]*\) failed.*/\1 \2/p' "$log" | tail -1)
-        if [ -z "$counts" ]; then
-            echo "fuzz: the fuzz targets did not finish"
-            failed=$((failed + 1))
-        else
-            passed=$((passed + ${counts% *}))
-            failed=$((failed + ${counts#* }))
-        fi
+        add_closing_counts fuzz "fuzz: the fuzz targets did not finish"
         ;;
     bench)
         if [ -x build/native/tests/bench/benchmarks ]; then

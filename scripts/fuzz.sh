@@ -10,11 +10,24 @@
 # grown corpus in FUZZ_CORPUS/TARGET from one run to the next (default: a copy of the seeds that
 # is thrown away). A long run of every target, half an hour each:
 #   FUZZ_SECONDS=1800 FUZZ_CORPUS=build/fuzz-corpus scripts/fuzz.sh
+# FUZZ_RUNS instead runs each target on its seeds and then that many inputs made from them, the
+# same ones each time; FUZZ_BUILD names another build folder (default build/native) and
+# FUZZ_RUNNER a command that runs its programs. The 32-bit run of `make check` (level unit32):
+#   FUZZ_BUILD=build/native32 FUZZ_RUNNER=scripts/run-i386.sh FUZZ_RUNS=1000 scripts/fuzz.sh
 # After the targets comes a table of each one's executions per second and runs; the last line
 # is "fuzz: N passed, N failed", one count per target.
 set -u
 top=$(cd "$(dirname "$0")/.." && pwd)
-bin=$top/build/native/tests/fuzz
+bin=$top/${FUZZ_BUILD:-build/native}/tests/fuzz
+runner=()
+watch=()
+if [ -n "${FUZZ_RUNNER:-}" ]; then
+    runner=("$top/$FUZZ_RUNNER")
+    # No memory watch thread: under qemu-user, runs with it fail after some thousands of inputs
+    # with a floating-point exception inside libFuzzer's own scheduling. Each allocation is still
+    # limited.
+    watch=(-rss_limit_mb=0)
+fi
 if [ $# -gt 0 ]; then
     targets=("$@")
 else
@@ -56,13 +69,25 @@ for name in "${targets[@]}"; do
     # A copy of the program, so that a rebuild during a long run does not pull it from under it.
     cp "$program" "$work/$name/fuzz"
 
-    echo "== fuzz $name for ${seconds}s"
+    if [ -n "${FUZZ_RUNS:-}" ]; then
+        # The seeds are named one by one: a 32-bit libFuzzer lists no folder on a file system
+        # with 64-bit inode numbers (readdir fails with EOVERFLOW), and finds no corpus there.
+        inputs=$(find "$corpus" -type f | sort | paste -sd, -)
+        limit=(-runs="$FUZZ_RUNS" -seed=1)
+        [ -n "$inputs" ] && limit+=(-seed_inputs="$inputs")
+        echo "== fuzz $name: its seeds and $FUZZ_RUNS runs"
+    else
+        limit=("$corpus" -max_total_time="$seconds")
+        echo "== fuzz $name for ${seconds}s"
+    fi
     # No input needs more than a few megabytes: 16 MB per allocation catches a size taken from
     # the input unchecked. The progress lines are left out.
-    "$work/$name/fuzz" "$corpus" -max_total_time="$seconds" -max_len=8192 \
+    began=$SECONDS
+    "${runner[@]}" "$work/$name/fuzz" "${limit[@]}" "${watch[@]}" -max_len=8192 \
         -timeout=10 -malloc_limit_mb=16 -print_final_stats=1 \
         -artifact_prefix="$top/build/fuzz-$name-" >"$work/$name/log" 2>&1
     status=$?
+    elapsed=$((SECONDS - began))
     grep -v -E '^(#[0-9]+[[:space:]]+(NEW|REDUCE|pulse|INITED)|"|###|[[:space:]]+NEW_FUNC|INFO:|stat::)' \
         "$work/$name/log"
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/$name/log")
@@ -76,7 +101,7 @@ for name in "${targets[@]}"; do
         failed=$((failed + 1))
         verdict=FAILED
     fi
-    table+=("$(printf '%-20s %6ss %10s %12s  %s' "$name" "$seconds" "${speed:-?}" "${runs:-?}" "$verdict")")
+    table+=("$(printf '%-20s %6ss %10s %12s  %s' "$name" "$elapsed" "${speed:-?}" "${runs:-?}" "$verdict")")
 done
 echo "== fuzz summary"
 printf '%-20s %7s %10s %12s  %s\n' target time exec/s runs result

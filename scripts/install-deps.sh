@@ -5,7 +5,7 @@ set -eu
 packages=(cmake ninja-build make g++ clang libclang-rt-14-dev googletest libbenchmark-dev
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine32:i386 wine64 xvfb xdotool x11-utils x11-apps
           imagemagick libstb-dev xorriso libx11-dev libxfixes-dev clang-format
-          chromium chromium-driver python3-selenium
+          chromium chromium-driver python3-selenium g++-multilib qemu-user
           wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32 libclang-rt-14-dev-wasm32 lld-14)
 missing=()
 for p in "${packages[@]}"; do

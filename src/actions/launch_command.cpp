@@ -16,31 +16,44 @@ void SubstituteDiscDrive(std::string& line, int drive) {
     }
 }
 
+namespace {
+
+bool IsQuoted(const std::string& line) {
+    return !line.empty() && line[0] == '"';
+}
+
+// A program that CreateProcess reads as written without quotes: one word, not empty.
+bool StandsWithoutQuotes(const std::string& program) {
+    return !program.empty() && program.find_first_of(" \t") == std::string::npos;
+}
+
+}  // namespace
+
 std::string ToShortPath(const std::string& line, const ShortPathFunction& shorten) {
-    const size_t lastQuote = line.rfind('"');
-    std::string program;
-    std::optional<std::string> rest;
-    if (lastQuote != std::string::npos && lastQuote > 0 && line[0] == '"') {
-        program = line.substr(1, lastQuote - 1);
-        rest = line.substr(lastQuote + 1);
-    } else {
-        const size_t blank = line.find(' ');
-        if (blank != std::string::npos && blank > 0) {
-            program = line.substr(0, blank);
-            rest = line.substr(blank);
-        } else {
-            // Converted, but the line keeps its own form.
-            return line;
+    if (IsQuoted(line)) {
+        // The program ends where CreateProcess ends it: at the quote that closes the first.
+        const std::string written = CommandProgramPart(line);
+        std::string program = shorten(written).value_or(written);
+        if (!StandsWithoutQuotes(program)) {
+            program = '"' + program + '"';
         }
+        const std::string arguments = CommandArguments(line);
+        return arguments.empty() ? program : program + ' ' + arguments;
     }
-    program = shorten(program).value_or(program);
-    std::string rebuilt = program + *rest;
-    // Fails when arguments follow; then the rebuilt line stands.
+    const size_t blank = line.find(' ');
+    if (blank == std::string::npos || blank == 0) {
+        // Converted, but the line keeps its own form.
+        return line;
+    }
+    const std::string written = line.substr(0, blank);
+    const std::string rebuilt = shorten(written).value_or(written) + line.substr(blank);
+    // Converts a long path with blanks and no arguments as a whole; fails when arguments follow,
+    // and then the rebuilt line stands.
     return shorten(rebuilt).value_or(rebuilt);
 }
 
 std::string CommandProgramPart(const std::string& line) {
-    if (!line.empty() && line[0] == '"') {
+    if (IsQuoted(line)) {
         const size_t closing = line.find('"', 1);
         return line.substr(1, closing == std::string::npos ? std::string::npos : closing - 1);
     }
@@ -49,7 +62,7 @@ std::string CommandProgramPart(const std::string& line) {
 
 std::string CommandArguments(const std::string& line) {
     size_t end;
-    if (!line.empty() && line[0] == '"') {
+    if (IsQuoted(line)) {
         const size_t closing = line.find('"', 1);
         end = closing == std::string::npos ? line.size() : closing + 1;
     } else {

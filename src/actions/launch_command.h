@@ -19,10 +19,11 @@ using ShortPathFunction = std::function<std::optional<std::string>(const std::st
 // Any other value (-1 for the install folder, 0 for not found) changes nothing.
 void SubstituteDiscDrive(std::string& line, int drive);
 
-// A quoted program loses its quotes and becomes short, its arguments kept; an unquoted line is
-// split at its first blank, the program made short and the rebuilt line converted once more
-// (which turns a long path with blanks and no arguments into its short form). A line without
-// blank and quotes comes back unchanged.
+// A quoted program (up to the quote that closes the first, as CreateProcess reads it) becomes
+// short and loses its quotes when what results has no blank, its arguments kept as written after
+// one blank; an unquoted line is split at its first blank, the program made short and the
+// rebuilt line converted once more (which turns a long path with blanks and no arguments into
+// its short form). A line without blank and quotes comes back unchanged.
 std::string ToShortPath(const std::string& line, const ShortPathFunction& shorten);
 
 // The part of a line that names the program file: the text between the quotes of a line that

@@ -24,8 +24,21 @@ ShellStarter ShellStart() {
 }  // namespace
 
 bool FileExists(const std::string& path) {
-    OFSTRUCT found{};
-    return ::OpenFile(path.c_str(), &found, OF_EXIST) != HFILE_ERROR;
+    std::string found = path;
+    // A bare name is looked for where the system looks for programs: the program's folder, the
+    // current folder, the system folders, then the search path.
+    if (!path.empty() && path.find_first_of("\\/:") == std::string::npos) {
+        char where[MAX_PATH] = {};
+        const DWORD length =
+            ::SearchPathA(nullptr, path.c_str(), nullptr, MAX_PATH, where, nullptr);
+        if (length == 0 || length >= MAX_PATH) {
+            return false;
+        }
+        found.assign(where, length);
+    }
+    // Up to MAX_PATH characters, as CreateProcess takes; a folder is no program.
+    const DWORD attributes = ::GetFileAttributesA(found.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool CommandFileExists(const std::string& line) {

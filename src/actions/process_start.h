@@ -10,7 +10,8 @@
 
 namespace lumora {
 
-// OpenFile(OF_EXIST) finds the file (a bare name is searched on the path).
+// The path names a file, not a folder (a bare name is looked for as the system looks for
+// programs, up to the search path). Paths up to MAX_PATH characters, as CreateProcess takes.
 bool FileExists(const std::string& path);
 
 // The program part of the line (between the quotes of a quoted line, else before the first

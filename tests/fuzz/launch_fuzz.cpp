@@ -3,8 +3,9 @@
 // - a line splits into its program part and its arguments without losing anything but the
 //   quotes and the blanks between them;
 // - the short form changes only the program part when the system knows no short form of the
-//   whole line, keeps the arguments, and leaves a line that cannot be shortened as it is,
-//   quotes aside;
+//   whole line and keeps the arguments; a quoted program ends at the quote that closes the first
+//   and loses its quotes only when what is left reads as one word, so the program and the
+//   arguments that CreateProcess reads stay the same;
 // - the launch line is the drive substitution, then the short form unless the entry keeps the
 //   long path, and an entry that names nothing answers every question with nothing;
 // - the registry text keeps the first (length - count) characters, and appending appends;
@@ -88,26 +89,36 @@ void CheckParts(const std::string& line) {
     FUZZ_CHECK(line.compare(line.size() - arguments.size(), arguments.size(), arguments) == 0);
 }
 
-void CheckShortPath(const std::string& line) {
-    const size_t lastQuote = line.rfind('"');
-    const bool quoted =
-        !line.empty() && line[0] == '"' && lastQuote != std::string::npos && lastQuote > 0;
-    // Without any short form, a quoted program only loses its quotes.
-    const std::string unchanged = lumora::ToShortPath(line, NeverShort);
-    if (quoted) {
-        FUZZ_CHECK(unchanged == line.substr(1, lastQuote - 1) + line.substr(lastQuote + 1));
-    } else {
-        FUZZ_CHECK(unchanged == line);
-    }
+// The line CreateProcess reads as `program` with `arguments`: the program quoted when it is
+// empty or has a blank.
+void CheckReadsAs(const std::string& line, const std::string& program,
+                  const std::string& arguments) {
+    FUZZ_CHECK(lumora::CommandProgramPart(line) == program);
+    FUZZ_CHECK(lumora::CommandArguments(line) == arguments);
+    const bool bare = !program.empty() && program.find_first_of(" \t") == std::string::npos;
+    const std::string head = bare ? program : "\"" + program + "\"";
+    FUZZ_CHECK(line == (arguments.empty() ? head : head + " " + arguments));
+}
 
+void CheckShortPath(const std::string& line) {
+    if (!line.empty() && line[0] == '"') {
+        // A quoted program is only ever shortened: the arguments stay what they were.
+        const std::string program = lumora::CommandProgramPart(line);
+        const std::string arguments = lumora::CommandArguments(line);
+        CheckReadsAs(lumora::ToShortPath(line, NeverShort), program, arguments);
+        CheckReadsAs(lumora::ToShortPath(line, Shorten), Shorten(program).value_or(program),
+                     arguments);
+        return;
+    }
+    FUZZ_CHECK(lumora::ToShortPath(line, NeverShort) == line);
     const std::string shortened = lumora::ToShortPath(line, Shorten);
     const size_t blank = line.find(' ');
-    if (!quoted && (blank == std::string::npos || blank == 0)) {
+    if (blank == std::string::npos || blank == 0) {
         FUZZ_CHECK(shortened == line);
         return;
     }
-    const std::string program = quoted ? line.substr(1, lastQuote - 1) : line.substr(0, blank);
-    const std::string rest = quoted ? line.substr(lastQuote + 1) : line.substr(blank);
+    const std::string program = line.substr(0, blank);
+    const std::string rest = line.substr(blank);
     const std::string rebuilt = Shorten(program).value_or(program) + rest;
     // The whole rebuilt line is shortened once more when it can be.
     FUZZ_CHECK(shortened == Shorten(rebuilt).value_or(rebuilt));

@@ -60,9 +60,8 @@ TEST(ToShortPath, QuotedProgramLosesItsQuotesAndKeepsItsArguments) {
     paths.known["C:\\Program Files\\App\\app.exe"] = "C:\\PROGRA~1\\APP\\APP.EXE";
     EXPECT_EQ(ToShortPath("\"C:\\Program Files\\App\\app.exe\" /x", paths.Function()),
               "C:\\PROGRA~1\\APP\\APP.EXE /x");
-    // The program, then the rebuilt line, which fails because of its argument.
-    EXPECT_EQ(paths.asked, (std::vector<std::string>{"C:\\Program Files\\App\\app.exe",
-                                                     "C:\\PROGRA~1\\APP\\APP.EXE /x"}));
+    // Only the program: its argument is never taken for part of a file name.
+    EXPECT_EQ(paths.asked, (std::vector<std::string>{"C:\\Program Files\\App\\app.exe"}));
 }
 
 TEST(ToShortPath, QuotedProgramWithoutArgumentsBecomesShort) {
@@ -101,11 +100,51 @@ TEST(ToShortPath, LineWithoutBlankOrQuotesIsNeverChanged) {
 
 TEST(ToShortPath, UnknownFilesLeaveTheLineAsBuilt) {
     FakeShortPaths paths;
-    EXPECT_EQ(ToShortPath("\"C:\\Missing Dir\\x.exe\" -y", paths.Function()),
-              "C:\\Missing Dir\\x.exe -y");
+    EXPECT_EQ(ToShortPath("\"C:\\Missing\\x.exe\" -y", paths.Function()), "C:\\Missing\\x.exe -y");
     EXPECT_EQ(ToShortPath("C:\\missing.exe -y", paths.Function()), "C:\\missing.exe -y");
-    // A lone opening quote is no quoted program: the line splits at its first blank.
-    EXPECT_EQ(ToShortPath("\"C:\\a b", paths.Function()), "\"C:\\a b");
+}
+
+// The program part ends at the quote that closes the first one, as CreateProcess reads it; the
+// arguments follow as written.
+TEST(ToShortPath, AQuotedArgumentStaysAnArgument) {
+    FakeShortPaths paths;
+    paths.known["C:\\dir with space\\rt prog.exe"] = "C:\\DIRWIT~1\\RTPROG~1.EXE";
+    EXPECT_EQ(ToShortPath("\"C:\\dir with space\\rt prog.exe\" \"a b\" c", paths.Function()),
+              "C:\\DIRWIT~1\\RTPROG~1.EXE \"a b\" c");
+    EXPECT_EQ(ToShortPath("\"C:\\dir with space\\rt prog.exe\" c \"a b\"", paths.Function()),
+              "C:\\DIRWIT~1\\RTPROG~1.EXE c \"a b\"");
+    // Without a short form the program keeps its quotes and the argument is still one.
+    EXPECT_EQ(ToShortPath("\"C:\\other dir\\x.exe\" \"a b\" c", paths.Function()),
+              "\"C:\\other dir\\x.exe\" \"a b\" c");
+}
+
+TEST(ToShortPath, AProgramWithABlankAndNoShortFormKeepsItsQuotes) {
+    // Volumes without 8.3 names: unquoted, CreateProcess would try C:\Program.exe first.
+    FakeShortPaths paths;
+    EXPECT_EQ(ToShortPath("\"C:\\Program Files\\App\\app.exe\" x", paths.Function()),
+              "\"C:\\Program Files\\App\\app.exe\" x");
+    EXPECT_EQ(ToShortPath("\"C:\\Program Files\\App\\app.exe\"", paths.Function()),
+              "\"C:\\Program Files\\App\\app.exe\"");
+    // Without a blank the quotes are not needed.
+    EXPECT_EQ(ToShortPath("\"C:\\Apps\\app.exe\" x", paths.Function()), "C:\\Apps\\app.exe x");
+    // An empty program stays quoted: dropping the quotes would make the argument the program.
+    EXPECT_EQ(ToShortPath("\"\" x.exe", paths.Function()), "\"\" x.exe");
+}
+
+TEST(ToShortPath, AnArgumentGluedToTheClosingQuoteIsSetApart) {
+    FakeShortPaths paths;
+    paths.known["C:\\PROGRA~1\\APP\\APP.EXE"] = "C:\\PROGRA~1\\APP\\APP.EXE";
+    EXPECT_EQ(ToShortPath("\"C:\\PROGRA~1\\APP\\APP.EXE\"/q", paths.Function()),
+              "C:\\PROGRA~1\\APP\\APP.EXE /q");
+    EXPECT_EQ(ToShortPath("\"C:\\PROGRA~1\\APP\\APP.EXE\"\"a b\"", paths.Function()),
+              "C:\\PROGRA~1\\APP\\APP.EXE \"a b\"");
+}
+
+TEST(ToShortPath, AnOpeningQuoteWithoutItsCloseRunsToTheEndOfTheLine) {
+    FakeShortPaths paths;
+    paths.known["C:\\a b\\c.exe"] = "C:\\AB~1\\C.EXE";
+    EXPECT_EQ(ToShortPath("\"C:\\a b\\c.exe", paths.Function()), "C:\\AB~1\\C.EXE");
+    EXPECT_EQ(ToShortPath("\"C:\\a b", paths.Function()), "\"C:\\a b\"");
 }
 
 TEST(CommandProgramPart, QuotedProgramIsTheTextBetweenTheQuotes) {

@@ -51,7 +51,16 @@ LaunchTarget TargetOf(const LaunchEntry& entry) {
     return target;
 }
 
-class LaunchTest : public LaunchFixture {};
+class LaunchTest : public LaunchFixture {
+  protected:
+    // `program` in a new folder of the disc folder whose name brings the path to `length`
+    // characters.
+    std::string PathOfLength(const std::string& stem, const std::string& program, size_t length) {
+        const size_t fixed = folder().size() + stem.size() + 1 + program.size();
+        return AddFolder(stem + std::string(length > fixed ? length - fixed : 0, 'x')) + "\\" +
+               program;
+    }
+};
 
 TEST_F(LaunchTest, StartsTheLineInTheLaunchFolderWithoutWaiting) {
     const std::string probe = InstallProbe(folder() + "app.exe");
@@ -65,10 +74,15 @@ TEST_F(LaunchTest, StartsTheLineInTheLaunchFolderWithoutWaiting) {
     ASSERT_TRUE(report) << "the program did not start";
     EXPECT_EQ(report->commandLine, probe + " one two");
     EXPECT_EQ(report->currentFolder + "\\", launchFolder + "\\");
-    // The launcher's own current folder follows.
+    // The launcher's own current folder follows, and a program without a folder starts there.
     EXPECT_EQ(CurrentFolder(), report->currentFolder);
     EXPECT_TRUE(main_.exists());
     EXPECT_TRUE(::IsWindowVisible(main_.hwnd()));
+    const std::string next = InstallProbe(folder() + "next.exe");
+    EXPECT_EQ(LaunchProgram(main_.hwnd(), LaunchTarget{}, next.c_str(), false), 1);
+    const std::optional<ProbeReport> nextReport = TakeReport(next);
+    ASSERT_TRUE(nextReport) << "the second program did not start";
+    EXPECT_EQ(nextReport->currentFolder + "\\", launchFolder + "\\");
 }
 
 TEST_F(LaunchTest, QuotedLongProgramPathStartsInItsShortForm) {
@@ -79,6 +93,19 @@ TEST_F(LaunchTest, QuotedLongProgramPathStartsInItsShortForm) {
     const std::optional<ProbeReport> report = TakeReport(probe);
     ASSERT_TRUE(report) << "the program did not start";
     EXPECT_EQ(report->commandLine, ShortFormOf(probe) + " /x");
+}
+
+TEST_F(LaunchTest, AQuotedArgumentAfterAQuotedProgramStaysOneArgument) {
+    const std::string probe = InstallProbe(AddFolder("dir with space") + "\\rt prog.exe");
+    MessageBoxAnswerer answerer(IDOK);
+    EXPECT_EQ(
+        LaunchProgram(main_.hwnd(), LaunchTarget{}, ("\"" + probe + "\" \"a b\" c").c_str(), false),
+        1);
+    const MessageBoxAnswerer::Box& box = answerer.Stop();
+    EXPECT_FALSE(box.shown) << box.text;
+    const std::optional<ProbeReport> report = TakeReport(probe);
+    ASSERT_TRUE(report) << "the program did not start";
+    EXPECT_EQ(report->commandLine, ShortFormOf(probe) + " \"a b\" c");
 }
 
 TEST_F(LaunchTest, LaunchLongKeepsAQuotedLongPathAndFindsItsFile) {
@@ -317,6 +344,55 @@ TEST_F(LaunchTest, PrintsHowLongAStartTakesBesideABareCreateProcess) {
     const long long bareStart = ReportedStart(ReportPath(bare)) - bareBefore;
     std::cout << "[ figure ] LaunchProgram to program start: " << launchStart
               << " ms; bare CreateProcess: " << bareStart << " ms\n";
+}
+
+// Program paths as long as CreateProcess takes, with the long form kept or not.
+class LongProgramPathTest : public LaunchTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(LongProgramPathTest, AProgramPathOf150CharactersStarts) {
+    LaunchEntry entry;
+    entry.launchLong = GetParam();
+    const std::string plain = InstallProbe(PathOfLength("plain_", "app.exe", 150));
+    ASSERT_EQ(plain.size(), 150u);
+    const std::string blank = InstallProbe(PathOfLength("with blank ", "my app.exe", 150));
+    ASSERT_EQ(blank.size(), 150u);
+    // One answerer a start, so that a failure is reported rather than waited on.
+    const auto launch = [&](const std::string& line) {
+        MessageBoxAnswerer answerer(IDOK);
+        const int result = LaunchProgram(main_.hwnd(), TargetOf(entry), line.c_str(), false);
+        const MessageBoxAnswerer::Box& box = answerer.Stop();
+        EXPECT_FALSE(box.shown) << box.text;
+        return result;
+    };
+    // A line without blank or quotes is started as written, however long.
+    EXPECT_EQ(launch(plain), 1);
+    const std::string quoted = "\"" + blank + "\" /x";
+    EXPECT_EQ(launch(quoted), 1);
+    const std::optional<ProbeReport> plainReport = TakeReport(plain);
+    ASSERT_TRUE(plainReport) << "the program did not start";
+    EXPECT_EQ(plainReport->commandLine, plain);
+    const std::optional<ProbeReport> blankReport = TakeReport(blank);
+    ASSERT_TRUE(blankReport) << "the program did not start";
+    EXPECT_EQ(blankReport->commandLine, GetParam() ? quoted : ShortFormOf(blank) + " /x");
+}
+
+INSTANTIATE_TEST_SUITE_P(LaunchLong, LongProgramPathTest, ::testing::Bool());
+
+TEST_F(LaunchTest, FileExistsFindsLongPathsAndBareNamesButNoFolder) {
+    const std::string probe = InstallProbe(PathOfLength("f", "app.exe", 200));
+    EXPECT_TRUE(FileExists(probe));
+    EXPECT_TRUE(CommandFileExists(probe + " /x"));
+    // A folder is no program, whatever its name.
+    const std::string named = AddFolder("folder.exe");
+    EXPECT_FALSE(FileExists(named));
+    EXPECT_FALSE(CommandFileExists(named + " /x"));
+    // A bare name is looked for on the search path, as CreateProcess does.
+    EXPECT_TRUE(FileExists("notepad.exe"));
+    EXPECT_TRUE(CommandFileExists("notepad.exe readme.txt"));
+    EXPECT_FALSE(FileExists("no such program.exe"));
+    // Beyond what any path can be: no file, no fault.
+    EXPECT_FALSE(FileExists(folder() + std::string(400, 'y') + ".exe"));
+    EXPECT_FALSE(FileExists(""));
 }
 
 TEST_F(LaunchTest, CommandFileExistsTestsTheQuotedProgram) {
