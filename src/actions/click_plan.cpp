@@ -77,7 +77,7 @@ ClickPlan PlanSetup(const ActionRecord& action) {
     AddDiscCheck(plan, action.setupReq);
     ClickStep record = Step(ClickStepKind::kRecordSetup);
     record.data = action.setupDesc;
-    record.exitDuringSetup = action.exitDuringSetup;
+    record.leaveDuringSetup = action.exitDuringSetup;
     plan.push_back(std::move(record));
     ClickStep call = Step(ClickStepKind::kCallAction);
     call.text = *action.setupFunc;

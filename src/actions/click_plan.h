@@ -18,7 +18,7 @@ enum class ClickStepKind {
     kCheckDisplay,  // requirement: the display requirement; a refusal shows its message and stops
     kCheckDisc,     // requirement: label and name; asks for the disc, stops when cancelled
     kShowSplash,    // text: the picture, seconds: how long (1 to 15)
-    kRecordSetup,   // data: the application's name, exitDuringSetup: the flag
+    kRecordSetup,   // data: the application's name, leaveDuringSetup: Lumora closes meanwhile
     kCallAction,    // text: the exported function, data: its data; ends the plan
 };
 
@@ -31,13 +31,13 @@ struct ClickStep {
     std::optional<std::string> data;
     StringList requirement;
     unsigned seconds = 0;
-    bool exitDuringSetup = false;
+    bool leaveDuringSetup = false;
     bool asSetup = false;  // kCallAction: called with kSetupLaunchId
 
     bool operator==(const ClickStep& other) const {
         return kind == other.kind && text == other.text && data == other.data &&
                requirement == other.requirement && seconds == other.seconds &&
-               exitDuringSetup == other.exitDuringSetup && asSetup == other.asSetup;
+               leaveDuringSetup == other.leaveDuringSetup && asSetup == other.asSetup;
     }
 };
 

@@ -37,7 +37,7 @@ bool RunStep(const ClickStep& step, const ClickSite& site) {
             }
             return true;
         case ClickStepKind::kRecordSetup:
-            RecordSetupStart(step.data ? &*step.data : nullptr, step.exitDuringSetup);
+            RecordSetupStart(step.data ? &*step.data : nullptr, step.leaveDuringSetup);
             return true;
         case ClickStepKind::kCallAction:
             CallExport(step.asSetup ? kSetupLaunchId : site.launchId, step.text.c_str(),

@@ -10,11 +10,11 @@ namespace lumora {
 using StringList = std::vector<std::string>;
 
 struct ProgramSettings {
-    int balloonHelp = 0;   // 0 or 1
-    int useSound = 0;      // 0 or 1
-    int useAnim = 0;       // 0 or 1, kept and written back only
-    int blackMat = 0;      // 0 or 1
-    int matteChanged = 0;  // set by the Options page, consumed by SaveProgramSettings
+    int balloonHelp = 0;        // 0 or 1
+    int useSound = 0;           // 0 or 1
+    int useAnim = 0;            // 0 or 1, kept and written back only
+    int blackMat = 0;           // 0 or 1
+    bool matteChanged = false;  // set by the Options page, consumed by SaveProgramSettings
     std::optional<std::string> startup;
     std::optional<StringList> install;
     std::optional<StringList> screenNames;

@@ -65,7 +65,7 @@ bool SaveProgramSettings() {
     if (settings.startup) {
         WriteSetting(config, IDS_KEY_STARTUP, settings.startup->c_str());
     }
-    return std::exchange(settings.matteChanged, 0) != 0;
+    return std::exchange(settings.matteChanged, false);
 }
 
 void FreeProgramSettings() {

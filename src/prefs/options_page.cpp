@@ -87,7 +87,7 @@ void COptionsPage::OnOK() {
     settings.useSound = ::IsDlgButtonChecked(hwnd(), IDC_USE_SOUND) == BST_CHECKED ? 1 : 0;
     const int matte = ::IsDlgButtonChecked(hwnd(), IDC_APPLY_MATTE) == BST_CHECKED ? 1 : 0;
     if (matte != settings.blackMat) {
-        settings.matteChanged = 1;
+        settings.matteChanged = true;
     }
     settings.blackMat = matte;
     if (HWND startScreen = ::GetDlgItem(hwnd(), IDC_START_SCREEN)) {

@@ -78,7 +78,7 @@ TEST(ClickPlan, ASetupFindsItsDiscRecordsItselfAndCallsWithTheSetupId) {
     using K = ClickStepKind;
     ASSERT_EQ(Kinds(plan), (std::vector<K>{K::kCheckDisc, K::kRecordSetup, K::kCallAction}));
     EXPECT_EQ(plan[1].data, "Viewer");
-    EXPECT_TRUE(plan[1].exitDuringSetup);
+    EXPECT_TRUE(plan[1].leaveDuringSetup);
     EXPECT_EQ(plan[2].text, "DispatchProgram");
     EXPECT_EQ(plan[2].data, "D:\\setup.exe");
     EXPECT_TRUE(plan[2].asSetup);

@@ -351,7 +351,7 @@ class LongProgramPathTest : public LaunchTest, public ::testing::WithParamInterf
 
 TEST_P(LongProgramPathTest, AProgramPathOf150CharactersStarts) {
     LaunchEntry entry;
-    entry.launchLong = GetParam();
+    entry.action.launchLong = GetParam();
     const std::string plain = InstallProbe(PathOfLength("plain_", "app.exe", 150));
     ASSERT_EQ(plain.size(), 150u);
     const std::string blank = InstallProbe(PathOfLength("with blank ", "my app.exe", 150));

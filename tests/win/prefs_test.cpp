@@ -340,7 +340,7 @@ TEST_F(PrefsTest, AMatteChangeIsToldToTheSheetsOwnerOnce) {
     });
     EXPECT_EQ(matteChanges_, 1);
     EXPECT_EQ(ReadSetting("Config", "BlackMat"), "0");
-    EXPECT_EQ(Settings().matteChanged, 0);
+    EXPECT_FALSE(Settings().matteChanged);
     // OK again without a change tells nothing; Cancel after a click neither.
     RunSheet(PressOk);
     RunSheet([&](HWND sheet) {

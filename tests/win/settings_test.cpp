@@ -15,7 +15,7 @@ class SettingsTest : public ::testing::Test {
     SettingsTest() {
         FreeProgramSettings();
         Settings().balloonDelay = 500;
-        Settings().matteChanged = 0;
+        Settings().matteChanged = false;
     }
     ~SettingsTest() override { FreeProgramSettings(); }
 
@@ -133,9 +133,9 @@ TEST_F(SettingsTest, SaveReportsAMatteChangeOnce) {
     EXPECT_FALSE(SaveProgramSettings()) << "only the sound changed";
 
     Settings().blackMat = 1;
-    Settings().matteChanged = 1;
+    Settings().matteChanged = true;
     EXPECT_TRUE(SaveProgramSettings());
-    EXPECT_EQ(Settings().matteChanged, 0);
+    EXPECT_FALSE(Settings().matteChanged);
     EXPECT_EQ(ReadSetting("Config", "BlackMat"), "1");
     EXPECT_FALSE(SaveProgramSettings()) << "the change was consumed";
 }
@@ -146,7 +146,7 @@ TEST_F(SettingsTest, FreeKeepsOnlyTheDelayAndTheMatteChange) {
         "Install=C:\\\r\nScreenNames=Main\r\nStartScreens=Main\r\nStartSound=a.wav\r\n"
         "EndSound=b.wav\r\nBalloonSound=c.wav\r\nHighlightSound=d.wav\r\nBalloonDelay=90\r\n");
     LoadProgramSettings();
-    Settings().matteChanged = 1;
+    Settings().matteChanged = true;
     FreeProgramSettings();
     const ProgramSettings& settings = Settings();
     EXPECT_EQ(settings.balloonHelp + settings.useSound + settings.useAnim + settings.blackMat, 0);
@@ -154,7 +154,7 @@ TEST_F(SettingsTest, FreeKeepsOnlyTheDelayAndTheMatteChange) {
                  settings.startScreens || settings.startSound || settings.endSound ||
                  settings.balloonSound || settings.highlightSound);
     EXPECT_EQ(settings.balloonDelay, 90);
-    EXPECT_EQ(settings.matteChanged, 1);
+    EXPECT_TRUE(settings.matteChanged);
 }
 
 }  // namespace
