@@ -6,6 +6,7 @@
 #include "resource.h"
 #include "win/handles.h"
 #include "win/messages.h"
+#include "win/program_timers.h"
 
 namespace lumora {
 
@@ -33,7 +34,7 @@ void CLogoDialog::OnInitDialog() {
         PixelSize{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)},
         PixelSize{::GetSystemMetrics(SM_CXDLGFRAME), ::GetSystemMetrics(SM_CYDLGFRAME)});
     ::MoveWindow(hwnd(), r.left, r.top, r.width(), r.height(), TRUE);
-    ::SetTimer(hwnd(), kLogoTimerId, seconds_ * 1000, nullptr);
+    StartProgramTimer(hwnd(), kLogoTimerId, seconds_ * 1000);
 }
 
 INT_PTR CLogoDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
@@ -53,9 +54,11 @@ INT_PTR CLogoDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
             return TRUE;
         }
         case WM_TIMER:
-            // The popup shows once: the timer never fires twice.
-            ::KillTimer(hwnd(), wParam);
-            ::DestroyWindow(hwnd());
+            // The popup shows once: the timer never fires twice. Another timer id is no one's.
+            if (wParam == kLogoTimerId) {
+                StopProgramTimer(hwnd(), kLogoTimerId);
+                ::DestroyWindow(hwnd());
+            }
             return TRUE;
         case WM_COMMAND:
             // Enter and Escape do not close the popup.

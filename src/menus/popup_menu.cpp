@@ -8,6 +8,7 @@
 #include "imaging/pixel_scale.h"
 #include "resource.h"
 #include "win/handles.h"
+#include "win/message_loop.h"
 #include "win/resource_string.h"
 
 namespace lumora {
@@ -101,6 +102,7 @@ BOOL CPopupMenu::ShowMenu(HWND owner, std::string name) {
                       static_cast<UINT_PTR>(item.commandId), TextOrNull(item.description));
     }
     // Flags 0: the chosen item's command is posted to the owner after the menu has closed.
+    const SystemModalLoop loop;
     return ::TrackPopupMenu(menu.get(), 0, origin.x, origin.y, 0, owner, nullptr) ? TRUE : FALSE;
 }
 

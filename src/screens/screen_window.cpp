@@ -14,6 +14,7 @@
 #include "imaging/rect_conversion.h"
 #include "screens/screen_place.h"
 #include "win/messages.h"
+#include "win/program_timers.h"
 
 namespace lumora {
 
@@ -44,6 +45,9 @@ LRESULT CScreenWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return OnCreate(message, wParam, lParam);
         case WM_SYSCOMMAND:
             return Default(message, wParam, lParam);
+        case WM_CLOSE:
+            // The main window decides when its screen goes, never a message to the child.
+            return 0;
         case WM_DESTROY:
             OnDestroy();
             return 0;
@@ -158,10 +162,10 @@ void CScreenWindow::Carry(const HoverCommands& commands) {
                 DrawCanvasChanges();
                 break;
             case HoverAction::kStartBalloonTimer:
-                ::SetTimer(hwnd(), kBalloonTimerId, command.delayMs, nullptr);
+                StartProgramTimer(hwnd(), kBalloonTimerId, command.delayMs);
                 break;
             case HoverAction::kStopBalloonTimer:
-                ::KillTimer(hwnd(), kBalloonTimerId);
+                StopProgramTimer(hwnd(), kBalloonTimerId);
                 break;
             case HoverAction::kHotCursorOn:
             case HoverAction::kHotCursorOff:
