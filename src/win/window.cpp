@@ -36,6 +36,7 @@ void Window::DestroyWithoutHandlers() {
         ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
         HWND window = hwnd_;
         hwnd_ = nullptr;
+        ForgetProgramTimers(window);
         ::DestroyWindow(window);
     }
 }
@@ -95,6 +96,7 @@ ModelessDialog::~ModelessDialog() {
     if (exists()) {
         // The derived part is gone: the dialog manager handles the messages of the destruction.
         ::SetWindowLongPtrA(hwnd_, DWLP_USER, 0);
+        ForgetProgramTimers(hwnd_);
         ::DestroyWindow(hwnd_);
     }
 }

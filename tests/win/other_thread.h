@@ -75,26 +75,28 @@ class WhenReady {
     std::thread thread_;
 };
 
+namespace detail {
+struct WindowSearch {
+    const char* className;
+    HWND found;
+};
+inline BOOL CALLBACK MatchShownWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    char name[64] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    if (::lstrcmpA(name, search->className) == 0 && ::IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace detail
+
 // The visible top-level window of a class that the thread shows. Asks nothing of the thread, so
 // it answers while that thread waits.
 inline HWND ShownWindow(DWORD thread, const char* className) {
-    struct Search {
-        const char* className;
-        HWND found;
-    } search{className, nullptr};
-    ::EnumThreadWindows(
-        thread,
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            char name[64] = {};
-            ::GetClassNameA(window, name, sizeof name);
-            if (::lstrcmpA(name, s->className) == 0 && ::IsWindowVisible(window)) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    detail::WindowSearch search{className, nullptr};
+    ::EnumThreadWindows(thread, detail::MatchShownWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
