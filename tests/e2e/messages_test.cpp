@@ -106,8 +106,7 @@ TEST_F(Messages, LayoutAndWindowsChangeOnlyAsTheSystemAndTheirStylesSay) {
     }
     ASSERT_TRUE(Settle());
     std::cout << "20 display changes and the rest answered in "
-              << std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() -
-                                                          began)
+              << std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - began)
                      .count()
               << " ms\n";
     ExpectUnchanged(before);
@@ -117,8 +116,10 @@ TEST_F(Messages, AQuitDuringTheDiscPromptEndsTheProgram) {
     ini_.Set("Main-Region Exit", "LaunchReq", "NOSUCHDISC|The Missing Disc");
     ASSERT_TRUE(Start());
     ClickAt(kExitTip);
-    ASSERT_TRUE(WaitUntil([&] { return probe().FindInProcess(main_, "#32770") != 0; }))
+    Hwnd prompt = 0;
+    ASSERT_TRUE(WaitUntil([&] { return (prompt = probe().FindInProcess(main_, "#32770")) != 0; }))
         << "the disc prompt";
+    EXPECT_EQ(probe().Text(prompt), kMainTitle) << "captioned by the program's own query";
     QuitFromOutside();
     EXPECT_EQ(CountSounds("Exit.wav"), 0) << "the action did not run";
 }
