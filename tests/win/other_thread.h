@@ -34,10 +34,14 @@ inline void PostFromAnotherThread(HWND window, UINT message, WPARAM wParam, LPAR
     std::thread([=] { ::PostMessageA(window, message, wParam, lParam); }).join();
 }
 
-// Dispatches what waits in this thread's queue, as a plain loop does.
+// Dispatches what waits in this thread's queue, as a plain loop does; a quit stays queued.
 inline void DispatchWaiting() {
     MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) && message.message != WM_QUIT) {
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
         ::TranslateMessage(&message);
         ::DispatchMessageA(&message);
     }
