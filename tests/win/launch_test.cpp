@@ -20,8 +20,8 @@ namespace {
 class Later {
   public:
     Later(UINT delayMs, std::function<void()> action)
-        : window_(::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                    nullptr, nullptr)) {
+        : window_(::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
+                                    nullptr)) {
         Pending() = std::move(action);
         ::SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Fire));
         ::SetTimer(window_, 1, delayMs, nullptr);
