@@ -7,6 +7,7 @@
 #include "resource.h"
 #include "win/handles.h"
 #include "win/messages.h"
+#include "win/program_timers.h"
 
 namespace lumora {
 
@@ -36,8 +37,8 @@ void CLogoDialog::OnInitDialog() {
     ::MoveWindow(hwnd(), r.left, r.top, r.width(), r.height(), TRUE);
     // Milliseconds, without overflowing for any number of seconds.
     constexpr unsigned kLongestSeconds = 0x7FFFFFFF / 1000;
-    ::SetTimer(hwnd(), kLogoTimerId,
-               (seconds_ < kLongestSeconds ? seconds_ : kLongestSeconds) * 1000, nullptr);
+    StartProgramTimer(hwnd(), kLogoTimerId,
+                      (seconds_ < kLongestSeconds ? seconds_ : kLongestSeconds) * 1000);
 }
 
 INT_PTR CLogoDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
@@ -55,9 +56,11 @@ INT_PTR CLogoDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
             return TRUE;
         }
         case WM_TIMER:
-            // The popup shows once: the timer never fires twice.
-            ::KillTimer(hwnd(), wParam);
-            ::DestroyWindow(hwnd());
+            // The popup shows once: the timer never fires twice. Another timer id is no one's.
+            if (wParam == kLogoTimerId) {
+                StopProgramTimer(hwnd(), kLogoTimerId);
+                ::DestroyWindow(hwnd());
+            }
             return TRUE;
         case WM_COMMAND:
             // Enter and Escape do not close the popup.

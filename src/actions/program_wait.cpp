@@ -4,27 +4,13 @@
 
 #include "config/ini_store.h"
 #include "resource.h"
+#include "win/message_loop.h"
 #include "win/resource_string.h"
 
 namespace lumora {
 namespace {
 
 enum class WaitEnd { kSignalled, kTimedOut, kQuit };
-
-// Dispatches every waiting message; false when one was WM_QUIT, which is posted again so that
-// the message loop that owns the thread ends as well.
-bool ServeWaitingMessages() {
-    MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            ::PostQuitMessage(static_cast<int>(message.wParam));
-            return false;
-        }
-        ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
-    }
-    return true;
-}
 
 bool TimeHasCome(DWORD deadline) {
     // Signed difference: right across the tick count's wrap after 49 days.
@@ -37,7 +23,7 @@ WaitEnd WaitServingMessages(HANDLE handle, DWORD timeoutMs) {
     const DWORD deadline = ::GetTickCount() + timeoutMs;
     const DWORD handleCount = handle ? 1 : 0;
     for (;;) {
-        if (!ServeWaitingMessages()) {
+        if (!PumpWaitingMessages()) {
             return WaitEnd::kQuit;
         }
         DWORD remaining = 0;

@@ -13,6 +13,7 @@
 #include "config/settings.h"
 #include "resource.h"
 #include "win/dialog_colors.h"
+#include "win/message_loop.h"
 #include "win/resource_string.h"
 #include "win/system_library.h"
 
@@ -91,6 +92,9 @@ BOOL CLauncherApp::InitInstance() {
 void CLauncherApp::Run() {
     MSG message;
     while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (!MayDispatch(message)) {
+            continue;
+        }
         // Keyboard input to a dialog (the logo popup) goes through its dialog manager.
         HWND root = ::GetAncestor(message.hwnd, GA_ROOT);
         if (root && root != App().mainWindow && ::IsDialogMessageA(root, &message)) {
@@ -116,6 +120,8 @@ int RunLauncher() {
     RestrictDllSearchToSystem();
     // The disc search probes empty drives: the system shows no box about a drive not ready.
     ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    // Every loop of the thread, the system's included, filters what other programs post.
+    const MessageFilter filter;
     CLauncherApp app;
     if (app.InitInstance()) {
         app.Run();

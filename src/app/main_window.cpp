@@ -4,12 +4,14 @@
 
 #include "actions/launch_at_start.h"
 #include "actions/sound.h"
+#include "config/display.h"
 #include "config/settings.h"
 #include "imaging/rect_conversion.h"
 #include "resource.h"
 #include "screens/display_scale.h"
 #include "screens/layout.h"
 #include "win/app_state.h"
+#include "win/message_loop.h"
 #include "win/messages.h"
 #include "win/resource_string.h"
 
@@ -55,6 +57,7 @@ bool CMainWindow::Create() {
         return false;
     }
     largeDisplay_ = IsLargeDisplay(DisplaySize());
+    laidOutFor_.colorClass = GetDisplayColorClass();
     return CreateEx(0, className.c_str(), nullptr, WindowStyle(), CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr);
 }
@@ -105,13 +108,15 @@ LRESULT CMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_QUERYNEWPALETTE:
             return RealizeAppPalette(hwnd(), false) != 0;
         case WM_DISPLAYCHANGE:
-            OnDisplayChange(lParam);
+            // Any program can send it, with any size: its values are not read.
+            OnDisplayChange();
             return 0;
         case kDpiChangedMessage:
-            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            OnDpiChanged(wParam, lParam);
             return 0;
         case kCaptionQueryMessage:
-            return screen_.description().empty()
+            // The message boxes of this thread ask; another program would learn an address.
+            return !SentFromThisThread() || screen_.description().empty()
                        ? 0
                        : reinterpret_cast<LRESULT>(screen_.description().c_str());
         case WM_DESTROY:
@@ -192,12 +197,18 @@ void CMainWindow::OnActivateApp(bool active) {
     }
 }
 
-void CMainWindow::ApplyMatte() {
-    OnDisplayChange(MAKELPARAM(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)));
-}
-
-void CMainWindow::OnDisplayChange(LPARAM size) {
-    largeDisplay_ = IsLargeDisplay(PixelSize{LOWORD(size), HIWORD(size)});
+void CMainWindow::OnDisplayChange() {
+    // A burst of display changes lays out once: the first makes the layout what the rest ask.
+    const LayoutBasis now{DisplaySize(), GetDisplayColorClass(), Settings().blackMat != 0,
+                          MonitorOfWindow(hwnd())};
+    if (now == laidOutFor_ && IsLargeDisplay(now.display) == largeDisplay_) {
+        return;
+    }
+    laidOutFor_.colorClass = now.colorClass;
+    largeDisplay_ = IsLargeDisplay(now.display);
+    // Hidden while a program is waited for, it stays hidden: the style below says visible, and
+    // the matte's maximising shows it.
+    const bool shown = ::IsWindowVisible(hwnd()) != FALSE;
     // The matte's maximised state is left to SizeToScreen's ShowWindow, as at creation: with
     // WS_MAXIMIZE already in the style it would find the window maximised and leave it where
     // MoveWindow put it, one frame off.
@@ -206,8 +217,10 @@ void CMainWindow::OnDisplayChange(LPARAM size) {
                        reinterpret_cast<LONG_PTR>(ClassBackgroundBrush()));
     ::ShowWindow(hwnd(), SW_HIDE);
     SizeToScreen(true);
-    ::ShowWindow(hwnd(), SW_SHOW);
-    ::SetFocus(hwnd());
+    ::ShowWindow(hwnd(), shown ? SW_SHOW : SW_HIDE);
+    if (shown) {
+        ::SetFocus(hwnd());
+    }
 }
 
 void CMainWindow::ShowScreen(const std::string& name) {
@@ -242,14 +255,26 @@ void CMainWindow::SizeToScreen(bool centre) {
     LayOut(MonitorOfWindow(hwnd()), POINT{current.left, current.top}, centre);
 }
 
-void CMainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
-    LayOut(MonitorOfRect(suggested, dpi), POINT{suggested.left, suggested.top}, false);
+void CMainWindow::OnDpiChanged(WPARAM dpi, LPARAM suggestedRect) {
+    // The system sends it on this thread. From another thread lParam points into another program
+    // and the dpi is anyone's: the monitor is asked instead.
+    if (!SentFromThisThread() || !suggestedRect) {
+        SizeToScreen(false);
+        return;
+    }
+    const RECT& suggested = *reinterpret_cast<const RECT*>(suggestedRect);
+    const MonitorFacts monitor = MonitorOfRect(suggested, LOWORD(dpi));
+    const PixelRect placed = KeptInWorkArea(ToPixelRect(suggested), monitor.workArea);
+    LayOut(monitor, POINT{placed.left, placed.top}, false);
 }
 
 void CMainWindow::LayOut(const MonitorFacts& monitor, POINT corner, bool centre) {
+    laidOutFor_.display = DisplaySize();
+    laidOutFor_.blackMat = Settings().blackMat != 0;
+    laidOutFor_.monitor = monitor;
     ScaleFacts scaleFacts;
     scaleFacts.dpi = monitor.dpi;
-    scaleFacts.workArea = monitor.workArea;
+    scaleFacts.workArea = PixelSize{monitor.workArea.width(), monitor.workArea.height()};
     scaleFacts.picture = PictureSize();
     scaleFacts.metrics = FrameSizes();
     scaleFacts.largeDisplay = largeDisplay_;

@@ -9,8 +9,9 @@
 
 #include "actions/dispatch.h"
 #include "app/monitor_facts.h"
-#include "imaging/pixel_rect.h"
+#include "config/display_requirement.h"
 #include "actions/action_table.h"
+#include "imaging/pixel_rect.h"
 #include "screens/screen_window.h"
 #include "win/app_palette.h"
 #include "win/window.h"
@@ -49,11 +50,11 @@ class CMainWindow : public Window {
     LRESULT OnSysCommand(UINT message, WPARAM wParam, LPARAM lParam);
     void OnSizing(WPARAM edge, RECT* rect) const;
     void OnActivateApp(bool active);
-    void OnDisplayChange(LPARAM size);
-    // The matte was switched in the preferences: laid out anew, as at a start with it.
-    void ApplyMatte();
+    // Laid out anew for the display's size and depth as the system tells them, when they (or the
+    // matte, switched in the preferences) differ from what the layout was made for.
+    void OnDisplayChange();
     // Moved to a monitor of another dpi: laid out anew at the suggested place.
-    void OnDpiChanged(int dpi, const RECT& suggested);
+    void OnDpiChanged(WPARAM dpi, LPARAM suggestedRect);
     // Decides the scale on this monitor, then sizes the window with its top-left corner at
     // corner (or centred) and places the screen in it.
     void LayOut(const MonitorFacts& monitor, POINT corner, bool centre);
@@ -69,7 +70,20 @@ class CMainWindow : public Window {
     void DestroyScreenWindow();
     void Close();
 
+    // What the layout was made for: a display change that changes none of it lays nothing out.
+    struct LayoutBasis {
+        PixelSize display;
+        ColorClass colorClass = kColorClassTrue;  // asked at creation and display changes only
+        bool blackMat = false;
+        MonitorFacts monitor;
+        bool operator==(const LayoutBasis& o) const {
+            return display == o.display && colorClass == o.colorClass && blackMat == o.blackMat &&
+                   monitor == o.monitor;
+        }
+    };
+
     bool largeDisplay_ = false;
+    LayoutBasis laidOutFor_;
     int scale_ = 1;
     AppPalette palette_;  // declared before the screen window, which may still draw with it
     CScreenWindow screen_;

@@ -77,7 +77,8 @@ void CMainWindow::RunAction(ActionCode code, const DispatchArgs* own) {
                                                 : CPreferencesSheet::kOptionsPage);
             sheet.DoModal();
             if (sheet.matteChanged()) {
-                ApplyMatte();
+                // Laid out anew, as at a start with the new matte.
+                OnDisplayChange();
             }
             break;
         }

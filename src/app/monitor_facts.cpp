@@ -5,18 +5,17 @@
 namespace lumora {
 namespace {
 
-PixelSize WorkArea(HMONITOR monitor) {
+PixelRect WorkArea(HMONITOR monitor) {
     MONITORINFO info{};
     info.cbSize = sizeof(info);
     if (monitor && ::GetMonitorInfoA(monitor, &info)) {
-        return PixelSize{info.rcWork.right - info.rcWork.left,
-                         info.rcWork.bottom - info.rcWork.top};
+        return PixelRect{info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
     }
     RECT work{};
     if (::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) {
-        return PixelSize{work.right - work.left, work.bottom - work.top};
+        return PixelRect{work.left, work.top, work.right, work.bottom};
     }
-    return PixelSize{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    return PixelRect{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
 }
 
 // The system's dpi, as every program that Windows does not stretch sees it.

@@ -4,15 +4,17 @@
 #include <windows.h>
 
 #include "imaging/pixel_rect.h"
+#include "win/message_rules.h"
 
 namespace lumora {
 
 // Sent when the window moves to a monitor of another dpi (Windows 8.1 and later).
-constexpr UINT kDpiChangedMessage = 0x02E0;
+constexpr UINT kDpiChangedMessage = message_id::kDpiChanged;
 
 struct MonitorFacts {
     int dpi = 96;
-    PixelSize workArea;
+    PixelRect workArea;  // in screen coordinates
+    bool operator==(const MonitorFacts& o) const { return dpi == o.dpi && workArea == o.workArea; }
 };
 
 // The monitor nearest the window: its dpi as the window sees it (the system's on Windows before

@@ -5,6 +5,7 @@
 #include "config/program_model_context.h"
 #include "imaging/pixel_scale.h"
 #include "win/handles.h"
+#include "win/message_loop.h"
 
 namespace lumora {
 
@@ -66,6 +67,7 @@ BOOL CPopupMenu::ShowMenu(HWND owner, std::string name) {
                       static_cast<UINT_PTR>(item.commandId), TextOrNull(item.description));
     }
     // Flags 0: the chosen item's command is posted to the owner after the menu has closed.
+    const SystemModalLoop loop;
     return ::TrackPopupMenu(menu.get(), 0, origin.x, origin.y, 0, owner, nullptr) ? TRUE : FALSE;
 }
 

@@ -17,6 +17,13 @@ int HalfDown(int64_t value) {
     return detail::ClampToInt(value >> 1);
 }
 
+// The start of a span of `length` moved the least that puts it inside [areaStart, areaEnd), or
+// areaStart when it is longer.
+int KeptInside(int start, int64_t length, int areaStart, int areaEnd) {
+    const int64_t lastStart = int64_t{areaEnd} - length;
+    return detail::ClampToInt(std::max<int64_t>(areaStart, std::min<int64_t>(start, lastStart)));
+}
+
 }  // namespace
 
 bool IsLargeDisplay(PixelSize display) {
@@ -106,6 +113,14 @@ PixelRect ScreenWindowRect(PixelSize picture, bool blackMat, PixelSize display, 
     }
     return PlacedRect(HalfDown(int64_t{display.width} - size.width),
                       HalfDown(int64_t{display.height} - size.height), size.width, size.height);
+}
+
+PixelRect KeptInWorkArea(const PixelRect& suggested, const PixelRect& workArea) {
+    const int64_t width = std::max<int64_t>(0, int64_t{suggested.right} - suggested.left);
+    const int64_t height = std::max<int64_t>(0, int64_t{suggested.bottom} - suggested.top);
+    const int left = KeptInside(suggested.left, width, workArea.left, workArea.right);
+    const int top = KeptInside(suggested.top, height, workArea.top, workArea.bottom);
+    return PlacedRect(left, top, detail::ClampToInt(width), detail::ClampToInt(height));
 }
 
 }  // namespace lumora

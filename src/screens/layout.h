@@ -81,6 +81,11 @@ MainWindowPlacement MainWindowLayout(const MainWindowFacts& facts, bool centre);
 // sides stay where they are. Another edge value leaves the rectangle as it is.
 PixelRect CorrectSizing(int edge, const PixelRect& dragged, PixelSize outer);
 
+// Where a window goes that the system suggests a rectangle for (a move to a monitor of another
+// dpi): the suggestion moved the least that puts it inside the monitor's work area; a side longer
+// than the work area's starts where the work area does. The size is the suggestion's.
+PixelRect KeptInWorkArea(const PixelRect& suggested, const PixelRect& workArea);
+
 // The screen window inside the main window: the picture's size (fallback applied) at (0, 0), or
 // under the matte centred on the display with an arithmetic shift, so a picture larger than the
 // display gets negative offsets. The picture is shown at the scale.

@@ -11,6 +11,7 @@
 #include "imaging/pixel_scale.h"
 #include "menus/menu_model.h"
 #include "win/messages.h"
+#include "win/program_timers.h"
 
 namespace lumora {
 
@@ -19,6 +20,9 @@ LRESULT CScreenWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
         case WM_SYSCOMMAND:
             return Default(message, wParam, lParam);
+        case WM_CLOSE:
+            // The main window decides when its screen goes, never a message to the child.
+            return 0;
         case WM_DESTROY:
             for (const SessionCommand& command : session_.Closed()) {
                 Carry(command);
@@ -108,10 +112,10 @@ void CScreenWindow::Carry(const HoverCommand& command) {
             DrawCanvasChanges();
             break;
         case HoverAction::kStartBalloonTimer:
-            ::SetTimer(hwnd(), kBalloonTimerId, command.delayMs, nullptr);
+            StartProgramTimer(hwnd(), kBalloonTimerId, command.delayMs);
             break;
         case HoverAction::kStopBalloonTimer:
-            ::KillTimer(hwnd(), kBalloonTimerId);
+            StopProgramTimer(hwnd(), kBalloonTimerId);
             break;
         case HoverAction::kHotCursorOn:
         case HoverAction::kHotCursorOff:

@@ -1,5 +1,6 @@
 #include "win/common_controls.h"
 
+#include "win/message_loop.h"
 #include "win/system_library.h"
 
 namespace lumora {
@@ -20,7 +21,11 @@ HMODULE CommonControls() {
 INT_PTR ShowPropertySheet(PROPSHEETHEADERA* sheet) {
     using PropertySheet = INT_PTR(WINAPI*)(PROPSHEETHEADERA*);
     const auto show = ModuleFunction<PropertySheet>(CommonControls(), "PropertySheetA");
-    return show ? show(sheet) : -1;
+    if (!show) {
+        return -1;
+    }
+    const SystemModalLoop loop;
+    return show(sheet);
 }
 
 }  // namespace lumora

@@ -62,6 +62,9 @@ inline void DestroyCursorHandle(HCURSOR h) {
 inline void UnloadLibrary(HMODULE h) {
     ::FreeLibrary(h);
 }
+inline void Unhook(HHOOK h) {
+    ::UnhookWindowsHookEx(h);
+}
 }  // namespace detail
 
 using UniqueHandle = UniqueAny<HANDLE, detail::CloseKernelHandle>;
@@ -73,6 +76,7 @@ using UniqueBitmap = UniqueAny<HBITMAP, detail::DeleteGdiObject<HBITMAP>>;
 using UniqueMemoryDc = UniqueAny<HDC, detail::DeleteDeviceContext>;
 using UniqueMenu = UniqueAny<HMENU, detail::DestroyMenuHandle>;
 using UniqueLibrary = UniqueAny<HMODULE, detail::UnloadLibrary>;
+using UniqueHook = UniqueAny<HHOOK, detail::Unhook>;
 
 // A window's client-area device context, released with the window it came from.
 class ClientDc {

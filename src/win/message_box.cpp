@@ -5,6 +5,7 @@
 
 #include "win/app_state.h"
 #include "win/common_controls.h"
+#include "win/message_loop.h"
 #include "resource.h"
 #include "win/resource_string.h"
 
@@ -40,7 +41,24 @@ std::string MessageCaption() {
 
 int ShowTextMessage(HWND owner, const std::string& text, UINT style) {
     CommonControls();
-    return ::MessageBoxA(ExistingWindow(owner), text.c_str(), MessageCaption().c_str(), style);
+    owner = ExistingWindow(owner);
+    const std::string caption = MessageCaption();
+    // The box disables the window it belongs to; ended by a quit message, Wine's leaves it so.
+    HWND disabled = owner ? ::GetAncestor(owner, GA_ROOT) : nullptr;
+    const bool wasEnabled = disabled && ::IsWindowEnabled(disabled);
+    int answer = 0;
+    {
+        const SystemModalLoop loop;
+        answer = ::MessageBoxA(owner, text.c_str(), caption.c_str(), style);
+    }
+    if (QuitRequested()) {
+        // The user answered nothing: the caller goes no further, and the quit ends the program.
+        if (wasEnabled && ::IsWindow(disabled)) {
+            ::EnableWindow(disabled, TRUE);
+        }
+        return 0;
+    }
+    return answer;
 }
 
 int ShowFormattedMessage(HWND owner, unsigned id, const char* value, UINT style) {
@@ -53,14 +71,6 @@ int ShowFormattedMessage(HWND owner, unsigned id, int value, UINT style) {
 
 int ShowResourceMessage(HWND owner, unsigned id, UINT style) {
     return ShowTextMessage(owner, ResourceString(id), style);
-}
-
-void PumpWaitingMessages() {
-    MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
-    }
 }
 
 }  // namespace lumora

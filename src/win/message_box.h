@@ -1,4 +1,4 @@
-// Message boxes with string-table texts, and the pump that keeps the interface alive in waits.
+// Message boxes with string-table texts.
 #pragma once
 
 #include <windows.h>
@@ -16,13 +16,10 @@ std::string FormatResourceString(unsigned id, ...);
 std::string MessageCaption();
 
 // Each shows a box with MessageCaption(), owned by the owner when it is a window, and returns
-// the MessageBox result.
+// the MessageBox result; 0 (no answer) when a quit message ended the box.
 int ShowFormattedMessage(HWND owner, unsigned id, const char* value, UINT style);
 int ShowFormattedMessage(HWND owner, unsigned id, int value, UINT style);
 int ShowResourceMessage(HWND owner, unsigned id, UINT style);
 int ShowTextMessage(HWND owner, const std::string& text, UINT style);
-
-// Dispatches every waiting message of the thread and returns when the queue is empty.
-void PumpWaitingMessages();
 
 }  // namespace lumora

@@ -6,7 +6,8 @@
 namespace lumora {
 
 // Sent to the main window by the message boxes: the answer is the current screen's description
-// (a pointer to its text), or 0 for none. Another program may send it too, by its number 0x464.
+// (a pointer to its text), or 0 for none. Another program may send it too, by its number 0x464:
+// it is answered 0, as is anyone who asks from another thread.
 constexpr UINT kCaptionQueryMessage = WM_USER + 100;
 
 // The framework's "exit the application" command: the main window destroys itself.

@@ -1,6 +1,8 @@
 // Base class of the pages of a property sheet built from dialog templates in the program's
-// resources. The object pointer travels in PROPSHEETPAGE.lParam to WM_INITDIALOG, is kept in
-// DWLP_USER and is dropped at WM_NCDESTROY.
+// resources. The sheet creates a page's window when the page is first shown: the page offers
+// itself just then (its PSPCB_CREATE callback) and is bound at that window's WM_INITDIALOG, kept
+// in DWLP_USER and dropped at WM_NCDESTROY. A WM_INITDIALOG at any other time binds nothing, and
+// a WM_NOTIFY reaches the page only from the sheet or the page's own controls on this thread.
 #pragma once
 
 #include <windows.h>
@@ -14,7 +16,7 @@ class PropertyPage {
     PropertyPage(int templateId, DWORD flags) : templateId_(templateId), flags_(flags) {}
     PropertyPage(const PropertyPage&) = delete;
     PropertyPage& operator=(const PropertyPage&) = delete;
-    virtual ~PropertyPage() = default;
+    virtual ~PropertyPage();
 
     HWND hwnd() const { return hwnd_; }
 
@@ -29,7 +31,11 @@ class PropertyPage {
     void SetResult(LONG_PTR result) { ::SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, result); }
 
   private:
+    static UINT CALLBACK PageCallback(HWND, UINT stage, PROPSHEETPAGEA* page);
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // A notification that the sheet or one of the page's controls sends on this thread: only
+    // then does its lParam point at a header in this program.
+    bool IsOwnNotification(LPARAM lParam) const;
 
     int templateId_;
     DWORD flags_;

@@ -1,6 +1,9 @@
 // Base classes of Lumora's windows and modeless dialogs: one procedure that finds the C++ object
-// of a window and hands it the message. The object pointer comes in with WM_NCCREATE
-// (WM_INITDIALOG) and is dropped at WM_NCDESTROY.
+// of a window and hands it the message. The object is bound at the window's first WM_NCCREATE
+// (WM_INITDIALOG) while the object itself is creating it, never from what the message carries,
+// and is dropped at WM_NCDESTROY. Creation messages that arrive later (any program can send
+// them) reach no object and have nothing read from them. A system command that the window's
+// style does not offer is ignored.
 //
 // Lifetime: a window still open when its object is destroyed is destroyed by the base destructor,
 // after the object pointer was dropped, so no message reaches the half-destroyed object. A class
@@ -22,9 +25,10 @@ class Window {
     HWND hwnd() const { return hwnd_; }
     bool exists() const { return hwnd_ != nullptr && ::IsWindow(hwnd_); }
 
-    // The window procedure for every class whose windows are Window objects; pass `this` as the
-    // creation parameter of CreateWindowEx.
+    // The window procedure for every class whose windows are Window objects, made with CreateEx.
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // True for a window that this procedure serves.
+    static bool Serves(HWND window);
 
   protected:
     // Creates the window for this object; returns false when CreateWindowEx fails.
@@ -42,6 +46,7 @@ class Window {
 
   private:
     HWND hwnd_ = nullptr;
+    bool creating_ = false;  // from WM_NCCREATE until CreateWindowEx returns
 };
 
 // Base class of modeless dialogs built from a dialog template in the program's resources.
@@ -55,6 +60,8 @@ class ModelessDialog {
     HWND hwnd() const { return hwnd_; }
     bool exists() const { return hwnd_ != nullptr && ::IsWindow(hwnd_); }
     void Destroy();
+    // True for a dialog that the modeless dialogs' procedure serves.
+    static bool Serves(HWND window);
 
   protected:
     bool Create(int templateId, HWND parent);
@@ -65,6 +72,9 @@ class ModelessDialog {
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
 };
+
+// True for a window of Lumora's own: a Window or a ModelessDialog.
+bool IsProgramWindow(HWND window);
 
 // The module that holds the program's resources and exports.
 HINSTANCE ProgramInstance();

@@ -143,6 +143,21 @@ TEST(CorrectSizing, EveryEdgeMovesOnlyTheDraggedSides) {
     }
 }
 
+TEST(KeptInWorkArea, ASuggestionMovesTheLeastThatPutsItOnTheWorkArea) {
+    const PixelRect work{0, 30, 1024, 738};
+    // Inside: as suggested.
+    EXPECT_EQ(KeptInWorkArea({100, 100, 500, 400}, work), (PixelRect{100, 100, 500, 400}));
+    // Past an edge: moved back onto it, the size kept.
+    EXPECT_EQ(KeptInWorkArea({900, 700, 1300, 1000}, work), (PixelRect{624, 438, 1024, 738}));
+    EXPECT_EQ(KeptInWorkArea({-5000, 0, -4600, 300}, work), (PixelRect{0, 30, 400, 330}));
+    // Larger than the work area: it starts where the work area does.
+    EXPECT_EQ(KeptInWorkArea({300, 300, 2300, 1300}, work), (PixelRect{0, 30, 2000, 1030}));
+    // A rectangle turned inside out is a point; the extremes stay in range.
+    EXPECT_EQ(KeptInWorkArea({500, 500, 400, 400}, work), (PixelRect{500, 500, 500, 500}));
+    EXPECT_EQ(KeptInWorkArea({INT_MIN, INT_MIN, INT_MAX, INT_MAX}, work),
+              (PixelRect{0, 30, INT_MAX, INT_MAX}));
+}
+
 TEST(ScreenWindowRect, AtTheOriginWithoutTheMatte) {
     EXPECT_EQ(ScreenWindowRect({640, 480}, false, kLargeDisplay), (PixelRect{0, 0, 640, 480}));
     EXPECT_EQ(ScreenWindowRect({0, 0}, false, kLargeDisplay), (PixelRect{0, 0, 200, 100}));

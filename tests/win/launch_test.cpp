@@ -9,20 +9,25 @@
 #include "config/ini_store.h"
 #include "launch_fixture.h"
 #include "message_box_answerer.h"
+#include "other_thread.h"
 
 namespace lumora::testing {
 namespace {
 
 // Runs `action` once, `delayMs` after it was made, from the thread's message queue (so only
-// while someone pumps it: the wait under test).
+// while someone pumps it: the wait under test). The timer has no timer procedure: the program's
+// loops dispatch no timer message that carries one.
 class Later {
   public:
-    Later(UINT delayMs, std::function<void()> action) {
+    Later(UINT delayMs, std::function<void()> action)
+        : window_(::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
+                                    nullptr)) {
         Pending() = std::move(action);
-        timer_ = ::SetTimer(nullptr, 0, delayMs, Fire);
+        ::SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Fire));
+        ::SetTimer(window_, 1, delayMs, nullptr);
     }
     ~Later() {
-        ::KillTimer(nullptr, timer_);
+        ::DestroyWindow(window_);
         Pending() = nullptr;
     }
     Later(const Later&) = delete;
@@ -33,13 +38,17 @@ class Later {
         static std::function<void()> pending;
         return pending;
     }
-    static void CALLBACK Fire(HWND, UINT, UINT_PTR timer, DWORD) {
-        ::KillTimer(nullptr, timer);
+    static LRESULT CALLBACK Fire(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message != WM_TIMER) {
+            return ::DefWindowProcA(window, message, wParam, lParam);
+        }
+        ::KillTimer(window, wParam);
         if (auto action = std::exchange(Pending(), nullptr)) {
             action();
         }
+        return 0;
     }
-    UINT_PTR timer_ = 0;
+    HWND window_;
 };
 
 // The region or item behind the entry lives as long as the test.
@@ -196,6 +205,25 @@ TEST_F(LaunchTest, MissingProgramWithSetupAsksWithTheCommandAndNoStartsNothing) 
                             "\n\nThis application does not appear to be installed.  Would you "
                             "like to install it now?");
     EXPECT_EQ(reloads, 0);
+    ::Sleep(200);
+    EXPECT_FALSE(Started(setup));
+}
+
+TEST_F(LaunchTest, AQuitDuringTheSetupOfferStartsNothingAndLeavesTheLauncherUsable) {
+    const std::string setup = InstallProbe(folder() + "setup.exe");
+    LaunchEntry entry;
+    entry.action.setupFunc = "DispatchProgram";
+    entry.action.setupData = setup;
+    const DWORD thread = ::GetCurrentThreadId();
+    WhenReady quit([&] { return ShownWindow(thread, "#32770") != nullptr; },
+                   [&] { ::PostThreadMessageA(thread, WM_QUIT, 0, 0); });
+    EXPECT_EQ(
+        LaunchProgram(main_.hwnd(), TargetOf(entry), (folder() + "missing.exe").c_str(), false),
+        -1);
+    EXPECT_TRUE(quit.Join());
+    EXPECT_TRUE(::IsWindowEnabled(main_.hwnd()));
+    MSG message{};
+    EXPECT_TRUE(::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     ::Sleep(200);
     EXPECT_FALSE(Started(setup));
 }

@@ -1,6 +1,7 @@
 // The main window: screens and their one-level history, layout, and the frame rules.
 #include "app/main_window.h"
 
+#include <iostream>
 #include <thread>
 
 #include "actions/dispatch.h"
@@ -8,6 +9,8 @@
 #include "disc_fixture.h"
 #include "exception_watch.h"
 #include "message_box_answerer.h"
+#include "other_thread.h"
+#include "win/message_loop.h"
 #include "win/messages.h"
 #include "resource.h"
 
@@ -297,6 +300,109 @@ TEST_F(MainWindowTest, ADpiChangeLaysTheWindowOutAnewAtTheSuggestedPlace) {
     EXPECT_EQ(main_->scale(), 1);
     ::GetClientRect(main_->screenWindow().hwnd(), &client);
     EXPECT_EQ(client.right, 320);
+}
+
+TEST_F(MainWindowTest, ADpiChangeFromElsewhereReadsNothingAndMovesNothing) {
+    Start("Startup=One\n");
+    ExceptionWatch exceptions;
+    const Layout before = CurrentLayout();
+    // Sent from another thread, lParam would point into another program: not read.
+    RECT offScreen{5000, 5000, 6000, 6000};
+    SendFromAnotherThread(main_->hwnd(), kDpiChangedMessage, MAKEWPARAM(192, 192),
+                          reinterpret_cast<LPARAM>(&offScreen));
+    SendFromAnotherThread(main_->hwnd(), kDpiChangedMessage, MAKEWPARAM(192, 192), 0x1000);
+    {
+        // Posted, it is never the system's.
+        const MessageFilter filter;
+        PostFromAnotherThread(main_->hwnd(), kDpiChangedMessage, MAKEWPARAM(192, 192), 0x1000);
+        PostFromAnotherThread(main_->hwnd(), kDpiChangedMessage, MAKEWPARAM(192, 192), 0);
+        DispatchWaiting();
+    }
+    EXPECT_EQ(exceptions.count(), 0);
+    EXPECT_EQ(main_->scale(), 1) << "the monitor says 96 dpi";
+    EXPECT_EQ(CurrentLayout(), before);
+
+    // The system's own suggestion is kept on the work area.
+    RECT work{};
+    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+    RECT pastTheEdge{work.right - 100, work.top + 40, work.right + 370, work.top + 400};
+    ::SendMessageA(main_->hwnd(), kDpiChangedMessage, MAKEWPARAM(96, 96),
+                   reinterpret_cast<LPARAM>(&pastTheEdge));
+    RECT r{};
+    ::GetWindowRect(main_->hwnd(), &r);
+    EXPECT_EQ(r.left, work.right - 470);
+    EXPECT_EQ(r.top, work.top + 40);
+}
+
+TEST_F(MainWindowTest, ADisplayChangeTakesTheDisplayFromTheSystemAndLaysOutOnce) {
+    Start("Startup=One\n");
+    const Layout before = CurrentLayout();
+    const LONG style = ::GetWindowLongA(main_->hwnd(), GWL_STYLE);
+    // Another program says the display is 0 x 0 at 1 bit, again and again.
+    const DWORD began = ::GetTickCount();
+    constexpr int kBurst = 20;
+    for (int i = 0; i < kBurst; ++i) {
+        SendFromAnotherThread(main_->hwnd(), WM_DISPLAYCHANGE, 1, 0);
+    }
+    std::cout << kBurst << " display changes that change nothing: " << ::GetTickCount() - began
+              << " ms\n";
+    EXPECT_EQ(CurrentLayout(), before);
+    EXPECT_EQ(::GetWindowLongA(main_->hwnd(), GWL_STYLE), style) << "no small-display layout";
+
+    // A real change lays out once: a move by the user afterwards stays through the rest of it.
+    Settings().blackMat = 1;
+    SendDisplayChange();
+    ASSERT_TRUE(::IsZoomed(main_->hwnd()));
+    Settings().blackMat = 0;
+    SendDisplayChange();
+    ::SetWindowPos(main_->hwnd(), nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    for (int i = 0; i < 3; ++i) {
+        SendDisplayChange();
+    }
+    RECT r{};
+    ::GetWindowRect(main_->hwnd(), &r);
+    EXPECT_EQ(r.left, 10);
+    EXPECT_EQ(r.top, 20);
+
+    // Hidden while a program is waited for, the window stays hidden through a change.
+    ::ShowWindow(main_->hwnd(), SW_HIDE);
+    Settings().blackMat = 1;
+    SendDisplayChange();
+    EXPECT_FALSE(::IsWindowVisible(main_->hwnd()));
+}
+
+TEST_F(MainWindowTest, TheCaptionQueryAnswersThisThreadOnly) {
+    Start("Startup=One\n");
+    EXPECT_NE(::SendMessageA(main_->hwnd(), kCaptionQueryMessage, 0, 0), 0);
+    EXPECT_EQ(SendFromAnotherThread(main_->hwnd(), kCaptionQueryMessage, 0, 0), 0)
+        << "another program learns no address";
+}
+
+TEST_F(MainWindowTest, TheScreenIgnoresCloseAndWindowsIgnoreCommandsTheyDoNotOffer) {
+    Start("Startup=One\n");
+    const HWND screen = main_->screenWindow().hwnd();
+    const Layout before = CurrentLayout();
+    SendFromAnotherThread(screen, WM_CLOSE, 0, 0);
+    PostFromAnotherThread(screen, WM_CLOSE, 0, 0);
+    // The screen offers no command at all; the main window no maximise, in any spelling.
+    for (WPARAM command : {SC_MAXIMIZE, SC_MINIMIZE, SC_CLOSE, SC_MAXIMIZE | 2}) {
+        SendFromAnotherThread(screen, WM_SYSCOMMAND, command, 0);
+        PostFromAnotherThread(screen, WM_SYSCOMMAND, command, 0);
+    }
+    for (WPARAM command : {SC_MAXIMIZE | 2, SC_MAXIMIZE | 0xF}) {
+        SendFromAnotherThread(main_->hwnd(), WM_SYSCOMMAND, command, 0);
+        PostFromAnotherThread(main_->hwnd(), WM_SYSCOMMAND, command, 0);
+    }
+    DispatchWaiting();
+    ASSERT_TRUE(::IsWindow(screen));
+    EXPECT_EQ(main_->screenWindow().hwnd(), screen);
+    EXPECT_FALSE(::IsIconic(screen));
+    EXPECT_FALSE(::IsZoomed(screen));
+    EXPECT_FALSE(::IsZoomed(main_->hwnd()));
+    EXPECT_EQ(CurrentLayout(), before);
+    // What the main window offers still works.
+    ::SendMessageA(main_->hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(::IsIconic(main_->hwnd()));
 }
 
 TEST_F(MainWindowTest, MatteChangedWhileRunningLaysOutAsAStartWithIt) {

@@ -13,13 +13,8 @@ using testing::MessageBoxAnswerer;
 
 // What the stand-in main window tells as the shown screen's title.
 std::string answeredTitle;
-int messagesHandled = 0;
 
 LRESULT CALLBACK StandInProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_APP) {
-        ++messagesHandled;
-        return 0;
-    }
     return ::DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -35,7 +30,6 @@ class MessageBoxTest : public ::testing::Test {
         main_ = ::CreateWindowExA(0, windowClass.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10,
                                   nullptr, nullptr, windowClass.hInstance, nullptr);
         answeredTitle.clear();
-        messagesHandled = 0;
     }
     ~MessageBoxTest() override {
         App().mainWindow = nullptr;
@@ -123,20 +117,6 @@ TEST_F(MessageBoxTest, ShowTextMessageShowsTheTextAsGiven) {
     EXPECT_EQ(box.text, "100% done: %s");
     EXPECT_EQ(box.caption, "Tavlen Splash") << "the main window answers 0";
     EXPECT_EQ(box.owner, main_);
-}
-
-TEST_F(MessageBoxTest, PumpDispatchesEverythingWaitingAndReturns) {
-    for (int i = 0; i < 3; ++i) {
-        ::PostMessageA(main_, WM_APP, 0, 0);
-    }
-    ::PostQuitMessage(0);
-    ::PostMessageA(main_, WM_APP, 0, 0);
-    PumpWaitingMessages();
-    EXPECT_EQ(messagesHandled, 4) << "WM_QUIT does not stop the pump";
-    MSG message;
-    EXPECT_FALSE(::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE));
-    PumpWaitingMessages();  // an empty queue: returns at once
-    EXPECT_EQ(messagesHandled, 4);
 }
 
 }  // namespace

@@ -149,6 +149,24 @@ std::string Deliver(Args& in) {
     return std::to_string(::PostMessageA(w, message, wParam, value) ? 1 : 0);
 }
 
+// "fakecreate <window>": sends WM_NCCREATE and WM_CREATE to a window that exists, as another
+// program may, with a creation record whose object pointer and title are the sender's choice.
+// Answers both results.
+std::string FakeCreate(Args& in) {
+    HWND w = ReadWindow(in);
+    CREATESTRUCTA create{};
+    create.lpCreateParams = reinterpret_cast<void*>(static_cast<uintptr_t>(0x4242424242));
+    create.lpszName = "Taken over";
+    std::string answer;
+    for (UINT message : {UINT{WM_NCCREATE}, UINT{WM_CREATE}}) {
+        DWORD_PTR result = 0;
+        ::SendMessageTimeoutA(w, message, 0, reinterpret_cast<LPARAM>(&create), SMTO_ABORTIFHUNG,
+                              5000, &result);
+        answer += std::to_string(static_cast<long>(result)) + ' ';
+    }
+    return answer;
+}
+
 // The first visible top-level window of the given class in the process that owns `window`.
 HWND FindInProcess(HWND window, const std::string& className) {
     DWORD pid = ProcessOf(window);
@@ -355,6 +373,7 @@ std::map<std::string, Command> Commands() {
          [](Args& in) { return std::to_string(::RegisterWindowMessageA(Rest(in).c_str())); }},
         // Sends or posts a message whose lParam may be "local": an address in this program.
         {"deliver", [](Args& in) { return Deliver(in); }},
+        {"fakecreate", [](Args& in) { return FakeCreate(in); }},
         // The processor time (user and kernel, in milliseconds) of the process that owns a window.
         {"cputime",
          [](Args& in) {
