@@ -65,7 +65,8 @@ class ModelessDialog {
 
   protected:
     bool Create(int templateId, HWND parent);
-    // Return TRUE when the message was handled; *result is then the dialog procedure's answer.
+    // The dialog procedure's answer: TRUE when the message was handled (or the value that a
+    // message such as WM_INITDIALOG asks for), FALSE for the default handling.
     virtual INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
 
   private:

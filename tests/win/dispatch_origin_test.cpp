@@ -2,6 +2,13 @@
 // lParam; codes with data and anything else there are ignored, codes without data still work.
 #include "actions/dispatch.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
+#include <functional>
+#include <utility>
+#include <vector>
+
 #include "launch_fixture.h"
 #include "message_box_answerer.h"
 
@@ -29,6 +36,73 @@ class DispatchOriginTest : public LaunchFixture {
         }
     }
 };
+
+// Counts the property sheets of this thread shown at once while the preferences are open, and
+// closes them all a while after the first one showed.
+class SheetWatch {
+  public:
+    SheetWatch() {
+        current() = this;
+        timer_ = ::SetTimer(nullptr, 0, 20, Tick);
+    }
+    SheetWatch(const SheetWatch&) = delete;
+    SheetWatch& operator=(const SheetWatch&) = delete;
+    ~SheetWatch() {
+        ::KillTimer(nullptr, timer_);
+        current() = nullptr;
+    }
+    std::function<void()> whileOpen;  // runs once, at the first tick with a sheet
+    int mostAtOnce = 0;
+
+  private:
+    static SheetWatch*& current() {
+        static SheetWatch* watch = nullptr;
+        return watch;
+    }
+    static BOOL CALLBACK FindSheets(HWND window, LPARAM found) {
+        if (::IsWindowVisible(window) && ::SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0)) {
+            reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+        }
+        return TRUE;
+    }
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        SheetWatch* watch = current();
+        std::vector<HWND> sheets;
+        ::EnumThreadWindows(::GetCurrentThreadId(), FindSheets, reinterpret_cast<LPARAM>(&sheets));
+        if (!watch || sheets.empty()) {
+            return;
+        }
+        watch->mostAtOnce = std::max(watch->mostAtOnce, static_cast<int>(sheets.size()));
+        if (watch->whileOpen) {
+            std::exchange(watch->whileOpen, nullptr)();
+        } else if (++watch->ticks_ > 5) {
+            for (HWND sheet : sheets) {
+                ::PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+            }
+        }
+    }
+
+    UINT_PTR timer_ = 0;
+    int ticks_ = 0;
+};
+
+// While the preferences are open (an action), the same message from another program opens no
+// second sheet over the first, and no other action runs.
+TEST_F(DispatchOriginTest, OneActionAtATimeOpensOneSheet) {
+    SheetWatch watch;
+    watch.whileOpen = [this] {
+        for (WPARAM code : {kActionPreferences, kActionAbout, kActionReloadScreen}) {
+            ::PostMessageA(main_.hwnd(), App().dispatchMessageId, code, 0);
+        }
+    };
+    const HWND screen = main_.screenWindow().hwnd();
+    DispatchPreferences(0, nullptr);
+    EXPECT_EQ(watch.mostAtOnce, 1);
+    EXPECT_EQ(main_.screenWindow().hwnd(), screen) << "the screen was not reloaded meanwhile";
+    // Once it has closed, another program's message works again.
+    Post(kActionReloadScreen, 0);
+    EXPECT_NE(main_.screenWindow().hwnd(), screen);
+}
 
 TEST_F(DispatchOriginTest, ForeignDataIsNeverRead) {
     const std::string probe = InstallProbe(folder() + "app.exe");
