@@ -50,5 +50,24 @@ TEST(CheckKeys, ASectionReadAsTwoKindsKnowsTheKeysOfBoth) {
                                        "[Config]: it is a key of screens and menu items"});
 }
 
+// A shape of many corners written without commas is one warning at its line.
+TEST(CheckKeys, AShapeNamesItsFirstOddCornerAndCountsTheOthers) {
+    DiscFolder folder;
+    folder.Write("Lumora.ini",
+                 "[Config]\nScreenNames=Main\nStartup=Main\n[Setup]\nApplication=\n"
+                 "ExitDuringSetup=0\n[Screen Main]\nRegionNames=A\n[Main-Region A]\n"
+                 "Shape=1 2|5,1|5 6|1,5|\nLaunchFunc=DispatchExit\n");
+    std::vector<std::string> shape;
+    for (const Diagnostic& d : CheckDisc(folder.path()).diagnostics.Sorted()) {
+        if (d.message.find("Shape point") != std::string::npos) {
+            shape.push_back(std::to_string(d.line) + ": " + d.message);
+        }
+    }
+    EXPECT_EQ(shape, std::vector<std::string>{
+                         "10: region 'A' of screen 'Main': Shape point '1 2' is read as 1,1 (a "
+                         "point is x,y: two whole numbers and a comma), and 2 more points of it "
+                         "are read otherwise than they look"});
+}
+
 }  // namespace
 }  // namespace lumora::disc

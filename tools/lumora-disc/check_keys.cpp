@@ -126,15 +126,30 @@ void CheckValue(const CheckContext& context, const std::string& what, const IniE
                 out.Warning(entry.line, written + PointText(ParsePoint(*value)) + point);
             }
             return;
-        case KeyKind::kPointList:
+        case KeyKind::kPointList: {
+            // The first such corner, and how many more there are.
+            std::optional<std::string> odd;
+            size_t more = 0;
             for (const std::string& element : SplitList(*value)) {
-                if (!PointReadsWhole(element)) {
-                    out.Warning(entry.line, what + ": " + entry.name + " point " + Quoted(element) +
-                                                " is read as " + PointText(ParsePoint(element)) +
-                                                point);
+                if (PointReadsWhole(element)) {
+                    continue;
+                }
+                if (odd) {
+                    ++more;
+                } else {
+                    odd = element;
                 }
             }
+            if (odd) {
+                out.Warning(entry.line, what + ": " + entry.name + " point " + Quoted(*odd) +
+                                            " is read as " + PointText(ParsePoint(*odd)) + point +
+                                            (more ? ", and " + std::to_string(more) +
+                                                        " more points of it are read otherwise "
+                                                        "than they look"
+                                                  : ""));
+            }
             return;
+        }
         case KeyKind::kPositiveFlag:
         case KeyKind::kNonZeroFlag:
             if (!DecimalReadsWhole(*value) ||
