@@ -20,25 +20,34 @@ std::optional<RegistrySource> ReadRegistrySource(const SectionKeys& keys) {
 
 }  // namespace
 
-const std::array<unsigned, 17> kActionKeyIds = {
-    IDS_KEY_LAUNCH_FUNC,
-    IDS_KEY_LAUNCH_DATA,
-    IDS_KEY_REGISTRY_KEY,
-    IDS_KEY_REGISTRY_DATA,
-    IDS_KEY_REGISTRY_SUBTRACT,
-    IDS_KEY_REGISTRY_APPEND,
-    IDS_KEY_LAUNCH_DIR,
-    IDS_KEY_LAUNCH_SCREEN_REQ,
-    IDS_KEY_LAUNCH_REQ,
-    IDS_KEY_LAUNCH_ON_REQ,
-    IDS_KEY_LAUNCH_LONG,
-    IDS_KEY_SETUP_REQ,
-    IDS_KEY_SETUP_FUNC,
-    IDS_KEY_SETUP_DATA,
-    IDS_KEY_SETUP_DESC,
-    IDS_KEY_EXIT_DURING_SETUP,
-    IDS_KEY_SPLASH,
-};
+const std::array<KeyRead, 13> kActionKeys = {{
+    {IDS_KEY_LAUNCH_FUNC, KeyKind::kText},
+    {IDS_KEY_LAUNCH_DATA, KeyKind::kPath},
+    {IDS_KEY_LAUNCH_DIR, KeyKind::kPath},
+    {IDS_KEY_LAUNCH_SCREEN_REQ, KeyKind::kList},
+    {IDS_KEY_LAUNCH_REQ, KeyKind::kList},
+    {IDS_KEY_LAUNCH_ON_REQ, KeyKind::kPositiveFlag},
+    {IDS_KEY_LAUNCH_LONG, KeyKind::kPositiveFlag},
+    {IDS_KEY_SETUP_REQ, KeyKind::kList},
+    {IDS_KEY_SETUP_FUNC, KeyKind::kText},
+    {IDS_KEY_SETUP_DATA, KeyKind::kPath},
+    {IDS_KEY_SETUP_DESC, KeyKind::kText},
+    {IDS_KEY_EXIT_DURING_SETUP, KeyKind::kNonZeroFlag},
+    {IDS_KEY_SPLASH, KeyKind::kList},
+}};
+
+const std::array<KeyRead, 4> kRegistrySourceKeys = {{
+    {IDS_KEY_REGISTRY_KEY, KeyKind::kText},
+    {IDS_KEY_REGISTRY_DATA, KeyKind::kText},
+    {IDS_KEY_REGISTRY_SUBTRACT, KeyKind::kInteger},
+    {IDS_KEY_REGISTRY_APPEND, KeyKind::kText},
+}};
+
+KeyReads ActionRecordKeys() {
+    KeyReads keys(kActionKeys.begin(), kActionKeys.end());
+    keys.insert(keys.end(), kRegistrySourceKeys.begin(), kRegistrySourceKeys.end());
+    return keys;
+}
 
 ActionRecord ReadActionRecord(const SectionKeys& keys) {
     ActionRecord action;

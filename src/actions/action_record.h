@@ -42,7 +42,11 @@ struct ActionRecord {
 // Reads the action keys of one section; missing or broken keys take their defaults.
 ActionRecord ReadActionRecord(const SectionKeys& keys);
 
-// The string-table ids of the keys ReadActionRecord reads.
-extern const std::array<unsigned, 17> kActionKeyIds;
+// The keys ReadActionRecord reads: those of the action, and those of its registry source, which
+// it reads when the section has no "LaunchData".
+extern const std::array<KeyRead, 13> kActionKeys;
+extern const std::array<KeyRead, 4> kRegistrySourceKeys;
+// Both, as a section with an action record has them.
+KeyReads ActionRecordKeys();
 
 }  // namespace lumora

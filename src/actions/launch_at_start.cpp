@@ -15,7 +15,7 @@ namespace lumora {
 
 void LaunchAtStart() {
     const std::string config = ConfigSection();
-    const std::optional<std::string> section = ReadSetting(config, IDS_KEY_LAUNCH_AT_START);
+    const std::optional<std::string> section = ReadSetting(config, kLaunchAtStartKey.id);
     if (!section) {
         return;
     }
@@ -27,7 +27,7 @@ void LaunchAtStart() {
     }
     if (StartProcess(start->command, nullptr)) {
         // Started once: the key goes, so the program does not start again.
-        WriteSetting(config, IDS_KEY_LAUNCH_AT_START, nullptr);
+        WriteSetting(config, kLaunchAtStartKey.id, nullptr);
     }
 }
 

@@ -32,14 +32,6 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
-std::string Lowered(std::string_view name) {
-    std::string lowered(name);
-    for (char& c : lowered) {
-        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    return lowered;
-}
-
 // A section header: '[' first, then a ']' somewhere after it; the name is what lies between the
 // '[' and the last ']'.
 std::optional<std::string> HeaderName(std::string_view line) {
@@ -78,7 +70,7 @@ IniDocument::IniDocument(std::string_view text, int codePage) {
         Parse(text);
     }
     for (size_t i = 0; i < sections_.size(); ++i) {
-        firstOfName_.emplace(Lowered(sections_[i].name), i);
+        firstOfName_.emplace(IniNameKey(sections_[i].name), i);
     }
 }
 
@@ -123,7 +115,7 @@ void IniDocument::Parse(std::string_view text) {
 }
 
 const IniSection* IniDocument::FindSection(std::string_view name) const {
-    const auto found = firstOfName_.find(Lowered(TrimIniBlanks(name)));
+    const auto found = firstOfName_.find(IniNameKey(TrimIniBlanks(name)));
     return found != firstOfName_.end() ? &sections_[found->second] : nullptr;
 }
 

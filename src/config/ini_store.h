@@ -7,7 +7,9 @@
 
 #include "config/program_settings.h"
 #include "config/section_entries.h"
+#include "config/section_keys.h"
 #include "config/value_parse.h"
+#include "resource.h"
 
 namespace lumora {
 
@@ -66,5 +68,8 @@ SetupState& Setup();
 void ClearSetupState();
 // Records a setup that is being started: its description (null: none) and its exit flag.
 void RecordSetupStart(const std::string* setupDescription, bool exitDuringSetup);
+// The keys RecordSetupStart writes into section "Setup", as they would be read.
+inline constexpr KeyRead kSetupKeys[] = {{IDS_KEY_APPLICATION, KeyKind::kText},
+                                         {IDS_KEY_EXIT_DURING_SETUP, KeyKind::kNonZeroFlag}};
 
 }  // namespace lumora

@@ -50,6 +50,14 @@ bool SameIniName(std::string_view a, std::string_view b) {
     return true;
 }
 
+std::string IniNameKey(std::string_view name) {
+    std::string key(name);
+    for (char& c : key) {
+        c = Lower(c);
+    }
+    return key;
+}
+
 std::optional<std::string> ReadableValue(std::string_view written) {
     std::string_view value = UpToZero(written);
     if (IsQuoted(value)) {

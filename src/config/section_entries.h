@@ -20,6 +20,8 @@ bool IsIniBlank(char c);
 std::string_view TrimIniBlanks(std::string_view text);
 // Letter case is ignored in section and key names.
 bool SameIniName(std::string_view a, std::string_view b);
+// The name in small letters: two names are the same exactly when their keys are equal.
+std::string IniNameKey(std::string_view name);
 
 // What a read gives for a value as written (blanks around it already removed): the text up to a
 // zero byte, without enclosing single or double quotation marks, cut at 511 characters; nothing

@@ -4,6 +4,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "config/model_context.h"
 #include "config/program_settings.h"
@@ -11,6 +13,30 @@
 #include "config/value_parse.h"
 
 namespace lumora {
+
+// How a reader reads a key's value: what the authors' kit compares the value as written with.
+enum class KeyKind {
+    kText,          // as written
+    kPath,          // as written, its macros expanded
+    kList,          // '|' elements
+    kInteger,       // ParseDecimal
+    kPoint,         // ParsePoint
+    kPointList,     // '|' elements, each read by ParsePoint
+    kPositiveFlag,  // on for a number above 0
+    kNonZeroFlag,   // on for any number but 0
+};
+
+// A key that a reader reads: its string-table id and how its value is read. Each reader lists
+// its keys beside it, and the kit's check of unknown keys uses those lists.
+struct KeyRead {
+    unsigned id = 0;
+    KeyKind kind = KeyKind::kText;
+};
+using KeyReads = std::vector<KeyRead>;
+
+// The flags' rules, on a value as a read gives it.
+bool PositiveFlagIsOn(std::string_view value);
+bool NonZeroFlagIsOn(std::string_view value);
 
 class SectionKeys {
   public:

@@ -42,4 +42,22 @@ void ReadProgramSettings(const SectionEntries& config, const ModelContext& conte
     settings.highlightSound = ReadPath(config, context, IDS_KEY_HIGHLIGHT_SOUND);
 }
 
+KeyReads ProgramSettingKeys() {
+    return {
+        {IDS_KEY_BALLOON_HELP, KeyKind::kNonZeroFlag},
+        {IDS_KEY_USE_SOUND, KeyKind::kNonZeroFlag},
+        {IDS_KEY_USE_ANIM, KeyKind::kNonZeroFlag},
+        {IDS_KEY_BLACK_MAT, KeyKind::kNonZeroFlag},
+        {IDS_KEY_STARTUP, KeyKind::kText},
+        {IDS_KEY_INSTALL, KeyKind::kList},
+        {IDS_KEY_SCREEN_NAMES, KeyKind::kList},
+        {IDS_KEY_START_SCREENS, KeyKind::kList},
+        {IDS_KEY_START_SOUND, KeyKind::kPath},
+        {IDS_KEY_END_SOUND, KeyKind::kPath},
+        {IDS_KEY_BALLOON_DELAY, KeyKind::kInteger},
+        {IDS_KEY_BALLOON_SOUND, KeyKind::kPath},
+        {IDS_KEY_HIGHLIGHT_SOUND, KeyKind::kPath},
+    };
+}
+
 }  // namespace lumora

@@ -5,6 +5,7 @@
 #include "config/model_context.h"
 #include "config/program_settings.h"
 #include "config/section_entries.h"
+#include "config/section_keys.h"
 
 namespace lumora {
 
@@ -13,5 +14,8 @@ namespace lumora {
 // use %i. "BalloonDelay" replaces the delay in settings only when it is present.
 void ReadProgramSettings(const SectionEntries& config, const ModelContext& context,
                          ProgramSettings& settings);
+
+// The keys ReadProgramSettings reads.
+KeyReads ProgramSettingKeys();
 
 }  // namespace lumora

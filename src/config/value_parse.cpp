@@ -4,10 +4,21 @@
 
 namespace lumora {
 
+namespace {
+
+bool IsDecimalBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+bool IsSlash(char c) {
+    return c == '\\' || c == '/';
+}
+
+}  // namespace
+
 int ParseDecimal(std::string_view text) {
     size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' ||
-                               text[i] == '\r' || text[i] == '\v' || text[i] == '\f')) {
+    while (i < text.size() && IsDecimalBlank(text[i])) {
         ++i;
     }
     bool negative = false;
@@ -30,6 +41,49 @@ int ParseDecimal(std::string_view text) {
         return INT_MAX;
     }
     return static_cast<int>(value);
+}
+
+bool DecimalReadsWhole(std::string_view text) {
+    while (!text.empty() && IsDecimalBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsDecimalBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        text.remove_prefix(1);
+    }
+    if (text.empty()) {
+        return false;
+    }
+    int64_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        value = value * 10 + (c - '0');
+        if (value > INT_MAX) {
+            return false;  // clamped, or the lowest int, which reads like a missing key
+        }
+    }
+    return true;
+}
+
+bool PointReadsWhole(std::string_view text) {
+    const size_t comma = text.find(',');
+    if (comma == std::string_view::npos) {
+        return DecimalReadsWhole(text);
+    }
+    return DecimalReadsWhole(text.substr(0, comma)) && DecimalReadsWhole(text.substr(comma + 1));
+}
+
+bool DependsOnCurrentFolder(std::string_view path) {
+    if (path.empty()) {
+        return false;
+    }
+    const bool fromDrive = path.size() >= 3 && path[1] == ':' && IsSlash(path[2]);
+    const bool network = path.size() >= 2 && IsSlash(path[0]) && IsSlash(path[1]);
+    return !fromDrive && !network;
 }
 
 std::vector<std::string> SplitList(std::string_view text) {

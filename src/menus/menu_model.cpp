@@ -62,6 +62,19 @@ std::optional<MenuSpec> LoadMenuSpec(const IniReader& ini, const std::string& me
     return menu;
 }
 
+KeyReads MenuSectionKeys() {
+    return {
+        {IDS_KEY_MENU_ITEMS, KeyKind::kList},
+        {IDS_KEY_MENU_POSITION, KeyKind::kPoint},
+    };
+}
+
+KeyReads MenuItemSectionKeys() {
+    KeyReads keys = {{IDS_KEY_DESCRIPTION, KeyKind::kText}};
+    keys.insert(keys.end(), kActionKeys.begin(), kActionKeys.end());
+    return keys;
+}
+
 int MenuItemTable::PositionOfCommand(int commandId) const {
     for (size_t i = 0; i < items_.size(); ++i) {
         if (items_[i].commandId == commandId) {

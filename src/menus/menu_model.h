@@ -48,6 +48,12 @@ std::vector<MenuItem> LoadMenuItems(const IniReader& ini, const std::string& men
 std::optional<MenuSpec> LoadMenuSpec(const IniReader& ini, const std::string& menuName,
                                      const ModelContext& context);
 
+// The keys LoadMenuSpec reads from a menu's section.
+KeyReads MenuSectionKeys();
+// The keys LoadMenuItems reads from an item's section: its own and its action record's, but for
+// the registry source, which a menu item never takes its launch data from.
+KeyReads MenuItemSectionKeys();
+
 // The items of the menu shown last, asked by command id (the menu's owner) or by launch id (the
 // launching code). An id that names no item gives none.
 class MenuItemTable {

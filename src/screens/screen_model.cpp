@@ -47,6 +47,23 @@ RegionSpec LoadRegionSpec(const IniReader& ini, const std::string& screenName,
     return region;
 }
 
+KeyReads RegionSectionKeys() {
+    KeyReads keys = {
+        {IDS_KEY_SHAPE, KeyKind::kPointList},
+        {IDS_KEY_BALLOON_BITMAP, KeyKind::kPath},
+        {IDS_KEY_BALLOON_POSITION, KeyKind::kPoint},
+        {IDS_KEY_BALLOON_TRANSPARENCY, KeyKind::kInteger},
+        {IDS_KEY_HIGHLIGHT_BITMAP, KeyKind::kPath},
+        {IDS_KEY_HIGHLIGHT_POSITION, KeyKind::kPoint},
+        {IDS_KEY_HIGHLIGHT_TRANSPARENCY, KeyKind::kInteger},
+        {IDS_KEY_SOUND, KeyKind::kPath},
+        {IDS_KEY_LABEL, KeyKind::kText},
+    };
+    const KeyReads action = ActionRecordKeys();
+    keys.insert(keys.end(), action.begin(), action.end());
+    return keys;
+}
+
 const std::string& SpokenName(const RegionSpec& region) {
     return region.label ? *region.label : region.name;
 }
@@ -65,6 +82,14 @@ std::optional<ScreenSection> LoadScreenSection(const IniReader& ini, const std::
     screen.background = std::move(*background);
     screen.regionNames = std::move(*regionNames);
     return screen;
+}
+
+KeyReads ScreenSectionKeys() {
+    return {
+        {IDS_KEY_REGION_NAMES, KeyKind::kList},
+        {IDS_KEY_BITMAP, KeyKind::kPath},
+        {IDS_KEY_DESCRIPTION, KeyKind::kText},
+    };
 }
 
 std::optional<ScreenModel> LoadScreenModel(const IniReader& ini, const std::string& screenName,

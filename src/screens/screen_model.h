@@ -64,4 +64,9 @@ std::optional<ScreenModel> LoadScreenModel(const IniReader& ini, const std::stri
 RegionSpec LoadRegionSpec(const IniReader& ini, const std::string& screenName,
                           const std::string& regionName, const ModelContext& context);
 
+// The keys LoadScreenSection reads from a screen's section.
+KeyReads ScreenSectionKeys();
+// The keys LoadRegionSpec reads from a region's section: its own and its action record's.
+KeyReads RegionSectionKeys();
+
 }  // namespace lumora

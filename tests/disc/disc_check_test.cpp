@@ -64,11 +64,10 @@ std::string Describe(const Diagnostic& d) {
            d.message;
 }
 
-TEST(DiscCheck, ReportsEveryPlantedMistakeAtItsLineAndNothingElse) {
-    const std::string folder = kData + "/discs/planted";
+// Each "; expect" comment of the disc's Lumora.ini is reported, and nothing else.
+void ExpectReportedAsPlanted(const std::string& folder, const CheckReport& report) {
     const std::vector<Expected> expected = ExpectedDiagnostics(folder + "/Lumora.ini");
-    ASSERT_GE(expected.size(), 30u) << "the planted disc lost its expectations";
-    const CheckReport report = CheckDisc(folder);
+    ASSERT_GE(expected.size(), 25u) << folder << " lost its expectations";
     std::vector<Diagnostic> found = report.diagnostics.Sorted();
 
     for (const Expected& e : expected) {
@@ -84,7 +83,22 @@ TEST(DiscCheck, ReportsEveryPlantedMistakeAtItsLineAndNothingElse) {
     for (const Diagnostic& d : found) {
         ADD_FAILURE() << "reported but not planted: " << Describe(d);
     }
+}
+
+TEST(DiscCheck, ReportsEveryPlantedMistakeAtItsLineAndNothingElse) {
+    const std::string folder = kData + "/discs/planted";
+    const CheckReport report = CheckDisc(folder);
+    ExpectReportedAsPlanted(folder, report);
     EXPECT_EQ(report.label, "PLANTED");
+}
+
+// A disc as an author writes it: misspelled keys in every kind of section, each with the key it
+// was meant to be; values read otherwise than they look; paths that depend on the current
+// folder, still looked for on the disc, so that the screen's picture, shapes and highlights are
+// checked as any other.
+TEST(DiscCheck, ReportsMisspelledKeysOddValuesAndPathsFromTheCurrentFolder) {
+    const std::string folder = kData + "/discs/misspelled";
+    ExpectReportedAsPlanted(folder, CheckDisc(folder));
 }
 
 // The demo's menu leaves out an item without Description on purpose, to show the rule: that

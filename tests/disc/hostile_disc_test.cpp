@@ -227,6 +227,31 @@ TEST(HostileDisc, APictureLargerThanAnyDisplayIsReportedAndNotDrawn) {
               std::string::npos);
 }
 
+// The preview names every screen of ScreenNames that it leaves out, and why.
+TEST(HostileDisc, ThePreviewNamesEachScreenItLeavesOutWithItsReason) {
+    DiscFolder folder;
+    WriteScreen(folder, "main.bmp", 40, 30);
+    folder.Write("cut.bmp", "BM\x10");
+    std::string text = Disc("LaunchFunc=DispatchExit\r\n",
+                            "[Screen Gone]\r\nBitmap=%r\\gone.bmp\r\nRegionNames=A\r\n"
+                            "[Screen Bare]\r\nRegionNames=A\r\n"
+                            "[Screen Cut]\r\nBitmap=%r\\cut.bmp\r\nRegionNames=A\r\n");
+    text.replace(text.find("ScreenNames=Main"), 16, "ScreenNames=Gone|Main|Bare|Ghost|Cut");
+    folder.Write("Lumora.ini", text);
+    std::vector<std::string> notes;
+    EXPECT_EQ(WritePreview(folder.path(), folder.path() / "preview", kDefaultCodePage, &notes),
+              std::nullopt);
+    ASSERT_EQ(notes.size(), 4u);
+    EXPECT_EQ(notes[0], "The screen 'Gone' is not shown: picture 'gone.bmp' is missing.");
+    EXPECT_EQ(notes[1], "The screen 'Bare' is not shown: its section has no Bitmap.");
+    EXPECT_EQ(notes[2], "The screen 'Ghost' is not shown: it has no section [Screen Ghost].");
+    EXPECT_EQ(
+        notes[3].rfind("The screen 'Cut' is not shown: Lumora refuses picture 'cut.bmp': ", 0), 0u)
+        << notes[3];
+    EXPECT_TRUE(fs::exists(folder.path() / "preview" / "screen1.png"));
+    EXPECT_FALSE(fs::exists(folder.path() / "preview" / "screen2.png"));
+}
+
 // Notepad's "Unicode": the same disc saved as UTF-16 checks as the ANSI one does.
 TEST(HostileDisc, ALumoraIniSavedAsUtf16ChecksAsTheAnsiOne) {
     DiscFolder ansi, unicode;

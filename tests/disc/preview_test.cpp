@@ -136,6 +136,28 @@ TEST(Preview, ShowsTheDemoDiscAsLumoraComposesIt) {
     fs::remove_all(out);
 }
 
+// A screen the preview leaves out is named, with the reason, on the page and to the caller.
+TEST(Preview, NamesEveryScreenItLeavesOutAndWhy) {
+    std::random_device random;
+    const fs::path out =
+        fs::temp_directory_path() / ("lumora-disc-preview-" + std::to_string(random()));
+    std::vector<std::string> notes;
+    ASSERT_EQ(WritePreview(std::string(LUMORA_TEST_DATA) + "/discs/misspelled", out,
+                           kDefaultCodePage, &notes),
+              std::nullopt);
+    const std::string note =
+        "The screen 'Home' is not shown: picture 'art\\home.bmp' depends on the current folder, "
+        "so Lumora started from another folder does not find it: write %r\\art\\home.bmp.";
+    EXPECT_EQ(notes, std::vector<std::string>{note});
+    std::stringstream page;
+    page << std::ifstream(out / "index.html").rdbuf();
+    EXPECT_NE(page.str().find("The screen 'Home' is not shown: picture 'art\\\\home.bmp'"),
+              std::string::npos);
+    EXPECT_TRUE(fs::exists(out / "screen1.png")) << "the other screen is shown";
+    EXPECT_FALSE(fs::exists(out / "screen2.png"));
+    fs::remove_all(out);
+}
+
 TEST(PreviewText, DescriptionsCannotEndTheScript) {
     PreviewDisc disc;
     PreviewScreen screen;

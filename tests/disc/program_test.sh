@@ -1,8 +1,8 @@
 #!/bin/bash
-# Drives lumora-disc itself: exit statuses, the summary line, --json and its code page, preview,
-# and the disc image read back with xorriso (label, file list, autorun.inf and lumora.exe; a
-# disc's own are kept; links stored as files; the image written into the folder left out; faults
-# refused).
+# Drives lumora-disc itself: exit statuses, the summary line, --json and its code page, preview
+# (and the screens it leaves out, on standard error), and the disc image read back with xorriso
+# (label, file list, autorun.inf and lumora.exe; a disc's own are kept; links stored as files; the
+# image written into the folder left out; faults refused).
 # Usage: program_test.sh LUMORA_DISC SOURCE_DIR
 set -u
 tool=$1
@@ -41,6 +41,11 @@ PY
 
 "$tool" preview "$top/demo/disc" -o "$work/preview" >/dev/null || fail "preview failed"
 [ -f "$work/preview/index.html" ] || fail "preview wrote no index.html"
+# A screen the preview leaves out is named on standard error too, with the reason.
+"$tool" preview "$top/tests/data/discs/misspelled" -o "$work/misspelled" >/dev/null \
+    2>"$work/notes.txt" || fail "preview of the misspelled disc failed"
+grep -q "^lumora-disc: preview: The screen 'Home' is not shown: picture 'art.home.bmp' depends on the current folder" \
+    "$work/notes.txt" || fail "preview does not name the screen it leaves out: $(cat "$work/notes.txt")"
 
 if ! command -v xorriso >/dev/null; then
     fail "xorriso is missing (scripts/install-deps.sh installs it)"

@@ -9,7 +9,7 @@ run="$top/scripts/wine-run.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
-for disc in demo/disc tests/data/discs/planted; do
+for disc in demo/disc tests/data/discs/planted tests/data/discs/misspelled; do
     "$run" "$exe" check "Z:$top/$disc" 2>/dev/null | tr -d '\r' >"$work/wine.txt"
     "$native" check "$top/$disc" >"$work/native.txt"
     if ! diff -q "$work/native.txt" "$work/wine.txt" >/dev/null; then

@@ -108,8 +108,8 @@ TEST(ActionRecord, RegistryKeysCountOnlyForARegionWithoutLaunchData) {
 TEST(ActionRecord, KeyTableNamesEveryKeyTheReaderReads) {
     // A section holding every key of the table, each with a value, leaves nothing unread.
     std::string keys;
-    for (unsigned id : kActionKeyIds) {
-        keys += BuiltInText(id) + "=1\n";
+    for (const KeyRead& key : ActionRecordKeys()) {
+        keys += BuiltInText(key.id) + "=1\n";
     }
     const ActionRecord read =
         ReadActionRecord(SectionKeys(IniDocument("[S]\n" + keys).Section("S"), TestContext()));
@@ -119,9 +119,9 @@ TEST(ActionRecord, KeyTableNamesEveryKeyTheReaderReads) {
     EXPECT_TRUE(read.launchOnReq && read.launchLong && read.exitDuringSetup);
     // Without LaunchData the registry keys are read.
     std::string noData;
-    for (unsigned id : kActionKeyIds) {
-        if (BuiltInText(id) != "LaunchData") {
-            noData += BuiltInText(id) + "=1\n";
+    for (const KeyRead& key : ActionRecordKeys()) {
+        if (BuiltInText(key.id) != "LaunchData") {
+            noData += BuiltInText(key.id) + "=1\n";
         }
     }
     const ActionRecord fromRegistry =

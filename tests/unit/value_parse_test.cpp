@@ -30,6 +30,16 @@ TEST(ParseDecimal, ClampsToTheIntRange) {
     EXPECT_EQ(ParseDecimal("-99999999999999999999999999"), INT_MIN);
 }
 
+TEST(DecimalReadsWhole, OnlyANumberWithNothingAfterItReadsAsItLooks) {
+    for (const char* whole : {"42", " -7 ", "+8", "007", "2147483647", "-2147483647"}) {
+        EXPECT_TRUE(DecimalReadsWhole(whole)) << whole;
+    }
+    for (const char* partial : {"0.6", "12px", "1e3", "yes", "", " ", "-", "+-3", "12 34",
+                                "2147483648", "-2147483648", "99999999999999999999"}) {
+        EXPECT_FALSE(DecimalReadsWhole(partial)) << partial;
+    }
+}
+
 TEST(SplitList, KeepsEveryPieceUnchanged) {
     EXPECT_EQ(SplitList("Main"), List{"Main"});
     EXPECT_EQ(SplitList("Main|Tools"), (List{"Main", "Tools"}));
@@ -49,6 +59,25 @@ TEST(ParsePoint, ReadsXThenYAfterTheFirstComma) {
     EXPECT_EQ(ParsePoint("1,2,3"), (Point{1, 2}));
     EXPECT_EQ(ParsePoint("x,y"), (Point{0, 0}));
     EXPECT_EQ(ParsePoint(""), (Point{0, 0}));
+}
+
+TEST(PointReadsWhole, TwoNumbersNeedTheirComma) {
+    for (const char* whole : {"10,20", " -3, 4", "15", "40 , 120"}) {
+        EXPECT_TRUE(PointReadsWhole(whole)) << whole;
+    }
+    for (const char* partial : {"40 120", "40;120", "1,2,3", "7,", ",5", "x,y", "", "2.5,3"}) {
+        EXPECT_FALSE(PointReadsWhole(partial)) << partial;
+    }
+}
+
+TEST(DependsOnCurrentFolder, OnlyADriveOrANetworkPathDoesNot) {
+    for (const char* fixed : {"C:\\art\\a.bmp", "d:/art", "\\\\server\\share\\a.bmp", ""}) {
+        EXPECT_FALSE(DependsOnCurrentFolder(fixed)) << fixed;
+    }
+    for (const char* relative : {"art\\home.bmp", "home.bmp", "\\art\\home.bmp", "C:art\\a.bmp",
+                                 ".\\a.bmp", "..\\a.bmp"}) {
+        EXPECT_TRUE(DependsOnCurrentFolder(relative)) << relative;
+    }
 }
 
 TEST(AppendBackslash, AddsOneUnlessPresent) {

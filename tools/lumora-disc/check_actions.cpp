@@ -180,11 +180,12 @@ void CheckAction(const CheckContext& context, const ActionSite& site, const Acti
     if (action.launchDir) {
         const DiscFiles& files = context.files();
         const int line = CheckContext::LineOf(section, IDS_KEY_LAUNCH_DIR);
-        const DiscEntry found = files.OnDisc(*action.launchDir)
-                                    ? context.Look(*action.launchDir, line, what, "folder")
-                                    : DiscEntry{};
-        if (files.OnDisc(*action.launchDir) && !found.IsFault() && !found.IsFolder()) {
-            out.Error(line, what + ": folder " + Quoted(files.Shown(*action.launchDir)) +
+        const std::string folder =
+            context.FromDisc(*action.launchDir, line, what + " " + KeyName(IDS_KEY_LAUNCH_DIR));
+        const DiscEntry found =
+            files.OnDisc(folder) ? context.Look(folder, line, what, "folder") : DiscEntry{};
+        if (files.OnDisc(folder) && !found.IsFault() && !found.IsFolder()) {
+            out.Error(line, what + ": folder " + Quoted(files.Shown(folder)) +
                                 " (LaunchDir) is not on the disc");
         }
     }
@@ -211,7 +212,8 @@ void CheckAction(const CheckContext& context, const ActionSite& site, const Acti
         } else if (!shown) {
             out.Warning(line, what + ": Splash shows its picture for " + Quoted(splash[1]) +
                                   " seconds, which is no time, so no splash is shown");
-        } else if (ParseDecimal(splash[1]) != static_cast<int>(shown->seconds)) {
+        } else if (!DecimalReadsWhole(splash[1]) ||
+                   ParseDecimal(splash[1]) != static_cast<int>(shown->seconds)) {
             out.Warning(line, what + ": Splash time " + Quoted(splash[1]) + " is shown as " +
                                   std::to_string(shown->seconds) + " seconds (1 to " +
                                   std::to_string(kMaxSplashSeconds) + ")");

@@ -26,6 +26,7 @@ std::vector<std::string> CheckConfig(CheckContext& context) {
     context.install = CheckContext::List(*config, IDS_KEY_INSTALL);
     context.screenNames = CheckContext::List(*config, IDS_KEY_SCREEN_NAMES);
     const std::string what = "[" + Key(IDS_SECTION_CONFIG) + "]";
+    context.Reads(*config, SectionKind::kConfig, what);
     if (!context.screenNames) {
         context.out().Error(config->entries.line(),
                             what + " has no ScreenNames, so Lumora shows no screen");
@@ -81,6 +82,7 @@ void CheckLaunchAtStart(const CheckContext& context) {
         return;
     }
     const std::string what = "LaunchAtStart [" + *name + "]";
+    context.Reads(*section, SectionKind::kLaunchAtStart, what);
     const auto function = CheckContext::Value(*section, IDS_KEY_LAUNCH_FUNC);
     if (!function || !SameIniName(*function, "DispatchProgram")) {
         context.out().Error(CheckContext::LineOf(*section, IDS_KEY_LAUNCH_FUNC),
@@ -117,6 +119,7 @@ void CheckSetupSection(const CheckContext& context) {
                                      "Wine's own layout (spacing, comments, line ends)");
         return;
     }
+    context.Reads(*section, SectionKind::kSetup, "[" + name + "]");
     const IniEntry* application = section->entries.FindEntry(Key(IDS_KEY_APPLICATION));
     const IniEntry* exits = section->entries.FindEntry(Key(IDS_KEY_EXIT_DURING_SETUP));
     const bool atRest = application && application->value && application->value->empty() && exits &&

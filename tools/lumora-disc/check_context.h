@@ -3,9 +3,11 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "config/ini_document.h"
 #include "config/model_context.h"
@@ -22,6 +24,24 @@ struct CheckOptions {
     std::filesystem::path image;
     // The ANSI code page of the Windows that reads the disc, in which Lumora.ini names things.
     int codePage = kDefaultCodePage;
+};
+
+// The kinds of section that Lumora reads, each with the keys of its readers.
+enum class SectionKind {
+    kConfig,
+    kScreen,
+    kRegion,
+    kMenu,
+    kMenuItem,
+    kLaunchAtStart,
+    kSetup,
+    kPublisher,
+};
+
+// A section that Lumora reads, as what, and the messages' name for it.
+struct ReadSection {
+    std::string what;  // "region 'Exit' of screen 'Main'"
+    std::vector<SectionKind> kinds;
 };
 
 class CheckContext {
@@ -48,6 +68,15 @@ class CheckContext {
 
     // Expands a path value with the disc's macros.
     std::string Expanded(std::string path) const;
+    // An expanded path of a file as the kit looks for it. One that depends on the current folder
+    // is reported at the line, and taken from the disc's root, which is the current folder when
+    // Windows starts Lumora from the disc; any other comes back as it is.
+    std::string FromDisc(const std::string& path, int line, const std::string& what) const;
+
+    // Notes that Lumora reads the section as one of that kind: its keys are checked at the end.
+    void Reads(const IniSection& section, SectionKind kind, const std::string& what) const;
+    // The sections noted, in file order.
+    const std::map<const IniSection*, ReadSection>& read() const { return read_; }
 
     // What an expanded path names on the disc. When it is something the image cannot hold,
     // reports that at the line, once for every entry: what + ": " + noun + " '...' is ...".
@@ -69,9 +98,13 @@ class CheckContext {
     ModelContext model_;
     mutable std::set<const IniSection*> used_;
     mutable std::set<std::filesystem::path> reported_;
+    mutable std::map<const IniSection*, ReadSection> read_;
 };
 
 // Quotes a name for a message: 'Main'.
 std::string Quoted(const std::string& name);
+
+// What a path that depends on the current folder does, and how to write it instead.
+std::string CurrentFolderText(const std::string& path);
 
 }  // namespace lumora::disc

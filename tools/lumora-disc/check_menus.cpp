@@ -19,6 +19,7 @@ ActionTargets CheckMenu(const CheckContext& context, const std::string& name) {
         return targets;
     }
     const std::string what = "menu " + Quoted(name);
+    context.Reads(*section, SectionKind::kMenu, what);
     const auto items = CheckContext::List(*section, IDS_KEY_MENU_ITEMS);
     if (!items) {
         context.out().Error(section->entries.line(), what + " has no MenuItems, so it never opens");
@@ -37,6 +38,9 @@ ActionTargets CheckMenu(const CheckContext& context, const std::string& name) {
         }
         const std::string sectionName = name + itemPart + item;
         const IniSection* itemSection = context.Use(sectionName);
+        if (itemSection) {
+            context.Reads(*itemSection, SectionKind::kMenuItem, itemWhat(item));
+        }
         if (!itemSection) {
             context.out().Error(listLine, itemWhat(item) + " has no section [" + sectionName +
                                               "], so it is left out of the menu");

@@ -75,54 +75,83 @@ void CheckDoubleSizeSibling(const CheckContext& context, const PictureUse& use,
     }
 }
 
-}  // namespace
+// A picture of the disc as Lumora's loader reads it, or why it has none.
+struct FoundPicture {
+    std::optional<DibImage> image;
+    std::string problem;     // "picture 'art\x.bmp' is missing"
+    bool oversized = false;  // the problem is its size: it is there, but never seen whole
+};
 
-std::optional<DibImage> LoadPicture(const CheckContext& context, const PictureUse& use,
-                                    const std::string& path) {
-    const DiscFiles& files = context.files();
-    if (!files.OnDisc(path)) {
-        return std::nullopt;
-    }
-    const std::string shown = files.Shown(path);
-    const DiscEntry found = context.Look(path, use.line, use.what, "picture");
+FoundPicture ReadFoundPicture(const DiscEntry& found, const std::string& shown) {
+    FoundPicture picture;
+    const std::string named = "picture " + Quoted(shown);
     if (found.IsFault()) {
-        return std::nullopt;
+        picture.problem = "picture " + Quoted(found.shown) + " " + DiscFaultText(found);
+        return picture;
     }
     if (!found.IsFile()) {
-        context.out().Error(use.line, use.what + ": picture " + Quoted(shown) + " is missing");
-        return std::nullopt;
+        picture.problem = named + " is missing";
+        return picture;
     }
     const PictureHeaders headers = ReadPictureHeaders(found.source);
     if (!headers.layout) {
-        context.out().Error(use.line, use.what + ": Lumora refuses picture " + Quoted(shown) +
-                                          ": " + headers.reason);
-        return std::nullopt;
+        picture.problem = "Lumora refuses " + named + ": " + headers.reason;
+        return picture;
     }
     if (!FitsSomeDisplay(headers.layout->width, headers.layout->height)) {
-        context.out().Warning(use.line, use.what + ": picture " + Quoted(shown) + " is " +
-                                            std::to_string(headers.layout->width) + "x" +
-                                            std::to_string(headers.layout->height) +
-                                            TooLargeText() + "; the kit looks no further into it");
-        return std::nullopt;
+        picture.oversized = true;
+        picture.problem = named + " is " + std::to_string(headers.layout->width) + "x" +
+                          std::to_string(headers.layout->height) + TooLargeText();
+        return picture;
     }
     DibImage image;
     if (!image.LoadFile(found.source.string())) {
-        context.out().Error(use.line, use.what + ": Lumora refuses picture " + Quoted(shown) +
-                                          ": it cannot be read whole");
-        return std::nullopt;
+        picture.problem = "Lumora refuses " + named + ": it cannot be read whole";
+        return picture;
     }
-    CheckDoubleSizeSibling(context, use, path, image);
-    return image;
+    picture.image = std::move(image);
+    return picture;
 }
 
-std::optional<DibImage> LoadPictureQuietly(const DiscFiles& files, const std::string& path) {
-    const DiscEntry found = files.Look(path);
-    DibImage image;
-    if (!found.IsFile() || OversizedPicture(files, path) ||
-        !image.LoadFile(found.source.string())) {
+}  // namespace
+
+std::optional<DibImage> LoadPicture(const CheckContext& context, const PictureUse& use,
+                                    const std::string& expanded) {
+    const DiscFiles& files = context.files();
+    const std::string path = context.FromDisc(expanded, use.line, use.what);
+    if (!files.OnDisc(path)) {
         return std::nullopt;
     }
-    return image;
+    const DiscEntry found = context.Look(path, use.line, use.what, "picture");
+    if (found.IsFault()) {
+        return std::nullopt;  // reported by the look
+    }
+    FoundPicture picture = ReadFoundPicture(found, files.Shown(path));
+    if (picture.oversized) {
+        context.out().Warning(
+            use.line, use.what + ": " + picture.problem + "; the kit looks no further into it");
+    } else if (!picture.image) {
+        context.out().Error(use.line, use.what + ": " + picture.problem);
+    } else {
+        CheckDoubleSizeSibling(context, use, path, *picture.image);
+    }
+    return std::move(picture.image);
+}
+
+std::optional<DibImage> LoadPictureQuietly(const DiscFiles& files, const std::string& path,
+                                           std::string* why) {
+    FoundPicture picture;
+    if (DependsOnCurrentFolder(path)) {
+        picture.problem = "picture " + CurrentFolderText(path);
+    } else if (!files.OnDisc(path)) {
+        picture.problem = "picture " + Quoted(path) + " is not on the disc";
+    } else {
+        picture = ReadFoundPicture(files.Look(path), files.Shown(path));
+    }
+    if (why) {
+        *why = picture.problem;
+    }
+    return std::move(picture.image);
 }
 
 std::optional<PixelSize> OversizedPicture(const DiscFiles& files, const std::string& path) {
@@ -163,15 +192,15 @@ int FirstColorDifference(const DibImage& a, const DibImage& b) {
 }
 
 void CheckOverlay(const CheckContext& context, const PictureUse& use, const DibImage& picture,
-                  const DibImage& screen, Point position, int transparency) {
+                  const DibImage* screen, Point position, int transparency) {
     Diagnostics& out = context.out();
-    if (picture.format() != screen.format()) {
+    if (screen && picture.format() != screen->format()) {
         out.Error(use.line, use.what + " is " + Bits(picture) + " but the screen's picture is " +
-                                Bits(screen) + ": Lumora never draws it");
+                                Bits(*screen) + ": Lumora never draws it");
         return;
     }
-    if (picture.format() == kFormat8Bit) {
-        const int differs = FirstColorDifference(picture, screen);
+    if (screen && picture.format() == kFormat8Bit) {
+        const int differs = FirstColorDifference(picture, *screen);
         if (differs >= 0) {
             out.Error(use.line, use.what +
                                     ": its colour table differs from the screen picture's "
@@ -196,15 +225,18 @@ void CheckOverlay(const CheckContext& context, const PictureUse& use, const DibI
                                       std::to_string(picture.colorCount()) + " colours");
         }
     }
+    if (!screen) {
+        return;  // where it lies is known with the screen's picture only
+    }
     const int64_t right = int64_t{position.x} + picture.width();
     const int64_t bottom = int64_t{position.y} + picture.height();
-    const bool inside =
-        position.x >= 0 && position.y >= 0 && right <= screen.width() && bottom <= screen.height();
+    const bool inside = position.x >= 0 && position.y >= 0 && right <= screen->width() &&
+                        bottom <= screen->height();
     const bool meets =
-        right > 0 && bottom > 0 && position.x < screen.width() && position.y < screen.height();
+        right > 0 && bottom > 0 && position.x < screen->width() && position.y < screen->height();
     const std::string where = " at " + std::to_string(position.x) + "," +
                               std::to_string(position.y) + " (" + Size(picture) + ") on the " +
-                              Size(screen) + " screen";
+                              Size(*screen) + " screen";
     if (!meets) {
         out.Error(use.line, use.what + " lies wholly outside the screen" + where);
     } else if (!inside) {

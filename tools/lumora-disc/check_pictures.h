@@ -19,12 +19,16 @@ struct PictureUse {
 
 // The picture at an expanded path, loaded by the core's own loader; nothing (and an error that
 // names it and says why) when it is missing or refused, or a warning when it is larger than any
-// display. Pictures off the disc are not looked at.
+// display. A path that depends on the current folder is reported and looked for from the disc's
+// root; pictures off the disc are not looked at.
 std::optional<DibImage> LoadPicture(const CheckContext& context, const PictureUse& use,
                                     const std::string& path);
 
-// Loads without reporting: what the preview draws.
-std::optional<DibImage> LoadPictureQuietly(const DiscFiles& files, const std::string& path);
+// Loads without reporting: what the preview draws. Without a picture, why says why ("picture
+// 'art\x.bmp' is missing"): a path that depends on the current folder or is off the disc is not
+// drawn either.
+std::optional<DibImage> LoadPictureQuietly(const DiscFiles& files, const std::string& path,
+                                           std::string* why = nullptr);
 
 // The largest display there is, 8K (turned on its side it is 4320 x 7680). Lumora shows every
 // picture pixel as a block of one pixel or more and never shrinks a picture; its window, or its
@@ -42,9 +46,10 @@ std::optional<PixelSize> OversizedPicture(const DiscFiles& files, const std::str
 std::string TooLargeText();
 
 // A highlight or balloon against its screen's picture: pixel format, colour table, transparency
-// index, and whether it lies inside the screen.
+// index, and whether it lies inside the screen. Without the screen's picture (null: missing or
+// refused) only the transparency index is checked.
 void CheckOverlay(const CheckContext& context, const PictureUse& use, const DibImage& picture,
-                  const DibImage& screen, Point position, int transparency);
+                  const DibImage* screen, Point position, int transparency);
 
 // A splash picture against its screen's picture: its colours on a 256-colour display.
 void CheckSplashColors(const CheckContext& context, const PictureUse& use, const DibImage& picture,

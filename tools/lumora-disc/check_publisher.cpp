@@ -1,6 +1,5 @@
 #include "check_publisher.h"
 
-#include <algorithm>
 #include <map>
 
 #include "config/string_table.h"
@@ -9,34 +8,13 @@
 
 namespace lumora::disc {
 
-namespace {
-
-std::string KeyList() {
-    std::string list;
-    for (const unsigned key : kPublisherKeys) {
-        list += (list.empty() ? "" : ", ") + BuiltInText(key);
-    }
-    return list;
-}
-
-}  // namespace
-
 void CheckPublisher(const CheckContext& context) {
     const std::string name = CheckContext::Text(IDS_SECTION_PUBLISHER);
     const IniSection* section = context.Use(name);
     if (!section) {
         return;
     }
-    for (const IniEntry& entry : section->entries.entries()) {
-        const bool known =
-            std::any_of(std::begin(kPublisherKeys), std::end(kPublisherKeys),
-                        [&](unsigned key) { return SameIniName(entry.name, BuiltInText(key)); });
-        if (!entry.IsComment() && !known) {
-            context.out().Warning(entry.line, "[" + name + "]: Lumora does not read " +
-                                                  Quoted(entry.name) + "; its keys are " +
-                                                  KeyList());
-        }
-    }
+    context.Reads(*section, SectionKind::kPublisher, "[" + name + "]");
     const PublisherTexts texts = ReadPublisherTexts(section->entries, BuiltInText);
     if (texts.empty()) {
         context.out().Warning(section->entries.line(),

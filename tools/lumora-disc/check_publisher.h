@@ -5,8 +5,8 @@
 
 namespace lumora::disc {
 
-// Keys that Lumora does not read there, a section without any text, and texts longer than their
-// line on a page shows.
+// A section without any text, and texts longer than their line on a page shows. Its keys are
+// checked with every other section's (CheckKeys).
 void CheckPublisher(const CheckContext& context);
 
 }  // namespace lumora::disc

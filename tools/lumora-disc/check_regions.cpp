@@ -51,16 +51,17 @@ void CheckPicture(const CheckContext& context, const IniSection& section,
     }
     const PictureUse use{what + " " + Key(keyId), CheckContext::LineOf(section, keyId)};
     const auto image = LoadPicture(context, use, *picture.path);
-    if (image && screen) {
-        CheckOverlay(context, use, *image, *screen, picture.position, picture.transparency);
+    if (image) {
+        CheckOverlay(context, use, *image, screen, picture.position, picture.transparency);
     }
 }
 
 }  // namespace
 
-void CheckSound(const CheckContext& context, const std::string& path, int line,
+void CheckSound(const CheckContext& context, const std::string& expanded, int line,
                 const std::string& what) {
     const DiscFiles& files = context.files();
+    const std::string path = context.FromDisc(expanded, line, what);
     if (!files.OnDisc(path)) {
         return;
     }
@@ -83,6 +84,7 @@ ActionTargets CheckScreen(const CheckContext& context, const std::string& name) 
         return targets;
     }
     const std::string what = "screen " + Quoted(name);
+    context.Reads(*section, SectionKind::kScreen, what);
     const auto regionNames = CheckContext::List(*section, IDS_KEY_REGION_NAMES);
     if (!regionNames) {
         context.out().Error(section->entries.line(),
@@ -116,6 +118,7 @@ ActionTargets CheckScreen(const CheckContext& context, const std::string& name) 
             context.out().Error(listLine, regionWhat + " has no section [" + sectionName + "]");
             continue;
         }
+        context.Reads(*regionSection, SectionKind::kRegion, regionWhat);
         const RegionSpec region = LoadRegionSpec(context.ini(), name, regionName, context.model());
         CheckShape(context, *regionSection, region, regionWhat, background);
         if (earlier && !region.shape.empty()) {

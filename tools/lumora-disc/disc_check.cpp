@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "check_config.h"
+#include "check_keys.h"
 #include "check_menus.h"
 #include "check_publisher.h"
 #include "check_regions.h"
@@ -199,6 +200,7 @@ CheckReport CheckDisc(const std::filesystem::path& folder, const CheckOptions& o
     CheckLaunchAtStart(context);
     CheckSetupSection(context);
     CheckPublisher(context);
+    CheckKeys(context);
     CheckSections(context);
     CheckDiscTree(context, options.image);
     return report;

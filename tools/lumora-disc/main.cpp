@@ -80,8 +80,13 @@ int Check(const Arguments& arguments) {
 }
 
 int Preview(const Arguments& arguments) {
-    if (const auto problem =
-            WritePreview(arguments.folder, *arguments.output, arguments.codePage)) {
+    std::vector<std::string> notes;
+    const auto problem =
+        WritePreview(arguments.folder, *arguments.output, arguments.codePage, &notes);
+    for (const std::string& note : notes) {
+        std::cerr << "lumora-disc: preview: " << note << "\n";
+    }
+    if (problem) {
         std::cerr << "lumora-disc: " << *problem << "\n";
         return 1;
     }

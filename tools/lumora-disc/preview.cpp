@@ -132,6 +132,19 @@ void Number(RgbImage& image, int x, int y, int number, Rgb ink, Rgb paper) {
     }
 }
 
+// Why a screen of ScreenNames is not shown when its section is not all there, as lumora.exe reads
+// it.
+std::string MissingScreenPart(const IniDocument& ini, const std::string& name) {
+    const std::string section = Key(IDS_SECTION_SCREEN) + name;
+    const IniSection* found = ini.FindSection(section);
+    if (!found) {
+        return "it has no section [" + section + "]";
+    }
+    return "its section has no " + Key(CheckContext::List(*found, IDS_KEY_REGION_NAMES)
+                                           ? IDS_KEY_BITMAP
+                                           : IDS_KEY_REGION_NAMES);
+}
+
 bool Save(const std::filesystem::path& out, const std::string& name, const RgbImage& image,
           std::string& problem) {
     if (!WritePng((out / name).string(), image)) {
@@ -184,7 +197,8 @@ std::optional<RgbImage> StartScreenPicture(const std::filesystem::path& folder) 
 }
 
 std::optional<std::string> WritePreview(const std::filesystem::path& folder,
-                                        const std::filesystem::path& out, int codePage) {
+                                        const std::filesystem::path& out, int codePage,
+                                        std::vector<std::string>* notes) {
     const DiscFiles files(folder, codePage);
     std::string problem;
     const auto ini = ReadDiscIni(files, problem);
@@ -215,18 +229,27 @@ std::optional<std::string> WritePreview(const std::filesystem::path& folder,
     };
     std::vector<Loaded> loaded;
     for (const std::string& name : names) {
+        const std::string notShown = "The screen '" + name + "' is not shown: ";
         auto model = LoadScreenModel(*ini, name, context.model());
-        if (const auto size = model ? OversizedPicture(files, model->background) : std::nullopt) {
-            disc.notes.push_back("The screen '" + name + "' is not shown: its picture is " +
-                                 std::to_string(size->width) + "x" + std::to_string(size->height) +
-                                 TooLargeText() + ".");
-            continue;
-        }
-        auto background = model ? LoadPictureQuietly(files, model->background) : std::nullopt;
-        if (!background) {
+        if (!model) {
+            disc.notes.push_back(notShown + MissingScreenPart(*ini, name) + ".");
             continue;  // Lumora never shows it
         }
+        if (const auto size = OversizedPicture(files, model->background)) {
+            disc.notes.push_back(notShown + "its picture is " + std::to_string(size->width) + "x" +
+                                 std::to_string(size->height) + TooLargeText() + ".");
+            continue;
+        }
+        std::string why;
+        auto background = LoadPictureQuietly(files, model->background, &why);
+        if (!background) {
+            disc.notes.push_back(notShown + why + ".");
+            continue;
+        }
         loaded.push_back({std::move(*model), std::move(*background)});
+    }
+    if (notes) {
+        *notes = disc.notes;
     }
     const auto startup = CheckContext::Value(*config, IDS_KEY_STARTUP);
     for (size_t s = 0; s < loaded.size(); ++s) {
@@ -298,7 +321,7 @@ std::optional<std::string> WritePreview(const std::filesystem::path& folder,
         disc.screens.push_back(std::move(screen));
     }
     if (disc.screens.empty()) {
-        return disc.notes.empty() ? "the disc has no screen that Lumora shows" : disc.notes.front();
+        return "the disc has no screen that Lumora shows";
     }
     std::ofstream page(out / "index.html", std::ios::binary);
     page << PreviewPage(disc);

@@ -42,11 +42,14 @@ struct PreviewDisc {
 };
 
 // Reads the disc, with Lumora.ini in the ANSI code page given, and writes the pictures and the
-// page into out; an error when it cannot. A screen whose picture is larger than any display is
-// left out, with a note on the page.
+// page into out; an error when it cannot. A screen of ScreenNames that is not drawn (its section
+// or picture missing, refused, larger than any display, or named by a path that depends on the
+// current folder) is left out, with a note on the page that says why; notes, when given, gets the
+// page's notes too.
 std::optional<std::string> WritePreview(const std::filesystem::path& folder,
                                         const std::filesystem::path& out,
-                                        int codePage = kDefaultCodePage);
+                                        int codePage = kDefaultCodePage,
+                                        std::vector<std::string>* notes = nullptr);
 
 // The start screen as lumora.exe first paints it (its picture, nothing under the pointer); nothing
 // when Lumora starts on no screen.

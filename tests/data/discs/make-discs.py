@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
-"""Writes the pictures, sounds and program of the planted-mistakes disc (planted/). Its Lumora.ini
-is written by hand; run this only to remake the other files."""
+"""Writes the pictures, sounds and programs of the kit's test discs: the planted-mistakes disc
+(planted/) and the misspelled-keys disc (misspelled/). Their Lumora.ini files are written by hand;
+run this only to remake the other files."""
 import os
 import struct
 
-HERE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "planted")
+HERE = os.path.dirname(os.path.abspath(__file__))
 PALETTE_A = [(i * 16, 255 - i * 16, (i * 40) % 256) for i in range(16)]
 PALETTE_B = list(PALETTE_A)
 PALETTE_B[3] = (1, 2, 3)
@@ -42,12 +43,24 @@ def write(path, data):
         f.write(data)
 
 
-bmp("art/screen.bmp", 64, 48, 8, PALETTE_A, pixel=lambda x, y: (x // 8 + y // 8) % 16)
-bmp("art/hl.bmp", 16, 8, 8, PALETTE_A, pixel=lambda x, y: 5)
-bmp("art/hl_other.bmp", 16, 8, 8, PALETTE_B)
-bmp("art/true.bmp", 16, 8, 24)
-bmp("art/rle.bmp", 16, 8, 8, PALETTE_A, compression=1)
-bmp("art/splash_other.bmp", 16, 8, 8, PALETTE_B)
-wav("sounds/ok.wav", 1)
-wav("sounds/adpcm.wav", 2)
-write("bin/app.exe", b"MZ")
+def screen(path):
+    bmp(path, 64, 48, 8, PALETTE_A, pixel=lambda x, y: (x // 8 + y // 8) % 16)
+
+
+screen("planted/art/screen.bmp")
+bmp("planted/art/hl.bmp", 16, 8, 8, PALETTE_A, pixel=lambda x, y: 5)
+bmp("planted/art/hl_other.bmp", 16, 8, 8, PALETTE_B)
+bmp("planted/art/true.bmp", 16, 8, 24)
+bmp("planted/art/rle.bmp", 16, 8, 8, PALETTE_A, compression=1)
+bmp("planted/art/splash_other.bmp", 16, 8, 8, PALETTE_B)
+wav("planted/sounds/ok.wav", 1)
+wav("planted/sounds/adpcm.wav", 2)
+write("planted/bin/app.exe", b"MZ")
+
+screen("misspelled/art/home.bmp")
+bmp("misspelled/art/start_h.bmp", 16, 8, 8, PALETTE_A, pixel=lambda x, y: 5)
+bmp("misspelled/art/tools_h.bmp", 16, 8, 8, PALETTE_B)
+wav("misspelled/sounds/click.wav", 1)
+wav("misspelled/sounds/start.wav", 1)
+write("misspelled/bin/welcome.exe", b"MZ")
+write("misspelled/bin/site.exe", b"MZ")
