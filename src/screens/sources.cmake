@@ -1,4 +1,5 @@
 list(APPEND LUMORA_CORE_SOURCES
+    src/screens/accessible_screen.cpp
     src/screens/display_scale.cpp
     src/screens/hover_machine.cpp
     src/screens/layout.cpp
