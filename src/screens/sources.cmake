@@ -11,6 +11,7 @@ list(APPEND LUMORA_WIN_SOURCES
     src/screens/picture_cache.cpp
     src/screens/region.cpp
     src/screens/region_click.cpp
+    src/screens/screen_accessible.cpp
     src/screens/screen_content.cpp
     src/screens/screen_loading.cpp
     src/screens/screen_place.cpp

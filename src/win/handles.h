@@ -62,6 +62,10 @@ inline void DestroyCursorHandle(HCURSOR h) {
 inline void UnloadLibrary(HMODULE h) {
     ::FreeLibrary(h);
 }
+template <typename T>
+inline void ReleaseComObject(T* object) {
+    object->Release();
+}
 }  // namespace detail
 
 using UniqueHandle = UniqueAny<HANDLE, detail::CloseKernelHandle>;
@@ -73,6 +77,9 @@ using UniqueBitmap = UniqueAny<HBITMAP, detail::DeleteGdiObject<HBITMAP>>;
 using UniqueMemoryDc = UniqueAny<HDC, detail::DeleteDeviceContext>;
 using UniqueMenu = UniqueAny<HMENU, detail::DestroyMenuHandle>;
 using UniqueLibrary = UniqueAny<HMODULE, detail::UnloadLibrary>;
+// One reference to a COM object, released when it goes.
+template <typename T>
+using UniqueCom = UniqueAny<T*, detail::ReleaseComObject<T>>;
 
 // A window's client-area device context, released with the window it came from.
 class ClientDc {

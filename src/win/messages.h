@@ -9,6 +9,11 @@ namespace lumora {
 // (a pointer to its text), or 0 for none. Another program may send it too, by its number 0x464.
 constexpr UINT kCaptionQueryMessage = WM_USER + 100;
 
+// Posted to the screen window by its object for screen readers: the keyboard's focus moves to
+// region wParam, which then runs as with Enter. Posted, so that a reader's call returns at once,
+// however long the action takes.
+constexpr UINT kPressRegionMessage = WM_USER + 101;
+
 // The framework's "exit the application" command: the main window destroys itself.
 constexpr WPARAM kAppExitCommand = 0xE141;
 

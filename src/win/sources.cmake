@@ -1,4 +1,5 @@
 list(APPEND LUMORA_WIN_SOURCES
+    src/win/accessible_object.cpp
     src/win/app_state.cpp
     src/win/common_controls.cpp
     src/win/dialog_colors.cpp
