@@ -30,6 +30,24 @@ static_assert(static_cast<DWORD>(ReaderEvent::kFocus) == EVENT_OBJECT_FOCUS &&
 
 namespace {
 
+// Clears an out parameter; false when there is none.
+template <typename T>
+bool Clear(T* out) {
+    if (!out) {
+        return false;
+    }
+    *out = T{};
+    return true;
+}
+
+bool Clear(VARIANT* out) {
+    if (!out) {
+        return false;
+    }
+    SetEmptyVariant(out);
+    return true;
+}
+
 class ScreenAccessible : public AccessibleObject {
   public:
     ScreenAccessible(CScreenWindow& window, Liveness shown) : window_(window), shown_(shown) {}
@@ -51,301 +69,217 @@ class ScreenAccessible : public AccessibleObject {
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override;
 
   private:
-    // The window while the screen this object was made for is shown; null afterwards.
-    CScreenWindow* Window() const {
-        return shown_.alive() && window_.exists() ? &window_ : nullptr;
+    // One object of the screen, as a call about it finds it.
+    struct Target {
+        CScreenWindow& window;
+        const AccessibleScreen& screen;
+        long child;                // kChildSelf for the screen itself
+        int region;                // -1 for the screen itself
+        const ReaderFacts* facts;  // null for the screen itself
+    };
+
+    // The answer of `answer` while the screen this object was made for is shown;
+    // CO_E_OBJNOTCONNECTED afterwards.
+    template <typename Answer>
+    HRESULT Connected(Answer answer) const {
+        if (!shown_.alive() || !window_.exists()) {
+            return CO_E_OBJNOTCONNECTED;
+        }
+        return answer(window_, window_.Readers());
     }
-    // Whether `variant` names the screen itself or one of its children: the child's region,
-    // -1 for the screen itself.
-    static bool Names(const AccessibleScreen& screen, const VARIANT& variant, long* child,
-                      int* region);
+    // The answer of `answer` for the object that `child` names; E_INVALIDARG when it names none.
+    template <typename Answer>
+    HRESULT About(const VARIANT& child, Answer answer) const {
+        return Connected([&](CScreenWindow& window, const AccessibleScreen& screen) {
+            long number = 0;
+            if (!ChildOfVariant(child, &number) ||
+                (number != kChildSelf && !screen.IsChild(number))) {
+                return E_INVALIDARG;
+            }
+            const int region = screen.RegionOf(number);
+            const CRegion* found = window.region(region);
+            return answer(Target{window, screen, number, region, found ? &found->reader : nullptr});
+        });
+    }
     bool WindowFocused() const { return ::GetFocus() == window_.hwnd(); }
-    // What a reader is told of a region: null for no region (the screen itself).
-    static const ReaderFacts* Facts(CScreenWindow& window, int region) {
-        const CRegion* found = window.region(region);
-        return found ? &found->reader : nullptr;
-    }
 
     CScreenWindow& window_;  // only touched while shown_ says it lives
     Liveness shown_;
 };
 
-bool ScreenAccessible::Names(const AccessibleScreen& screen, const VARIANT& variant, long* child,
-                             int* region) {
-    if (!ChildOfVariant(variant, child) || (*child != kChildSelf && !screen.IsChild(*child))) {
-        return false;
-    }
-    *region = screen.RegionOf(*child);
-    return true;
-}
-
 HRESULT ScreenAccessible::get_accParent(IDispatch** parent) {
-    if (!parent) {
+    if (!Clear(parent)) {
         return E_POINTER;
     }
-    *parent = nullptr;
-    CScreenWindow* window = Window();
-    if (!window) {
-        return CO_E_OBJNOTCONNECTED;
-    }
-    *parent = WindowObject(window->hwnd()).release();
-    return *parent ? S_OK : S_FALSE;
+    return Connected([&](CScreenWindow& window, const AccessibleScreen&) {
+        *parent = WindowObject(window.hwnd()).release();
+        return *parent ? S_OK : S_FALSE;
+    });
 }
 
 HRESULT ScreenAccessible::get_accChildCount(long* count) {
-    if (!count) {
+    if (!Clear(count)) {
         return E_POINTER;
     }
-    *count = 0;
-    CScreenWindow* window = Window();
-    if (!window) {
-        return CO_E_OBJNOTCONNECTED;
-    }
-    *count = window->Readers().childCount();
-    return S_OK;
+    return Connected([&](CScreenWindow&, const AccessibleScreen& screen) {
+        *count = screen.childCount();
+        return S_OK;
+    });
 }
 
 HRESULT ScreenAccessible::get_accChild(VARIANT child, IDispatch** object) {
-    if (!object) {
+    if (!Clear(object)) {
         return E_POINTER;
     }
-    *object = nullptr;
-    CScreenWindow* window = Window();
-    if (!window) {
-        return CO_E_OBJNOTCONNECTED;
-    }
-    long number = 0;
     // The regions are simple elements: no object of their own.
-    return ChildOfVariant(child, &number) && window->Readers().IsChild(number) ? S_FALSE
-                                                                               : E_INVALIDARG;
+    return About(child, [](const Target& t) { return t.facts ? S_FALSE : E_INVALIDARG; });
 }
 
 HRESULT ScreenAccessible::get_accName(VARIANT child, BSTR* name) {
-    if (!name) {
+    if (!Clear(name)) {
         return E_POINTER;
     }
-    *name = nullptr;
-    CScreenWindow* window = Window();
-    if (!window) {
-        return CO_E_OBJNOTCONNECTED;
-    }
-    long number = 0;
-    int region = -1;
-    if (!Names(window->Readers(), child, &number, &region)) {
-        return E_INVALIDARG;
-    }
-    const ReaderFacts* facts = Facts(*window, region);
-    return AllocateText(
-        facts ? facts->name
-              : ScreenSpokenName(window->description(), ResourceString(IDS_APP_TITLE)),
-        name);
+    return About(child, [&](const Target& t) {
+        return AllocateText(
+            t.facts ? t.facts->name
+                    : ScreenSpokenName(t.window.description(), ResourceString(IDS_APP_TITLE)),
+            name);
+    });
 }
 
 HRESULT ScreenAccessible::get_accDescription(VARIANT child, BSTR* description) {
-    if (!description) {
+    if (!Clear(description)) {
         return E_POINTER;
     }
-    *description = nullptr;
-    CScreenWindow* window = Window();
-    if (!window) {
-        return CO_E_OBJNOTCONNECTED;
-    }
-    long number = 0;
-    int region = -1;
-    if (!Names(window->Readers(), child, &number, &region)) {
-        return E_INVALIDARG;
-    }
-    const ReaderFacts* facts = Facts(*window, region);
-    return facts ? AllocateText(facts->description, description) : S_FALSE;
+    return About(child, [&](const Target& t) {
+        return t.facts ? AllocateText(t.facts->description, description) : S_FALSE;
+    });
 }
 
 HRESULT ScreenAccessible::get_accRole(VARIANT child, VARIANT* role) {
-    if (!role) {
+    if (!Clear(role)) {
         return E_POINTER;
     }
-    SetEmptyVariant(role);
-    CScreenWindow* window = Window();
-    if (!window) {
-        return CO_E_OBJNOTCONNECTED;
-    }
-    long number = 0;
-    int region = -1;
-    if (!Names(window->Readers(), child, &number, &region)) {
-        return E_INVALIDARG;
-    }
-    const ReaderFacts* facts = Facts(*window, region);
-    SetChildVariant(role, static_cast<long>(facts ? facts->role : ReaderRole::kClient));
-    return S_OK;
+    return About(child, [&](const Target& t) {
+        SetChildVariant(role, static_cast<long>(t.facts ? t.facts->role : ReaderRole::kClient));
+        return S_OK;
+    });
 }
 
 HRESULT ScreenAccessible::get_accState(VARIANT child, VARIANT* state) {
-    if (!state) {
+    if (!Clear(state)) {
         return E_POINTER;
     }
-    SetEmptyVariant(state);
-    CScreenWindow* window = Window();
-    if (!window) {
-        return CO_E_OBJNOTCONNECTED;
-    }
-    const AccessibleScreen screen = window->Readers();
-    long number = 0;
-    int region = -1;
-    if (!Names(screen, child, &number, &region)) {
-        return E_INVALIDARG;
-    }
-    SetChildVariant(state, static_cast<long>(screen.StateOf(number, WindowFocused())));
-    return S_OK;
+    return About(child, [&](const Target& t) {
+        SetChildVariant(state, static_cast<long>(t.screen.StateOf(t.child, WindowFocused())));
+        return S_OK;
+    });
 }
 
 HRESULT ScreenAccessible::get_accFocus(VARIANT* child) {
-    if (!child) {
+    if (!Clear(child)) {
         return E_POINTER;
     }
-    SetEmptyVariant(child);
-    CScreenWindow* window = Window();
-    if (!window) {
-        return CO_E_OBJNOTCONNECTED;
-    }
-    const long focused = window->Readers().FocusedChild(WindowFocused());
-    if (focused == kNoChild) {
-        return S_FALSE;
-    }
-    SetChildVariant(child, focused);
-    return S_OK;
+    return Connected([&](CScreenWindow&, const AccessibleScreen& screen) {
+        const long focused = screen.FocusedChild(WindowFocused());
+        if (focused == kNoChild) {
+            return S_FALSE;
+        }
+        SetChildVariant(child, focused);
+        return S_OK;
+    });
 }
 
 HRESULT ScreenAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
-    if (!action) {
+    if (!Clear(action)) {
         return E_POINTER;
     }
-    *action = nullptr;
-    CScreenWindow* window = Window();
-    if (!window) {
-        return CO_E_OBJNOTCONNECTED;
-    }
-    long number = 0;
-    int region = -1;
-    if (!Names(window->Readers(), child, &number, &region)) {
-        return E_INVALIDARG;
-    }
-    return region == -1 ? S_FALSE : AllocateText(ResourceString(IDS_READER_PRESS), action);
+    return About(child, [&](const Target& t) {
+        return t.facts ? AllocateText(ResourceString(IDS_READER_PRESS), action) : S_FALSE;
+    });
 }
 
 HRESULT ScreenAccessible::accSelect(long flags, VARIANT child) {
-    CScreenWindow* window = Window();
-    if (!window) {
-        return CO_E_OBJNOTCONNECTED;
-    }
-    long number = 0;
-    int region = -1;
-    if (!Names(window->Readers(), child, &number, &region)) {
-        return E_INVALIDARG;
-    }
-    // Nothing here is selected; only the focus moves.
-    if ((flags & SELFLAG_TAKEFOCUS) == 0) {
-        return DISP_E_MEMBERNOTFOUND;
-    }
-    // The window first: the system tells of its focus, then the region's is told.
-    if (!WindowFocused()) {
-        ::SetFocus(window->hwnd());
-    }
-    if (region != -1) {
-        window->FocusRegion(region);
-    }
-    return S_OK;
+    return About(child, [&](const Target& t) {
+        // Nothing here is selected; only the focus moves.
+        if ((flags & SELFLAG_TAKEFOCUS) == 0) {
+            return DISP_E_MEMBERNOTFOUND;
+        }
+        // The window first: the system tells of its focus, then the region's is told.
+        if (!WindowFocused()) {
+            ::SetFocus(t.window.hwnd());
+        }
+        if (t.facts) {
+            t.window.FocusRegion(t.region);
+        }
+        return S_OK;
+    });
 }
 
 HRESULT ScreenAccessible::accLocation(long* left, long* top, long* width, long* height,
                                       VARIANT child) {
-    if (!left || !top || !width || !height) {
+    if (!Clear(left) || !Clear(top) || !Clear(width) || !Clear(height)) {
         return E_POINTER;
     }
-    *left = *top = *width = *height = 0;
-    CScreenWindow* window = Window();
-    if (!window) {
-        return CO_E_OBJNOTCONNECTED;
-    }
-    long number = 0;
-    int region = -1;
-    if (!Names(window->Readers(), child, &number, &region)) {
-        return E_INVALIDARG;
-    }
-    RECT client{};
-    ::GetClientRect(window->hwnd(), &client);
-    PixelRect place{client.left, client.top, client.right, client.bottom};
-    if (const ReaderFacts* facts = Facts(*window, region)) {
+    return About(child, [&](const Target& t) {
+        RECT client{};
+        ::GetClientRect(t.window.hwnd(), &client);
         // Shapes are in picture pixels; the window shows each as a block at its scale.
-        place = ScaleRect(facts->bounds, window->scale());
-    }
-    POINT origin{0, 0};
-    ::ClientToScreen(window->hwnd(), &origin);
-    *left = place.left + origin.x;
-    *top = place.top + origin.y;
-    *width = place.width();
-    *height = place.height();
-    return S_OK;
+        const PixelRect place =
+            t.facts ? ScaleRect(t.facts->bounds, t.window.scale())
+                    : PixelRect{client.left, client.top, client.right, client.bottom};
+        POINT origin{0, 0};
+        ::ClientToScreen(t.window.hwnd(), &origin);
+        *left = place.left + origin.x;
+        *top = place.top + origin.y;
+        *width = place.width();
+        *height = place.height();
+        return S_OK;
+    });
 }
 
 HRESULT ScreenAccessible::accNavigate(long direction, VARIANT start, VARIANT* end) {
-    if (!end) {
+    if (!Clear(end)) {
         return E_POINTER;
     }
-    SetEmptyVariant(end);
-    CScreenWindow* window = Window();
-    if (!window) {
-        return CO_E_OBJNOTCONNECTED;
-    }
-    const AccessibleScreen screen = window->Readers();
-    long number = 0;
-    int region = -1;
-    if (!Names(screen, start, &number, &region)) {
-        return E_INVALIDARG;
-    }
-    const long reached = screen.Navigate(number, static_cast<ReaderNavigation>(direction));
-    if (reached == kNoChild) {
-        return S_FALSE;
-    }
-    SetChildVariant(end, reached);
-    return S_OK;
+    return About(start, [&](const Target& t) {
+        const long reached = t.screen.Navigate(t.child, static_cast<ReaderNavigation>(direction));
+        if (reached == kNoChild) {
+            return S_FALSE;
+        }
+        SetChildVariant(end, reached);
+        return S_OK;
+    });
 }
 
 HRESULT ScreenAccessible::accHitTest(long x, long y, VARIANT* child) {
-    if (!child) {
+    if (!Clear(child)) {
         return E_POINTER;
     }
-    SetEmptyVariant(child);
-    CScreenWindow* window = Window();
-    if (!window) {
-        return CO_E_OBJNOTCONNECTED;
-    }
-    POINT point{x, y};
-    ::ScreenToClient(window->hwnd(), &point);
-    RECT client{};
-    ::GetClientRect(window->hwnd(), &client);
-    if (!::PtInRect(&client, point)) {
-        return S_FALSE;
-    }
-    // The mouse's own hit test: the first region listed whose shape holds the point.
-    SetChildVariant(child, window->Readers().ChildOf(window->HitTest(point)));
-    return S_OK;
+    return Connected([&](CScreenWindow& window, const AccessibleScreen& screen) {
+        POINT point{x, y};
+        ::ScreenToClient(window.hwnd(), &point);
+        RECT client{};
+        ::GetClientRect(window.hwnd(), &client);
+        if (!::PtInRect(&client, point)) {
+            return S_FALSE;
+        }
+        // The mouse's own hit test: the first region listed whose shape holds the point.
+        SetChildVariant(child, screen.ChildOf(window.HitTest(point)));
+        return S_OK;
+    });
 }
 
 HRESULT ScreenAccessible::accDoDefaultAction(VARIANT child) {
-    CScreenWindow* window = Window();
-    if (!window) {
-        return CO_E_OBJNOTCONNECTED;
-    }
-    long number = 0;
-    int region = -1;
-    if (!Names(window->Readers(), child, &number, &region)) {
-        return E_INVALIDARG;
-    }
-    if (region == -1) {
-        return DISP_E_MEMBERNOTFOUND;
-    }
-    return ::PostMessageA(window->hwnd(), kPressRegionMessage, static_cast<WPARAM>(region), 0)
-               ? S_OK
-               : E_FAIL;
+    return About(child, [](const Target& t) {
+        if (!t.facts) {
+            return DISP_E_MEMBERNOTFOUND;
+        }
+        return ::PostMessageA(t.window.hwnd(), kPressRegionMessage, static_cast<WPARAM>(t.region),
+                              0)
+                   ? S_OK
+                   : E_FAIL;
+    });
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "win/accessible_object.h"
 
+#include <vector>
+
 #include "win/system_library.h"
 
 namespace lumora {
@@ -155,15 +157,16 @@ HRESULT AllocateText(const std::string& text, BSTR* result) {
     if (!allocate) {
         return E_OUTOFMEMORY;
     }
-    // The program's texts are in the ANSI code page, as the INI file is read.
+    // The program's texts are in the ANSI code page, as the INI file is read. A vector, not a
+    // wide string: the library's wide strings would bring its exception runtime into the file.
     const int length =
         ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
+    std::vector<OLECHAR> wide(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
     if (length > 0) {
-        ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0],
+        ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
                               length);
     }
-    *result = allocate(wide.c_str(), static_cast<UINT>(wide.size()));
+    *result = allocate(wide.data(), static_cast<UINT>(wide.size() - 1));
     return *result ? S_OK : E_OUTOFMEMORY;
 }
 
