@@ -251,9 +251,17 @@ TEST_F(ScreenAccessibleTest, EveryRegionWithAShapeIsANamedObjectWithRoleStateDes
     EXPECT_EQ(a->get_accParent(&parent), S_OK);
     ASSERT_NE(parent, nullptr);
     UniqueCom<IDispatch> owned(parent);
+    // No type information: readers call the methods themselves.
     UINT typeInfo = 7;
     EXPECT_EQ(a->GetTypeInfoCount(&typeInfo), S_OK);
     EXPECT_EQ(typeInfo, 0u);
+    ITypeInfo* info = reinterpret_cast<ITypeInfo*>(1);
+    EXPECT_EQ(a->GetTypeInfo(0, 0, &info), E_NOTIMPL);
+    EXPECT_EQ(info, nullptr);
+    const GUID nothing{};
+    EXPECT_EQ(a->GetIDsOfNames(nothing, nullptr, 0, 0, nullptr), E_NOTIMPL);
+    EXPECT_EQ(a->Invoke(0, nothing, 0, 0, nullptr, nullptr, nullptr, nullptr), E_NOTIMPL);
+    EXPECT_EQ(a->put_accValue(Child(1), nullptr), DISP_E_MEMBERNOTFOUND);
 }
 
 TEST_F(ScreenAccessibleTest, PlacesFollowTheScale) {
