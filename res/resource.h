@@ -128,3 +128,6 @@
 #define IDS_LABEL_PUBLISHER 2201
 #define IDS_LABEL_TELEPHONE 2202
 #define IDS_LABEL_WEB 2203
+
+// What a screen reader calls the click of a region.
+#define IDS_READER_PRESS 2300

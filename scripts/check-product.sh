@@ -1,6 +1,7 @@
 #!/bin/bash
 # The shipped lumora.exe (i686): it imports only the system DLLs it needs for its first screen
-# (comctl32, shell32 and winmm are loaded when first used), exports the ten action
+# (comctl32, shell32 and winmm are loaded when first used, and oleacc, oleaut32 and ole32 when a
+# screen reader first asks), exports the ten action
 # functions by their plain names, and is at most 300 KB: a disc's front door starts at once, even
 # from a slow drive. Prints its size.
 set -u

@@ -1,5 +1,6 @@
 #include "screens/hover_machine.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <utility>
 
@@ -17,6 +18,7 @@ HoverCommand Command(HoverAction action, int region = -1) {
 
 void HoverMachine::ShowScreen(std::vector<HoverRegionFacts> regions) {
     regions_ = std::move(regions);
+    ListFocusable();
     // A pointer resting over a region of the new screen highlights it at its first move.
     ForgetRegions();
 }
@@ -34,6 +36,7 @@ void HoverMachine::ForgetRegions() {
 void HoverMachine::UpdateRegion(int index, const HoverRegionFacts& facts) {
     if (IsRegion(index)) {
         regions_[static_cast<std::size_t>(index)] = facts;
+        ListFocusable();
         // A region without a shape cannot keep the keyboard's focus: Enter would run it.
         if (index == focusRegion_ && !facts.hasShape) {
             focusRegion_ = -1;
@@ -43,6 +46,20 @@ void HoverMachine::UpdateRegion(int index, const HoverRegionFacts& facts) {
 
 const HoverRegionFacts* HoverMachine::Facts(int index) const {
     return IsRegion(index) ? &regions_[static_cast<std::size_t>(index)] : nullptr;
+}
+
+bool HoverMachine::IsFocusable(int index) const {
+    const HoverRegionFacts* facts = Facts(index);
+    return facts && facts->hasShape;
+}
+
+void HoverMachine::ListFocusable() {
+    focusable_.clear();
+    for (int i = 0; i < static_cast<int>(regions_.size()); ++i) {
+        if (IsFocusable(i)) {
+            focusable_.push_back(i);
+        }
+    }
 }
 
 // Pictures.
@@ -240,41 +257,53 @@ HoverCommands HoverMachine::WindowDestroyed() {
     // The pictures go with the window: the next screen starts with nothing shown.
     ForgetRegions();
     regions_.clear();
+    focusable_.clear();
     return out;
 }
 
 // The keyboard.
 
 int HoverMachine::NextFocusable(int from, bool backward) const {
-    const int count = static_cast<int>(regions_.size());
-    if (count == 0) {
+    if (focusable_.empty()) {
         return -1;
     }
-    const int step = backward ? count - 1 : 1;
     // Without a focus the search starts at the first (or, going backward, the last) region.
-    int candidate = IsRegion(from) ? (from + step) % count : (backward ? count - 1 : 0);
-    for (int tried = 0; tried < count; ++tried) {
-        if (regions_[static_cast<std::size_t>(candidate)].hasShape) {
-            return candidate;
-        }
-        candidate = (candidate + step) % count;
+    if (!IsRegion(from)) {
+        return backward ? focusable_.back() : focusable_.front();
     }
-    return -1;
+    if (backward) {
+        const auto at = std::lower_bound(focusable_.begin(), focusable_.end(), from);
+        return at == focusable_.begin() ? focusable_.back() : *(at - 1);
+    }
+    const auto at = std::upper_bound(focusable_.begin(), focusable_.end(), from);
+    return at == focusable_.end() ? focusable_.front() : *at;
 }
 
 HoverCommands HoverMachine::TabKey(bool backward) {
+    return FocusRegion(NextFocusable(focusRegion_, backward));
+}
+
+HoverCommands HoverMachine::FocusRegion(int index) {
     HoverCommands out;
-    const int next = NextFocusable(focusRegion_, backward);
-    if (next == -1) {
+    if (!IsFocusable(index)) {
         return out;
     }
-    focusRegion_ = next;
+    focusRegion_ = index;
     // The region may be shown already, hovered by the pointer or as the only focusable one.
-    if (next == hoverRegion_) {
+    if (index == hoverRegion_) {
         return out;
     }
     ClearHover(out);
-    StartHover(out, next);
+    StartHover(out, index);
+    return out;
+}
+
+HoverCommands HoverMachine::PressRegion(int index) {
+    HoverCommands out = FocusRegion(index);
+    if (focusRegion_ == index) {
+        HoverCommands run = ActivateKey();
+        out.insert(out.end(), run.begin(), run.end());
+    }
     return out;
 }
 

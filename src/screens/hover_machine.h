@@ -75,6 +75,17 @@ class HoverMachine {
     // Enter or Space.
     HoverCommands ActivateKey();
     HoverCommands EscapeKey();
+    // The keyboard's focus moves to region `index`, as if Tab had reached it; nothing happens
+    // for a region that Tab never reaches.
+    HoverCommands FocusRegion(int index);
+    // The focus moves to region `index`, which then runs as with Enter.
+    HoverCommands PressRegion(int index);
+
+    // The Tab order: the next region with a shape after `from` (or before it, going backward),
+    // wrapping; from -1 the first (or last) one. -1 when no region has a shape.
+    int NextFocusable(int from, bool backward) const;
+    // The regions that Tab reaches, in list order.
+    const std::vector<int>& focusableRegions() const { return focusable_; }
 
     int hoverRegion() const { return hoverRegion_; }
     int pressedRegion() const { return pressedRegion_; }
@@ -90,9 +101,8 @@ class HoverMachine {
         return index >= 0 && index < static_cast<int>(regions_.size());
     }
     const HoverRegionFacts* Facts(int index) const;
-    // The next region with a shape after `from` (or before it, going backward), wrapping; -1 when
-    // no region has one.
-    int NextFocusable(int from, bool backward) const;
+    bool IsFocusable(int index) const;
+    void ListFocusable();
 
     void ShowHighlight(HoverCommands& out, int index, bool refresh);
     void HideHighlight(HoverCommands& out);
@@ -106,6 +116,7 @@ class HoverMachine {
     void StartHover(HoverCommands& out, int index);
 
     std::vector<HoverRegionFacts> regions_;
+    std::vector<int> focusable_;  // the regions with a shape, in list order
     HoverSettings settings_;
     int hoverRegion_ = -1;
     int pressedRegion_ = -1;

@@ -43,6 +43,7 @@ CRegion BuildRegion(const RegionSpec& described, PictureCache& pictures) {
         // Only a region without launch data asks where the application's setup recorded it.
         region.action.launchData = ResolveLaunchData(*region.action.registry);
     }
+    region.reader = DescribeForReaders(described, region.action.launchData);
     return region;
 }
 

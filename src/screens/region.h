@@ -10,6 +10,7 @@
 #include "actions/action_record.h"
 #include "config/value_parse.h"
 #include "imaging/cdib.h"
+#include "screens/accessible_screen.h"
 #include "screens/picture_cache.h"
 #include "screens/screen_model.h"
 #include "win/handles.h"
@@ -30,7 +31,8 @@ struct CRegion {
     std::optional<std::string> sound;
     // What a click does; its launch data comes from the registry when the section has none.
     ActionRecord action;
-    int discDrive = 0;  // last disc search: 0, a drive letter, or -1
+    int discDrive = 0;   // last disc search: 0, a drive letter, or -1
+    ReaderFacts reader;  // what a screen reader is told of it
 };
 
 // Reads the region's section (screen name + "-Region " + region name) into a fresh record: the

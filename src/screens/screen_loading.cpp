@@ -67,6 +67,8 @@ BOOL CScreenWindow::LoadScreen(HWND parent, const std::string& name) {
         Carry(parent, session_.OpenFailed());
         return FALSE;
     }
+    told_ = ReaderMark{};
+    Tell(ScreenShownNotices());
     return TRUE;
 }
 

@@ -4,6 +4,8 @@
 
 #include <windowsx.h>
 
+#include <climits>
+
 #include "actions/sound.h"
 #include "config/display.h"
 #include "config/settings.h"
@@ -28,6 +30,9 @@ LRESULT CScreenWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
                 Carry(command);
             }
             shown_.reset();
+            // A reader that still holds the screen's object finds it disconnected.
+            accessible_.reset();
+            told_ = ReaderMark{};
             return 0;
         case WM_PAINT:
             OnPaint();
@@ -61,6 +66,13 @@ LRESULT CScreenWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_KEYDOWN:
             OnKeyDown(wParam, lParam);
             return 0;
+        case WM_GETOBJECT:
+            return OnGetObject(message, wParam, lParam);
+        case kPressRegionMessage:
+            if (shown_ && wParam <= static_cast<WPARAM>(INT_MAX)) {
+                Carry(Hover().PressRegion(static_cast<int>(wParam)));
+            }
+            return 0;
         default:
             return Default(message, wParam, lParam);
     }
@@ -90,12 +102,16 @@ HoverMachine& CScreenWindow::Hover() {
 
 void CScreenWindow::Carry(const HoverCommands& commands) {
     for (const HoverCommand& command : commands) {
-        Carry(command);
         if (command.action == HoverAction::kRunRegion) {
+            // Readers hear of the focus before the action, which may show boxes of its own.
+            Announce();
+            Carry(command);
             // The action may have replaced this screen: nothing of it is touched afterwards.
             return;
         }
+        Carry(command);
     }
+    Announce();
 }
 
 void CScreenWindow::Carry(const HoverCommand& command) {

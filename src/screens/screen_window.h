@@ -12,9 +12,12 @@
 #include "actions/launch.h"
 #include "actions/logo_dialog.h"
 #include "menus/popup_menu.h"
+#include "screens/accessible_screen.h"
 #include "screens/hot_cursor.h"
 #include "screens/screen_content.h"
 #include "screens/screen_session.h"
+#include "win/accessible_object.h"
+#include "win/lifetime.h"
 #include "win/window.h"
 
 namespace lumora {
@@ -57,6 +60,13 @@ class CScreenWindow : public Window {
     // The application lost activation: forget the hover.
     void OnAppDeactivated();
 
+    // Screen readers (screen_accessible.cpp): the shown screen's objects as they are now (its
+    // regions read first), whether that screen is still shown, and the keyboard's focus moved
+    // to a region as Tab would.
+    AccessibleScreen Readers();
+    Liveness WatchShown() const;
+    void FocusRegion(int index);
+
     // The shown screen's picture, its canvas at the art scale and its title; empty when no
     // screen is shown.
     const CDib& background() const { return Shown().background(); }
@@ -80,6 +90,10 @@ class CScreenWindow : public Window {
     void OnPaint();
     void OnMouseMove(WPARAM flags, POINT point);
     void OnKeyDown(WPARAM key, LPARAM flags);
+    LRESULT OnGetObject(UINT message, WPARAM wParam, LPARAM lParam);
+    // Tells readers what changed of the focus and the hover since they were last told.
+    void Announce();
+    void Tell(const ReaderNotices& notices);
     // A click (region_click.cpp): the region's plan through the one click path, then the hover
     // state read again.
     void RunRegion(int index);
@@ -89,6 +103,9 @@ class CScreenWindow : public Window {
     CLogoDialog logoPopup_;
     HotCursor cursor_;
     std::unique_ptr<ScreenContent> shown_;
+    // The shown screen's object for readers, made when one first asks; what they were told.
+    UniqueCom<IAccessible> accessible_;
+    ReaderMark told_;
 };
 
 }  // namespace lumora

@@ -1,4 +1,5 @@
 list(APPEND LUMORA_CORE_SOURCES
+    src/screens/accessible_screen.cpp
     src/screens/display_scale.cpp
     src/screens/hover_machine.cpp
     src/screens/layout.cpp
@@ -10,6 +11,7 @@ list(APPEND LUMORA_WIN_SOURCES
     src/screens/picture_cache.cpp
     src/screens/region.cpp
     src/screens/region_click.cpp
+    src/screens/screen_accessible.cpp
     src/screens/screen_content.cpp
     src/screens/screen_loading.cpp
     src/screens/screen_place.cpp

@@ -65,6 +65,10 @@ inline void UnloadLibrary(HMODULE h) {
 inline void Unhook(HHOOK h) {
     ::UnhookWindowsHookEx(h);
 }
+template <typename T>
+inline void ReleaseComObject(T* object) {
+    object->Release();
+}
 }  // namespace detail
 
 using UniqueHandle = UniqueAny<HANDLE, detail::CloseKernelHandle>;
@@ -77,6 +81,9 @@ using UniqueMemoryDc = UniqueAny<HDC, detail::DeleteDeviceContext>;
 using UniqueMenu = UniqueAny<HMENU, detail::DestroyMenuHandle>;
 using UniqueLibrary = UniqueAny<HMODULE, detail::UnloadLibrary>;
 using UniqueHook = UniqueAny<HHOOK, detail::Unhook>;
+// One reference to a COM object, released when it goes.
+template <typename T>
+using UniqueCom = UniqueAny<T*, detail::ReleaseComObject<T>>;
 
 // A window's client-area device context, released with the window it came from.
 class ClientDc {

@@ -10,6 +10,11 @@ namespace lumora {
 // it is answered 0, as is anyone who asks from another thread.
 constexpr UINT kCaptionQueryMessage = WM_USER + 100;
 
+// Posted to the screen window by its object for screen readers: the keyboard's focus moves to
+// region wParam, which then runs as with Enter. Posted, so that a reader's call returns at once,
+// however long the action takes.
+constexpr UINT kPressRegionMessage = WM_USER + 101;
+
 // The framework's "exit the application" command: the main window destroys itself.
 constexpr WPARAM kAppExitCommand = 0xE141;
 

@@ -2,6 +2,7 @@ list(APPEND LUMORA_CORE_SOURCES
     src/win/message_rules.cpp
 )
 list(APPEND LUMORA_WIN_SOURCES
+    src/win/accessible_object.cpp
     src/win/app_state.cpp
     src/win/common_controls.cpp
     src/win/dialog_colors.cpp

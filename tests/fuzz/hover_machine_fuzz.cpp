@@ -1,17 +1,18 @@
 // The hover machine fed random event sequences over random screens: regions with or without
 // shape, highlight and balloon, shapes and pictures at random places on a small canvas, pointer
 // moves, presses and releases, the balloon timer (only while it runs, as a real timer), other
-// timers, Tab, Shift+Tab, Enter, Escape, deactivation, new settings, reloaded regions and new
-// screens. The commands are carried out on a model window whose canvas cells remember what was
-// drawn on them, and checked as they come:
+// timers, Tab, Shift+Tab, Enter, Escape, a screen reader's focus and press on any index,
+// deactivation, new settings, reloaded regions and new screens. The commands are carried out on a
+// model window whose canvas cells remember what was drawn on them, and checked as they come:
 // - at most one highlight is shown, only the hovered region's, and only if the region has one;
 // - a balloon shows only for the hovered region, with balloons on, after its timer fired (or at
 //   once with no delay), and is never shown twice;
 // - nothing is removed that is not shown, except the hovered region's balloon area, which is
 //   restored whether or not it shows while balloons are on;
 // - the timer is started only when stopped and stopped only when running;
-// - a click runs only the region pressed and released under the pointer, or the focused one
-//   by the keyboard, and is the last command;
+// - a click runs only the region pressed and released under the pointer, the focused one by
+//   the keyboard, or the one a reader pressed, and is the last command;
+// - a reader's focus and press reach exactly the regions Tab reaches;
 // - after every event the window shows what the canvas holds, the canvas holds exactly the
 //   shown pictures over the background (balloon on top), and the machine's own view agrees;
 // - leaving the window, deactivation and Escape leave nothing shown and no timer running.
@@ -24,6 +25,7 @@
 #include <vector>
 
 #include "fuzz/fuzz_check.h"
+#include "screens/balloon_delay.h"
 #include "screens/hover_machine.h"
 
 namespace {
@@ -73,6 +75,8 @@ enum class Event {
     kTab,
     kActivate,
     kEscape,
+    kReaderFocus,
+    kReaderPress,
     kSettings,
     kUpdate,
     kNewScreen,
@@ -160,6 +164,19 @@ class World {
                     CheckNothingShown();
                 }
                 break;
+            case Event::kReaderFocus:
+            case Event::kReaderPress: {
+                readerTarget_ = provider_.ConsumeIntegralInRange(-1, 7);
+                Carry(event == Event::kReaderFocus ? machine_.FocusRegion(readerTarget_)
+                                                   : machine_.PressRegion(readerTarget_));
+                const bool reachable =
+                    readerTarget_ >= 0 && readerTarget_ < Count() && Facts(readerTarget_).hasShape;
+                FUZZ_CHECK(machine_.focusRegion() == (reachable ? readerTarget_ : before_.focus));
+                if (reachable) {
+                    FUZZ_CHECK(machine_.hoverRegion() == readerTarget_);
+                }
+                break;
+            }
             case Event::kSettings: {
                 const int delays[] = {0, 1, 300, -1, 500};
                 settings_.balloonHelp = provider_.ConsumeIntegralInRange(0, 3) != 0;
@@ -276,9 +293,12 @@ class World {
                 case HoverAction::kRestoreBalloon:
                     FUZZ_CHECK(isRegion);
                     // The hovered region's balloon area is restored whether or not it shows;
-                    // with balloons off, only a balloon that shows.
-                    FUZZ_CHECK(balloon_ == r || (balloon_ == -1 && settings_.balloonHelp &&
-                                                 Facts(r).hasBalloon && r == before_.hover));
+                    // with balloons off, only a balloon that shows. A reader's press hovers its
+                    // region and runs it in one event.
+                    FUZZ_CHECK(balloon_ == r ||
+                               (balloon_ == -1 && settings_.balloonHelp && Facts(r).hasBalloon &&
+                                (r == before_.hover ||
+                                 (event_ == Event::kReaderPress && r == readerTarget_))));
                     balloon_ = -1;
                     Paint(regions_[size_t(r)].balloon, kBackground);
                     break;
@@ -287,7 +307,7 @@ class World {
                     break;
                 case HoverAction::kStartBalloonTimer:
                     FUZZ_CHECK(!timerRunning_ && command.delayMs > 0);
-                    FUZZ_CHECK(command.delayMs == static_cast<unsigned>(settings_.balloonDelay));
+                    FUZZ_CHECK(command.delayMs == lumora::BalloonDelayMs(settings_.balloonDelay));
                     timerRunning_ = true;
                     break;
                 case HoverAction::kStopBalloonTimer:
@@ -318,7 +338,8 @@ class World {
                     FUZZ_CHECK(i + 1 == commands.size());
                     const bool click = event_ == Event::kUp && r == runHit_ && r == pressed_;
                     const bool key = event_ == Event::kActivate && r == before_.focus;
-                    FUZZ_CHECK(isRegion && (click || key));
+                    const bool reader = event_ == Event::kReaderPress && r == readerTarget_;
+                    FUZZ_CHECK(isRegion && (click || key || reader));
                     FUZZ_CHECK(Facts(r).hasShape);
                     break;
                 }
@@ -372,6 +393,7 @@ class World {
     Event event_ = Event::kMove;
     Snapshot before_;
     int runHit_ = -1;
+    int readerTarget_ = -1;
 };
 
 }  // namespace

@@ -387,5 +387,38 @@ TEST_F(HoverMachineTest, LeavingTheWindowOrTheApplicationClearsTheFocus) {
         << "and the next Tab starts at the first region";
 }
 
+// A reader moves the focus and presses a region directly: as Tab reaching it, then Enter.
+TEST_F(HoverMachineTest, AReaderFocusesAndPressesTheRegionsThatTabReaches) {
+    EXPECT_EQ(machine_.FocusRegion(4), (C{PlaceHighlight(4), kDraw, kHighlightSound}));
+    EXPECT_EQ(machine_.focusRegion(), 4);
+    EXPECT_EQ(Tab().front(), RestoreHighlight(4)) << "Tab goes on from there";
+    EXPECT_EQ(machine_.focusRegion(), 5);
+    for (int never : {3, -1, 6}) {
+        EXPECT_EQ(machine_.FocusRegion(never), C{}) << never;
+        EXPECT_EQ(machine_.PressRegion(never), C{}) << never;
+        EXPECT_EQ(machine_.focusRegion(), 5) << never;
+    }
+    EXPECT_EQ(machine_.PressRegion(4), (C{kStop, RestoreBalloon(5), kDraw, PlaceHighlight(4), kDraw,
+                                          kHighlightSound, PlaceHighlight(4), kDraw, RunOf(4)}));
+    EXPECT_EQ(machine_.focusRegion(), 4);
+    EXPECT_EQ(machine_.PressRegion(4), (C{PlaceHighlight(4), kDraw, RunOf(4)}))
+        << "pressed again, it only runs";
+}
+
+TEST_F(HoverMachineTest, TheTabOrderIsTheListOfShapedRegions) {
+    EXPECT_EQ(machine_.focusableRegions(), (std::vector<int>{0, 1, 2, 4, 5}));
+    EXPECT_EQ(machine_.NextFocusable(-1, false), 0);
+    EXPECT_EQ(machine_.NextFocusable(-1, true), 5);
+    EXPECT_EQ(machine_.NextFocusable(3, false), 4) << "from a region without a shape";
+    EXPECT_EQ(machine_.NextFocusable(3, true), 2);
+    EXPECT_EQ(machine_.NextFocusable(5, false), 0);
+    EXPECT_EQ(machine_.NextFocusable(0, true), 5);
+    machine_.UpdateRegion(3, kPlain);
+    EXPECT_EQ(machine_.focusableRegions(), (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    machine_.WindowDestroyed();
+    EXPECT_TRUE(machine_.focusableRegions().empty());
+    EXPECT_EQ(machine_.NextFocusable(-1, false), -1);
+}
+
 }  // namespace
 }  // namespace lumora

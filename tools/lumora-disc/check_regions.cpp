@@ -3,6 +3,7 @@
 #include "check_pictures.h"
 #include "polygon_mask.h"
 #include "resource.h"
+#include "screens/accessible_screen.h"
 #include "screens/screen_model.h"
 #include "wave_file.h"
 
@@ -41,6 +42,20 @@ void CheckShape(const CheckContext& context, const IniSection& section, const Re
             return;
         }
     }
+}
+
+// A screen reader speaks a clickable region by its spoken name: one without a word ("R1") tells
+// a blind user nothing.
+void CheckSpokenName(const CheckContext& context, const IniSection& section,
+                     const RegionSpec& region, const std::string& what) {
+    const std::string& spoken = SpokenName(region);
+    if (region.shape.empty() || HasWord(spoken)) {
+        return;
+    }
+    context.out().Warning(CheckContext::LineOf(section, IDS_KEY_LABEL),
+                          what + " is spoken by screen readers as " + Quoted(spoken) +
+                              ", which holds no word; give it a " + Key(IDS_KEY_LABEL) +
+                              " that says what it does");
 }
 
 void CheckPicture(const CheckContext& context, const IniSection& section,
@@ -121,6 +136,7 @@ ActionTargets CheckScreen(const CheckContext& context, const std::string& name) 
         context.Reads(*regionSection, SectionKind::kRegion, regionWhat);
         const RegionSpec region = LoadRegionSpec(context.ini(), name, regionName, context.model());
         CheckShape(context, *regionSection, region, regionWhat, background);
+        CheckSpokenName(context, *regionSection, region, regionWhat);
         if (earlier && !region.shape.empty()) {
             PolygonMask mask(background->width(), background->height());
             mask.Fill(region.shape);

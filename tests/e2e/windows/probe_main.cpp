@@ -17,6 +17,7 @@
 
 #include "cover_window.h"
 #include "hook_client.h"
+#include "reader_client.h"
 #include "win/handles.h"
 
 namespace {
@@ -445,6 +446,12 @@ std::map<std::string, Command> Commands() {
          [](Args& in) {
              HWND w = ReadWindow(in);
              return AskHook(w, Rest(in));
+         }},
+        // What a screen reader in another process asks of a window's object.
+        {"reader",
+         [](Args& in) {
+             HWND w = ReadWindow(in);
+             return AskReader(w, Rest(in));
          }},
     };
 }
