@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "screens/balloon_delay.h"
+#include "screens/region_hit.h"
+#include "screens/screen_keys.h"
 
 namespace lumora {
 
@@ -385,6 +387,28 @@ TEST_F(HoverMachineTest, LeavingTheWindowOrTheApplicationClearsTheFocus) {
     EXPECT_EQ(machine_.hoverRegion(), -1);
     EXPECT_EQ(Tab(), (C{PlaceHighlight(0), kDraw, kHighlightSound, Start(300)}))
         << "and the next Tab starts at the first region";
+}
+
+TEST_F(HoverMachineTest, TheScreensKeysByTheirVirtualKeyCodes) {
+    EXPECT_EQ(ScreenKeyDown(machine_, kKeyTab, false, false),
+              (C{PlaceHighlight(0), kDraw, kHighlightSound, Start(300)}));
+    EXPECT_EQ(ScreenKeyDown(machine_, kKeyTab, true, false).back(), Start(300))
+        << "Shift+Tab goes back, to region 5";
+    EXPECT_EQ(machine_.focusRegion(), 5);
+    EXPECT_EQ(ScreenKeyDown(machine_, kKeyEnter, false, true), C{}) << "a held Enter runs once";
+    EXPECT_EQ(ScreenKeyDown(machine_, kKeySpace, false, false).back(), RunOf(5));
+    EXPECT_EQ(ScreenKeyDown(machine_, kKeyEnter, false, false).back(), RunOf(5));
+    EXPECT_EQ(ScreenKeyDown(machine_, 'A', false, false), C{}) << "other keys do nothing";
+    EXPECT_EQ(ScreenKeyDown(machine_, kKeyEscape, false, false),
+              (C{kStop, RestoreHighlight(5), kDraw}));
+    EXPECT_EQ(machine_.focusRegion(), -1);
+}
+
+TEST(RegionHit, TheFirstRegionInListOrderWinsWhereShapesOverlap) {
+    const bool holds[] = {false, true, true};
+    EXPECT_EQ(FirstRegionHit(3, [&](int i) { return holds[i]; }), 1);
+    EXPECT_EQ(FirstRegionHit(1, [&](int i) { return holds[i]; }), -1);
+    EXPECT_EQ(FirstRegionHit(0, [](int) { return true; }), -1);
 }
 
 }  // namespace
