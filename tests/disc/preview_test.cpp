@@ -1,4 +1,4 @@
-// `preview` on the demo disc: the pictures show what lumora.exe composes, the page maps them.
+// `preview` on the demo disc: the pictures show what lumora.exe composes, the page carries the disc.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -95,20 +95,27 @@ void TheOverviewOutlinesEachRegion(const fs::path& out) {
     EXPECT_EQ(outlined.At(0, 0), plain.At(0, 0));
 }
 
-void ThePageMapsEveryScreenAndRegion(const fs::path& out) {
+// The page embeds Lumora.ini as written and every picture and sound it names, each file once;
+// nothing else of the disc.
+void ThePageCarriesTheDiscItRuns(const fs::path& out) {
     std::ifstream file(out / "index.html");
     std::stringstream page;
     page << file.rdbuf();
     const std::string html = page.str();
-    EXPECT_NE(html.find("\"coords\": \"34,170,290,170,290,216,34,216\""), std::string::npos);
-    EXPECT_NE(html.find("\"balloonDelay\": 600"), std::string::npos);
-    EXPECT_NE(html.find("\"hover\": \"screen1-region2-highlight.png\""), std::string::npos);
-    EXPECT_NE(html.find("\"description\": \"Lumora Demo Disc - Software\""), std::string::npos);
+    EXPECT_EQ(html.find("/*LUMORA-DATA*/"), std::string::npos) << "the data is filled in";
+    EXPECT_NE(html.find("\"codePage\": 1252"), std::string::npos);
+    for (const char* named : {"art\\\\main.bmp", "art\\\\software.bmp", "art\\\\extras.bmp",
+                              "art\\\\main\\\\badge_h.bmp", "art\\\\logo.bmp",
+                              "sounds\\\\hilite.wav", "sounds\\\\start.wav"}) {
+        const size_t at = html.find(std::string("[\"") + named + "\", ");
+        EXPECT_NE(at, std::string::npos) << named;
+        EXPECT_EQ(html.find(std::string("[\"") + named + "\", ", at + 1), std::string::npos)
+            << named << " once";
+    }
+    EXPECT_EQ(html.find("README.TXT\", "), std::string::npos) << "a program's file is not shown";
     for (const char* picture : {"screen1.png", "screen2.png", "screen3.png"}) {
         EXPECT_TRUE(fs::exists(out / picture)) << picture;
     }
-    EXPECT_NE(html.find("Starts the help program with the topic Using the demo disc."),
-              std::string::npos);
 }
 
 // One preview of the demo disc for all the checks: writing it is the slow part.
@@ -130,20 +137,24 @@ TEST(Preview, ShowsTheDemoDiscAsLumoraComposesIt) {
         TheOverviewOutlinesEachRegion(out);
     }
     {
-        SCOPED_TRACE("ThePageMapsEveryScreenAndRegion");
-        ThePageMapsEveryScreenAndRegion(out);
+        SCOPED_TRACE("ThePageCarriesTheDiscItRuns");
+        ThePageCarriesTheDiscItRuns(out);
     }
     fs::remove_all(out);
 }
 
-TEST(PreviewText, DescriptionsCannotEndTheScript) {
-    PreviewDisc disc;
-    PreviewScreen screen;
-    screen.name = "</script><b>";
-    disc.screens.push_back(screen);
-    const std::string page = PreviewPage(disc);
+TEST(PreviewText, NamesAndNotesCannotEndTheScript) {
+    PageData data;
+    data.files.emplace_back("</script><b>\xE9.bmp", "BM");
+    data.notes.push_back("</script>");
+    data.module = std::string("\0asm", 4);
+    const std::string page = PreviewPage(data);
     EXPECT_EQ(page.find("</script><b>"), std::string::npos);
-    EXPECT_NE(page.find("\\u003c/script>\\u003cb>"), std::string::npos);
+    EXPECT_NE(page.find("[\"\\u003c/script>\\u003cb>\xC3\xA9.bmp\", \"Qk0=\"]"),
+              std::string::npos)
+        << "a byte of the disc's code page is one character";
+    EXPECT_NE(page.find("\"notes\": [\"\\u003c/script>\"]"), std::string::npos);
+    EXPECT_NE(page.find("\"module\": \"AGFzbQ==\""), std::string::npos);
 }
 
 }  // namespace

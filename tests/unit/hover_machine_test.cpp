@@ -399,8 +399,8 @@ TEST_F(HoverMachineTest, TheScreensKeysByTheirVirtualKeyCodes) {
     EXPECT_EQ(ScreenKeyDown(machine_, kKeySpace, false, false).back(), RunOf(5));
     EXPECT_EQ(ScreenKeyDown(machine_, kKeyEnter, false, false).back(), RunOf(5));
     EXPECT_EQ(ScreenKeyDown(machine_, 'A', false, false), C{}) << "other keys do nothing";
-    EXPECT_EQ(ScreenKeyDown(machine_, kKeyEscape, false, false),
-              (C{kStop, RestoreHighlight(5), kDraw}));
+    EXPECT_EQ(ScreenKeyDown(machine_, kKeyEscape, false, false), (C{RestoreBalloon(5), kDraw}))
+        << "region 5 has only a balloon";
     EXPECT_EQ(machine_.focusRegion(), -1);
 }
 
