@@ -30,8 +30,7 @@ constexpr bool RoutesToMenu(int commandId) {
 // Where the menu's top-left corner goes: its position from the owner window's top-left corner,
 // each picture pixel of it `scale` window pixels; none for a menu without one, which opens at
 // the pointer.
-std::optional<Point> MenuCorner(Point ownerCorner, const std::optional<Point>& position,
-                                int scale);
+std::optional<Point> MenuCorner(Point ownerCorner, const std::optional<Point>& position, int scale);
 
 struct MenuItem {
     int commandId = 0;

@@ -100,7 +100,8 @@ TEST(PageFiles, NamesIgnoreLetterCaseAndNothingLiesAboveTheRoot) {
     ASSERT_TRUE(files.Find("?:\\art\\main.bmp"));
     EXPECT_EQ(files.Find("?:\\art\\main.bmp")->bytes, std::vector<uint8_t>{2})
         << "the name as written wins";
-    EXPECT_EQ(files.Find("?:\\art\\main.bmp")->id, 1) << "the script names files by the order added";
+    EXPECT_EQ(files.Find("?:\\art\\main.bmp")->id, 1)
+        << "the script names files by the order added";
     EXPECT_EQ(files.Find("?:\\ART\\.\\Main.BMP")->name, "Art/Main.BMP");
     EXPECT_EQ(files.Find("?:\\art\\MAIN.bmp")->bytes, std::vector<uint8_t>{4})
         << "a second file of one name replaces the first";
@@ -121,7 +122,7 @@ class DemoPage : public ::testing::Test {
     }
     std::string FileOf(const PageCommand* command) const {
         return command && command->file >= 0 ? names_.at(static_cast<size_t>(command->file))
-                                              : "(none)";
+                                             : "(none)";
     }
     PageCommands Click(int x, int y) {
         session_.PointerMove(x, y, 0);
@@ -305,15 +306,15 @@ class SmallDisc : public ::testing::Test {
         session.AddFile("a_b@2x.bmp",
                         testing::Bitmap8(8, 8, palette, [](int x, int) { return uint8_t(x & 1); }));
         session.AddFile("hi.wav", {1, 2, 3});
-        ASSERT_TRUE(session.Open(
-            "[Config]\n" + config +
-            "ScreenNames=Main\nHighlightSound=%r\\hi.wav\nBalloonSound=%r\\gone.wav\n"
-            "[Screen Main]\nBitmap=%r\\main.bmp\nRegionNames=A|B\n"
-            "[Main-Region A]\nShape=0,0|20,0|20,30|0,30\nHighlightBitmap=%r\\a_h.bmp\n"
-            "BalloonBitmap=%r\\a_b.bmp\nBalloonPosition=30,20\n" +
-            regionA +
-            "[Main-Region B]\nLaunchFunc=DispatchExit\n"
-            "[Screen Hidden]\nBitmap=%r\\main.bmp\nRegionNames=A\n"));
+        ASSERT_TRUE(
+            session.Open("[Config]\n" + config +
+                         "ScreenNames=Main\nHighlightSound=%r\\hi.wav\nBalloonSound=%r\\gone.wav\n"
+                         "[Screen Main]\nBitmap=%r\\main.bmp\nRegionNames=A|B\n"
+                         "[Main-Region A]\nShape=0,0|20,0|20,30|0,30\nHighlightBitmap=%r\\a_h.bmp\n"
+                         "BalloonBitmap=%r\\a_b.bmp\nBalloonPosition=30,20\n" +
+                         regionA +
+                         "[Main-Region B]\nLaunchFunc=DispatchExit\n"
+                         "[Screen Hidden]\nBitmap=%r\\main.bmp\nRegionNames=A\n"));
     }
 
     PageSession session;
@@ -366,7 +367,8 @@ TEST_F(SmallDisc, AClickAndEnterRunTheRegionWithoutSoundsWhenTheyAreOff) {
     const PageCommand* panel = Find(click, PageAction::kPanel);
     ASSERT_TRUE(panel);
     EXPECT_EQ(panel->text, "A");
-    EXPECT_EQ(Lines(panel), "Shows D:\\a_b.bmp for 15 s.\nOpens the About page of the preferences.\n")
+    EXPECT_EQ(Lines(panel),
+              "Shows D:\\a_b.bmp for 15 s.\nOpens the About page of the preferences.\n")
         << "a negative splash time is the longest; sounds are off";
     EXPECT_EQ(Find(click, PageAction::kSound), nullptr);
     ASSERT_TRUE(Find(click, PageAction::kSplash));

@@ -1,4 +1,5 @@
-// `preview` on the demo disc: the pictures show what lumora.exe composes, the page carries the disc.
+// `preview` on the demo disc: the pictures show what lumora.exe composes, the page carries the
+// disc.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -150,8 +151,7 @@ TEST(PreviewText, NamesAndNotesCannotEndTheScript) {
     data.module = std::string("\0asm", 4);
     const std::string page = PreviewPage(data);
     EXPECT_EQ(page.find("</script><b>"), std::string::npos);
-    EXPECT_NE(page.find("[\"\\u003c/script>\\u003cb>\xC3\xA9.bmp\", \"Qk0=\"]"),
-              std::string::npos)
+    EXPECT_NE(page.find("[\"\\u003c/script>\\u003cb>\xC3\xA9.bmp\", \"Qk0=\"]"), std::string::npos)
         << "a byte of the disc's code page is one character";
     EXPECT_NE(page.find("\"notes\": [\"\\u003c/script>\"]"), std::string::npos);
     EXPECT_NE(page.find("\"module\": \"AGFzbQ==\""), std::string::npos);

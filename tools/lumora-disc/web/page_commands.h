@@ -21,14 +21,14 @@ enum class PageAction {
     kPlainCursor,  // the pointer elsewhere
     kCapture,      // the canvas follows the pointer outside it
     kRelease,
-    kSound,    // play `file` and go on at once; a sound still playing is never cut off, and
-               // the new one is then not played
-    kTitle,    // `text`: the window's title; empty: the program's own
-    kScreen,   // another screen is shown: its outline and region list are asked for again
-    kMenu,     // a pop-up menu: `items`, its corner at `rect`'s top-left (window pixels) or,
-               // with `atPointer`, at the pointer; the choice comes back by command id
-    kSplash,   // show the picture `file` in the middle of the display for `seconds`
-    kPanel,    // what a click does that the page does not: `text` names it, `lines` say it
+    kSound,   // play `file` and go on at once; a sound still playing is never cut off, and
+              // the new one is then not played
+    kTitle,   // `text`: the window's title; empty: the program's own
+    kScreen,  // another screen is shown: its outline and region list are asked for again
+    kMenu,    // a pop-up menu: `items`, its corner at `rect`'s top-left (window pixels) or,
+              // with `atPointer`, at the pointer; the choice comes back by command id
+    kSplash,  // show the picture `file` in the middle of the display for `seconds`
+    kPanel,   // what a click does that the page does not: `text` names it, `lines` say it
 };
 
 struct PageMenuItem {

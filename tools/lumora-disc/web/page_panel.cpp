@@ -73,8 +73,7 @@ void DescribeCall(const ClickStep& step, const ActionRecord& action,
                   const ProgramSettings& settings, std::vector<std::string>& lines) {
     ActionRecord called;
     called.launchFunc = step.text;
-    const std::optional<std::string> data =
-        step.asSetup ? Shown(step.data) : LaunchDataOf(action);
+    const std::optional<std::string> data = step.asSetup ? Shown(step.data) : LaunchDataOf(action);
     lines.push_back(DescribeAction(called, data) + ".");
     const ActionInfo* info = FindAction(step.text);
     if (!info) {
@@ -113,9 +112,9 @@ std::vector<std::string> DescribePlan(const ClickPlan& plan, const ActionRecord&
                 }
                 break;
             case ClickStepKind::kCheckDisplay:
-                lines.push_back("Checks the display against LaunchScreenReq=" +
-                                ListText(step.requirement) +
-                                ": where it falls short, says so and stops.");
+                lines.push_back(
+                    "Checks the display against LaunchScreenReq=" + ListText(step.requirement) +
+                    ": where it falls short, says so and stops.");
                 break;
             case ClickStepKind::kCheckDisc:
                 lines.push_back("Looks for the disc labelled " + step.requirement[0] +

@@ -158,18 +158,18 @@ PageCommands PageSession::MenuChoice(int commandId) {
 }
 
 int PageSession::HitTest(int x, int y) const {
-    return shown_ ? shown_->HitTest(ToPictureCoordinate(x, scale()), ToPictureCoordinate(y, scale()))
-                  : -1;
+    return shown_
+               ? shown_->HitTest(ToPictureCoordinate(x, scale()), ToPictureCoordinate(y, scale()))
+               : -1;
 }
 
 std::string PageSession::ScreenJson() const {
-    std::string out = "{\"name\": " + JsonString(shown_ ? shown_->name() : std::string()) +
-                      ", \"description\": " +
-                      JsonString(shown_ ? shown_->description() : std::string()) +
-                      ", \"width\": " + std::to_string(shown_ ? shown_->background().width() : 0) +
-                      ", \"height\": " +
-                      std::to_string(shown_ ? shown_->background().height() : 0) +
-                      ", \"scale\": " + std::to_string(scale()) + ", \"regions\": [";
+    std::string out =
+        "{\"name\": " + JsonString(shown_ ? shown_->name() : std::string()) +
+        ", \"description\": " + JsonString(shown_ ? shown_->description() : std::string()) +
+        ", \"width\": " + std::to_string(shown_ ? shown_->background().width() : 0) +
+        ", \"height\": " + std::to_string(shown_ ? shown_->background().height() : 0) +
+        ", \"scale\": " + std::to_string(scale()) + ", \"regions\": [";
     for (int i = 0; shown_ && i < shown_->regionCount(); ++i) {
         const RegionSpec& spec = shown_->region(i)->spec;
         std::string shape;
@@ -177,8 +177,8 @@ std::string PageSession::ScreenJson() const {
             shape += (shape.empty() ? "" : ", ") + std::to_string(p.x) + ", " + std::to_string(p.y);
         }
         out += std::string(i ? ", " : "") + "{\"name\": " + JsonString(SpokenName(spec)) +
-               ", \"shape\": [" + shape + "], \"does\": " +
-               JsonString(ForPage(DescribeClick(spec.action, spec.sound))) + "}";
+               ", \"shape\": [" + shape +
+               "], \"does\": " + JsonString(ForPage(DescribeClick(spec.action, spec.sound))) + "}";
     }
     return out + "]}";
 }
@@ -317,7 +317,8 @@ void PageSession::Draw(PixelRect artArea, PageCommands& out) {
             const Rgb color = ShownColor(canvas, colors, x, y);
             // Every art pixel is a block of window pixels of exactly its colour.
             for (int row = 0; row < block; ++row) {
-                uint8_t* p = &rgba_[(static_cast<size_t>(y * block + row) * width() + x * block) * 4];
+                uint8_t* p =
+                    &rgba_[(static_cast<size_t>(y * block + row) * width() + x * block) * 4];
                 for (int column = 0; column < block; ++column, p += 4) {
                     p[0] = color.r;
                     p[1] = color.g;
@@ -415,10 +416,10 @@ void PageSession::RunRegion(int index, PageCommands& out) {
     const bool sameScreen = generation == generation_;
     if (shown_ && session_.hover().focusRegion() == -1 && (sameScreen || pointer_.inside)) {
         HoverMachine& hover = Hover(out);
-        Carry(hover.MouseMove(pointer_.inside ? HitTest(pointer_.x, pointer_.y) : -1,
-                              pointer_.inside, (pointer_.held & (kLeftHeld | kRightHeld)) != 0,
-                              active_),
-              out);
+        Carry(
+            hover.MouseMove(pointer_.inside ? HitTest(pointer_.x, pointer_.y) : -1, pointer_.inside,
+                            (pointer_.held & (kLeftHeld | kRightHeld)) != 0, active_),
+            out);
     }
 }
 
@@ -496,8 +497,8 @@ void PageSession::ShowMenu(const std::string& name, PageCommands& out) {
         menu.rect = PixelRect{corner->x, corner->y, corner->x, corner->y};
     }
     for (const MenuItem& item : menu_.items()) {
-        menu.items.push_back(
-            PageMenuItem{item.commandId, item.description.value_or(std::string()), item.IsSeparator()});
+        menu.items.push_back(PageMenuItem{item.commandId, item.description.value_or(std::string()),
+                                          item.IsSeparator()});
     }
     out.push_back(std::move(menu));
 }
