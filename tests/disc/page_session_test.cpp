@@ -389,6 +389,37 @@ TEST_F(SmallDisc, AClickAndEnterRunTheRegionWithoutSoundsWhenTheyAreOff) {
     EXPECT_FALSE(session.PointerMove(6, 5, 0).empty());
 }
 
+TEST_F(SmallDisc, AProgramWithASetupIsSaidStepByStep) {
+    Open("Startup=Main\nUseSound=1\n",
+         "LaunchFunc=DispatchProgram\nLaunchData=%r\\app\\run.exe /x\nLaunchDir=%r\\app\n"
+         "LaunchReq=DISC1|Disc One\nLaunchOnReq=1\nLaunchScreenReq=G|800X600|256\n"
+         "SetupFunc=DispatchProgramAndWait\nSetupData=%r\\setup.exe\nSetupDesc=Run\n"
+         "SetupReq=DISC2|Disc Two\nExitDuringSetup=1\nSound=%r\\hi.wav\n");
+    session.Start();
+    session.PointerMove(5, 5, 0);
+    session.PointerDown(5, 5, kLeftButton, kLeftHeld);
+    const PageCommands click = session.PointerUp(5, 5, kLeftButton, 0);
+    EXPECT_EQ(Lines(Find(click, PageAction::kPanel)),
+              "Checks the display against LaunchScreenReq=G|800X600|256: where it falls short, "
+              "says so and stops.\n"
+              "Looks for the disc labelled DISC1; until it is found, asks for Disc One (Cancel "
+              "stops).\n"
+              "Plays D:\\hi.wav.\n"
+              "Starts D:\\app\\run.exe /x and closes Lumora.\n"
+              "The letter of the drive where the disc was found goes into it.\n"
+              "The program's path is started in its short (8.3) form.\n"
+              "It starts in the folder D:\\app.\n"
+              "When the program is not there, asks whether to install it; Yes runs its setup:\n"
+              "  Looks for the disc labelled DISC2; until it is found, asks for Disc Two (Cancel "
+              "stops).\n"
+              "  Records in [Setup] that Run is being installed; Lumora closes once the setup has "
+              "started.\n"
+              "  Starts D:\\setup.exe and waits for it.\n"
+              "  The program's path is started in its short (8.3) form.\n");
+    ASSERT_TRUE(Find(click, PageAction::kSound));
+    EXPECT_EQ(Find(click, PageAction::kSound)->file, 4) << "hi.wav, the fifth file added";
+}
+
 TEST_F(SmallDisc, AnAuthorsTwoTimesPictureIsDrawnAtAnEvenScale) {
     Open("Startup=Main\nBalloonHelp=1\nUseSound=0\nBalloonDelay=0\n");
     session.Display(192, 1000, 1000);

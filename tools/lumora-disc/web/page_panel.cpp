@@ -44,26 +44,27 @@ std::string RegistryLine(const RegistrySource& source) {
     return line + ".";
 }
 
-// How lumora.exe starts a program action's command, and what it does when it is not there.
-void DescribeProgram(const ActionRecord& action, const std::optional<std::string>& command,
+// How lumora.exe starts a program action's command (as the action has it, not yet shown), and
+// what it does when the program is not there.
+void DescribeProgram(const LaunchEntry* entry, const std::optional<std::string>& command,
                      const ProgramSettings& settings, std::vector<std::string>& lines) {
-    const LaunchEntry entry{action, 0};
     if (command) {
-        if (UsesDiscDrive(&entry, *command)) {
+        if (UsesDiscDrive(entry, *command)) {
             lines.push_back("The letter of the drive where the disc was found goes into it.");
         }
-        if (!KeepsLongPath(&entry, *command)) {
+        if (!KeepsLongPath(entry, *command)) {
             lines.push_back("The program's path is started in its short (8.3) form.");
         }
-        if (const std::optional<std::string> folder = GetLaunchDir(&entry)) {
+        if (const std::optional<std::string> folder = GetLaunchDir(entry)) {
             lines.push_back("It starts in the folder " + ForPage(*folder) + ".");
         }
     }
-    if (HasSetup(&entry)) {
+    if (HasSetup(entry)) {
         lines.push_back(command ? "When the program is not there, asks whether to install it; "
                                   "Yes runs its setup:"
                                 : "Asks whether to install it; Yes runs its setup:");
-        for (const std::string& line : DescribePlan(PlanSetup(action), action, settings)) {
+        for (const std::string& line :
+             DescribePlan(PlanSetup(entry->action), entry->action, settings)) {
             lines.push_back("  " + line);
         }
     }
@@ -74,8 +75,14 @@ void DescribeCall(const ClickStep& step, const ActionRecord& action,
     ActionRecord called;
     called.launchFunc = step.text;
     const std::optional<std::string> data = step.asSetup ? Shown(step.data) : LaunchDataOf(action);
-    lines.push_back(DescribeAction(called, data) + ".");
     const ActionInfo* info = FindAction(step.text);
+    if (info && IsProgramAction(*info) && step.asSetup && data) {
+        // Whether Lumora closes after a setup its record says.
+        lines.push_back("Starts " + *data +
+                        (info->code == ActionCode::kProgramAndWait ? " and waits for it." : "."));
+    } else {
+        lines.push_back(DescribeAction(called, data) + ".");
+    }
     if (!info) {
         return;
     }
@@ -85,8 +92,11 @@ void DescribeCall(const ClickStep& step, const ActionRecord& action,
     if (info->code == ActionCode::kHelp && data) {
         lines.push_back("The command: " + HelpCommandLine(kShownRoot, *data));
     }
-    if (IsProgramAction(*info) && !step.asSetup) {
-        DescribeProgram(action, data, settings, lines);
+    if (IsProgramAction(*info)) {
+        // A setup is started for no region or item: nothing of theirs changes its command.
+        const LaunchEntry entry{action, 0};
+        DescribeProgram(step.asSetup ? nullptr : &entry, step.data ? step.data : data, settings,
+                        lines);
     }
 }
 

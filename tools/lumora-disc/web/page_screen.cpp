@@ -27,7 +27,7 @@ std::unique_ptr<PageScreen> PageScreen::Load(const PageDisc& disc, const std::st
     if (!section) {
         return nullptr;
     }
-    std::unique_ptr<PageScreen> screen(new PageScreen(disc));
+    auto screen = std::make_unique<PageScreen>(disc);
     // The background is its own picture, not one of the regions' shared ones.
     screen->background_ = std::make_shared<PagePicture>();
     const PageFile* file = disc.files.Find(section->background);

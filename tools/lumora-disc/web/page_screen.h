@@ -72,8 +72,10 @@ class PageScreen {
     // A region's highlight or balloon placed on the canvas or taken off it.
     void Carry(const HoverCommand& command, int artScale);
 
-  private:
+    // Empty; Load fills it.
     explicit PageScreen(const PageDisc& disc) : disc_(disc) {}
+
+  private:
     std::shared_ptr<PagePicture> Picture(const std::optional<std::string>& path);
     void LoadTwin(PagePicture& picture, const std::string& path) const;
     void ReadRegions();
