@@ -205,8 +205,12 @@ std::optional<std::string> WritePreview(const std::filesystem::path& folder,
     const auto iniPath = files.Find(DiscFiles::Root() + BuiltInText(IDS_INI_FILE_NAME));
     page.ini = iniPath ? ReadBytes(*iniPath).value_or(std::string()) : std::string();
     page.files = PageFilesOf(context, *config);
+    const std::optional<std::string> html = PreviewPage(page);
+    if (!html) {
+        return "the disc's pictures and sounds are too large for one page";
+    }
     std::ofstream written(out / "index.html", std::ios::binary);
-    written << PreviewPage(page);
+    written << *html;
     if (!written) {
         return "cannot write " + (out / "index.html").string();
     }

@@ -44,8 +44,8 @@ std::optional<std::string> WritePreview(const std::filesystem::path& folder,
 // when Lumora starts on no screen.
 std::optional<RgbImage> StartScreenPicture(const std::filesystem::path& folder);
 
-// The page (index.html) for the disc.
-std::string PreviewPage(const PageData& data);
+// The page (index.html) for the disc; nothing when what it carries is too large to pack (2 GB).
+std::optional<std::string> PreviewPage(const PageData& data);
 
 // Draws the region's outline and its number onto a picture.
 void DrawOutline(RgbImage& image, const std::vector<Point>& shape, int number);

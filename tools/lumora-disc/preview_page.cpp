@@ -1,9 +1,10 @@
 // The page that `preview` writes: the template of web/page.html with the module, Lumora.ini and
-// the disc's files embedded as base64, so that it opens from the file system.
+// the disc's files embedded, packed and as base64, so that it opens from the file system.
 #include <cstdint>
 
 #include "diagnostics.h"
 #include "preview.h"
+#include "zlib_pack.h"
 
 namespace lumora::disc {
 
@@ -57,27 +58,39 @@ std::string ByteString(const std::string& name) {
     return ScriptString(JsonString(latin));
 }
 
-std::string DataJson(const PageData& data) {
+// The module, Lumora.ini and the files, one after another in one pack, which the page unpacks
+// at once and takes apart by their sizes; none when they cannot be packed.
+std::optional<std::string> DataJson(const PageData& data) {
     std::string out = "{\"codePage\": " + std::to_string(data.codePage) + ",\n\"notes\": [";
     for (size_t i = 0; i < data.notes.size(); ++i) {
         out += (i ? ", " : "") + ScriptString(JsonString(data.notes[i]));
     }
-    out += "],\n\"ini\": \"" + Base64(data.ini) + "\",\n\"files\": [";
+    out += "],\n\"module\": " + std::to_string(data.module.size()) +
+           ",\n\"ini\": " + std::to_string(data.ini.size()) + ",\n\"files\": [";
+    std::string all = data.module + data.ini;
     for (size_t i = 0; i < data.files.size(); ++i) {
-        out += std::string(i ? ",\n" : "\n") + "[" + ByteString(data.files[i].first) + ", \"" +
-               Base64(data.files[i].second) + "\"]";
+        const auto& [name, bytes] = data.files[i];
+        out += std::string(i ? ",\n" : "\n") + "[" + ByteString(name) + ", " +
+               std::to_string(bytes.size()) + "]";
+        all += bytes;
     }
-    return out + "],\n\"module\": \"" + Base64(data.module) + "\"}";
+    const std::optional<std::string> packed = ZlibPack(all);
+    if (!packed) {
+        return std::nullopt;
+    }
+    return out + "],\n\"pack\": \"" + Base64(*packed) + "\"}";
 }
 
 }  // namespace
 
-std::string PreviewPage(const PageData& data) {
+std::optional<std::string> PreviewPage(const PageData& data) {
     std::string page = kTemplate;
     const size_t at = page.find(kDataMarker);
-    if (at != std::string::npos) {
-        page.replace(at, sizeof kDataMarker - 1, DataJson(data));
+    const std::optional<std::string> json = DataJson(data);
+    if (at == std::string::npos || !json) {
+        return std::nullopt;
     }
+    page.replace(at, sizeof kDataMarker - 1, *json);
     return page;
 }
 
