@@ -169,8 +169,8 @@ TEST(PreviewText, FilesArePackedWithoutLoss) {
         const std::optional<std::string> packed = ZlibPack(original);
         ASSERT_TRUE(packed);
         int size = 0;
-        char* unpacked = stbi_zlib_decode_malloc(packed->data(), static_cast<int>(packed->size()),
-                                                 &size);
+        char* unpacked =
+            stbi_zlib_decode_malloc(packed->data(), static_cast<int>(packed->size()), &size);
         ASSERT_NE(unpacked, nullptr) << original.size() << " bytes";
         EXPECT_EQ(std::string(unpacked, static_cast<size_t>(size)), original);
         free(unpacked);
