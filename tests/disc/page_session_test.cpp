@@ -377,6 +377,14 @@ TEST_F(SmallDisc, AClickAndEnterRunTheRegionWithoutSoundsWhenTheyAreOff) {
     session.PointerDown(5, 5, kLeftButton, kLeftHeld);
     EXPECT_EQ(Find(session.PointerUp(30, 5, kLeftButton, 0), PageAction::kPanel), nullptr)
         << "press and release on different regions";
+    session.PointerDown(5, 5, kLeftButton, kLeftHeld, 1);
+    EXPECT_TRUE(Find(session.PointerUp(5, 5, kLeftButton, 0), PageAction::kPanel));
+    session.PointerDown(5, 5, kLeftButton, kLeftHeld, 2);
+    EXPECT_EQ(Find(session.PointerUp(5, 5, kLeftButton, 0), PageAction::kPanel), nullptr)
+        << "a double click runs the region once";
+    session.PointerDown(5, 5, kLeftButton, kLeftHeld, 3);
+    EXPECT_TRUE(Find(session.PointerUp(5, 5, kLeftButton, 0), PageAction::kPanel))
+        << "a third press is a press again";
 
     session.PointerLeave();
     session.KeyDown(kKeyTab, false, false);

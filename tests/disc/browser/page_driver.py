@@ -86,6 +86,7 @@ class Page:
                          "--no-first-run", "--autoplay-policy=user-gesture-required"):
             options.add_argument(argument)
         self.scale = scale
+        self.clicked = {}  # when each spot was last clicked
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.driver.set_script_timeout(20)
 
@@ -149,6 +150,12 @@ class Page:
         pointer.perform()
 
     def click_at(self, x, y):
+        """A click; one soon after another at the same spot waits, or it would be a double
+        click, whose second press does nothing, as in lumora.exe."""
+        since = time.monotonic() - self.clicked.get((x, y), -10)
+        if since < 1:
+            time.sleep(1 - since)
+        self.clicked[(x, y)] = time.monotonic()
         self.point_at(x, y)
         pointer = ActionBuilder(self.driver, duration=0)
         pointer.pointer_action.click()

@@ -99,8 +99,8 @@ LUMORA_PAGE_EXPORT(lumora_page_pointer_leave) const char* lumora_page_pointer_le
 }
 
 LUMORA_PAGE_EXPORT(lumora_page_pointer_down)
-const char* lumora_page_pointer_down(Page* page, int x, int y, int button, int held) {
-    return Reply(page, page->session.PointerDown(x, y, button, held));
+const char* lumora_page_pointer_down(Page* page, int x, int y, int button, int held, int clicks) {
+    return Reply(page, page->session.PointerDown(x, y, button, held, clicks));
 }
 
 LUMORA_PAGE_EXPORT(lumora_page_pointer_up)

@@ -92,11 +92,13 @@ PageCommands PageSession::PointerLeave() {
     return PointerMove(-1, -1, pointer_.held);
 }
 
-PageCommands PageSession::PointerDown(int x, int y, int button, int held) {
+PageCommands PageSession::PointerDown(int x, int y, int button, int held, int clicks) {
     PageCommands out;
     pointer_.held = held;
-    // The second press of a double click presses again: the browser has no separate message.
-    if (shown_ && button == kLeftButton) {
+    // The second press of a double click comes to lumora.exe's screen window as a double-click
+    // message, which it does not handle: a double click runs the region once.
+    const bool doubleClick = clicks > 1 && clicks % 2 == 0;
+    if (shown_ && button == kLeftButton && !doubleClick) {
         HoverMachine& hover = Hover(out);
         Carry(hover.LeftButtonDown(HitTest(x, y), (held & kRightHeld) != 0), out);
     }

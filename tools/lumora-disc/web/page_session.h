@@ -48,7 +48,8 @@ class PageSession {
     // (x, y) in window pixels of the canvas; held: the buttons held (kLeftHeld, kRightHeld).
     PageCommands PointerMove(int x, int y, int held);
     PageCommands PointerLeave();
-    PageCommands PointerDown(int x, int y, int button, int held);
+    // clicks: the browser's count of quick presses in a row, 1 for the first.
+    PageCommands PointerDown(int x, int y, int button, int held, int clicks = 1);
     PageCommands PointerUp(int x, int y, int button, int held);
     PageCommands Timer(int timer);
     // key: a Windows virtual-key code.
