@@ -14,7 +14,7 @@ void RunHelp(const std::string& argument) {
     if (!folder) {
         return;
     }
-    std::string line = *folder + kHelpProgram + " " + argument;
+    const std::string line = HelpCommandLine(*folder, argument);
     std::vector<char> commandLine(line.begin(), line.end());
     commandLine.push_back('\0');
     STARTUPINFOA startup{};

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "actions/sound_rule.h"
 #include "config/settings.h"
 #include "win/system_library.h"
 
@@ -20,11 +21,12 @@ SoundPlayer Player() {
 }
 
 void Play(const std::optional<std::string>& file, UINT flags) {
-    if (!file || !Settings().useSound) {
+    const std::string* sound = SoundToPlay(file, Settings());
+    if (!sound) {
         return;
     }
     if (SoundPlayer play = Player()) {
-        play(file->c_str(), flags);
+        play(sound->c_str(), flags);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "menus/menu_model.h"
 
 #include "config/section_keys.h"
+#include "imaging/pixel_scale.h"
 #include "resource.h"
 
 namespace lumora {
@@ -108,6 +109,16 @@ std::optional<LaunchEntry> MenuItemTable::EntryFor(int launchId) const {
         return std::nullopt;
     }
     return LaunchEntry{item->action, item->discDrive};
+}
+
+std::optional<Point> MenuCorner(Point ownerCorner, const std::optional<Point>& position,
+                                int scale) {
+    if (!position) {
+        return std::nullopt;
+    }
+    return Point{
+        detail::ClampToInt(int64_t{ownerCorner.x} + ToWindowCoordinate(position->x, scale)),
+        detail::ClampToInt(int64_t{ownerCorner.y} + ToWindowCoordinate(position->y, scale))};
 }
 
 }  // namespace lumora

@@ -22,6 +22,16 @@ constexpr int kLastRoutedCommandId = 1199;
 // The launch id of the item at position 0; every launch id from here up names a menu item.
 constexpr int kFirstMenuLaunchId = 16384;
 
+// True for the command ids that the owner routes to the menu's items.
+constexpr bool RoutesToMenu(int commandId) {
+    return commandId >= kFirstMenuCommandId && commandId <= kLastRoutedCommandId;
+}
+
+// Where the menu's top-left corner goes: its position from the owner window's top-left corner,
+// each picture pixel of it `scale` window pixels; none for a menu without one, which opens at
+// the pointer.
+std::optional<Point> MenuCorner(Point ownerCorner, const std::optional<Point>& position, int scale);
+
 struct MenuItem {
     int commandId = 0;
     int discDrive = 0;  // last disc search for the item: 0, a drive letter, or -1

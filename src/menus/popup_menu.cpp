@@ -3,7 +3,6 @@
 #include "actions/click_run.h"
 #include "config/private_profile_reader.h"
 #include "config/program_model_context.h"
-#include "imaging/pixel_scale.h"
 #include "win/handles.h"
 #include "win/message_loop.h"
 
@@ -12,14 +11,15 @@ namespace lumora {
 namespace {
 
 // Where the menu's top-left corner goes: the configured point from the owner window's top-left
-// corner (in picture pixels, so times the scale), else the mouse cursor, else the middle of the
-// screen.
+// corner, else the mouse cursor, else the middle of the screen.
 POINT MenuOrigin(HWND owner, const std::optional<Point>& position, int scale) {
     RECT frame{};
-    if (position && ::GetWindowRect(owner, &frame)) {
-        return POINT{
-            detail::ClampToInt(int64_t{frame.left} + ToWindowCoordinate(position->x, scale)),
-            detail::ClampToInt(int64_t{frame.top} + ToWindowCoordinate(position->y, scale))};
+    const std::optional<Point> corner =
+        position && ::GetWindowRect(owner, &frame)
+            ? MenuCorner(Point{frame.left, frame.top}, position, scale)
+            : std::nullopt;
+    if (corner) {
+        return POINT{corner->x, corner->y};
     }
     POINT cursor{};
     if (::GetCursorPos(&cursor)) {

@@ -4,6 +4,7 @@
 #include "config/program_model_context.h"
 #include "imaging/pixel_scale.h"
 #include "imaging/rect_conversion.h"
+#include "screens/region_hit.h"
 #include "screens/screen_model.h"
 
 namespace lumora {
@@ -54,14 +55,10 @@ std::vector<HoverRegionFacts> ScreenContent::RegionFacts() const {
 }
 
 int ScreenContent::HitTest(int x, int y) const {
-    // The first region in list order wins where shapes overlap.
-    for (int i = 0; i < regionCount(); ++i) {
+    return FirstRegionHit(regionCount(), [&](int i) {
         const UniqueRgn& shape = regions_[static_cast<size_t>(i)].shape;
-        if (shape && ::PtInRegion(shape.get(), x, y)) {
-            return i;
-        }
-    }
-    return -1;
+        return shape && ::PtInRegion(shape.get(), x, y);
+    });
 }
 
 LaunchTarget ScreenContent::TargetOf(int index) {

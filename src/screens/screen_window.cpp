@@ -12,6 +12,7 @@
 #include "imaging/art_scale.h"
 #include "imaging/pixel_scale.h"
 #include "menus/menu_model.h"
+#include "screens/screen_keys.h"
 #include "win/messages.h"
 #include "win/program_timers.h"
 
@@ -38,7 +39,7 @@ LRESULT CScreenWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             OnPaint();
             return 0;
         case WM_COMMAND:
-            if (LOWORD(wParam) >= kFirstMenuCommandId && LOWORD(wParam) <= kLastRoutedCommandId) {
+            if (RoutesToMenu(LOWORD(wParam))) {
                 menus_.RunItem(LOWORD(wParam));
                 return 0;
             }
@@ -189,15 +190,9 @@ void CScreenWindow::OnKeyDown(WPARAM key, LPARAM flags) {
     if (!shown_) {
         return;
     }
-    // Bit 30: the key was down already. A held Enter runs the region once.
+    // Bit 30: the key was down already.
     const bool repeated = (flags & (LPARAM{1} << 30)) != 0;
-    if (key == VK_TAB) {
-        Carry(Hover().TabKey(::GetKeyState(VK_SHIFT) < 0));
-    } else if ((key == VK_RETURN || key == VK_SPACE) && !repeated) {
-        Carry(Hover().ActivateKey());
-    } else if (key == VK_ESCAPE) {
-        Carry(Hover().EscapeKey());
-    }
+    Carry(ScreenKeyDown(Hover(), static_cast<int>(key), ::GetKeyState(VK_SHIFT) < 0, repeated));
 }
 
 int CScreenWindow::HitTest(POINT point) {

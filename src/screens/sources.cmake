@@ -3,6 +3,7 @@ list(APPEND LUMORA_CORE_SOURCES
     src/screens/display_scale.cpp
     src/screens/hover_machine.cpp
     src/screens/layout.cpp
+    src/screens/screen_keys.cpp
     src/screens/screen_model.cpp
     src/screens/screen_session.cpp
 )

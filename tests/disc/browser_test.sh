@@ -1,12 +1,12 @@
 #!/bin/bash
-# The preview page of lumora-disc, and the disc's page on lumora's core compiled to WebAssembly,
-# in Debian's chromium, headless, driven through chromium-driver by python3-selenium
+# The page `lumora-disc preview` writes, which runs a disc on lumora's core compiled to
+# WebAssembly, in Debian's chromium, headless, driven through chromium-driver by python3-selenium
 # (scripts/install-deps.sh installs the three). Closes with "browser: N passed, N failed".
-# Usage: browser_test.sh LUMORA_DISC SOURCE_DIR [PAGE_MODULE]
+# Usage: browser_test.sh LUMORA_DISC SOURCE_DIR PAGE_MODULE
 set -eu
 tool=$1
 top=$2
-module=${3:-}
+module=$3
 # Debian's python, whose selenium package is the one installed, whatever python3 is first on PATH.
 python=/usr/bin/python3
 missing=()
@@ -18,9 +18,15 @@ if [ ${#missing[@]} -gt 0 ]; then
     echo "browser: 0 passed, 1 failed"
     exit 1
 fi
+if [ ! -f "$module" ]; then
+    echo "FAIL: no module $module: run make wasm"
+    echo "browser: 0 passed, 1 failed"
+    exit 1
+fi
 out=$(mktemp -d)
 log=$(mktemp)
 trap 'rm -rf "$out" "$log"' EXIT
+# The kit finds the module in the build beside it (build/native -> build/wasm).
 "$tool" preview "$top/demo/disc" -o "$out" >/dev/null
 passed=0
 failed=0
@@ -36,17 +42,12 @@ count() {
         failed=$((failed + ${counts#* }))
     fi
 }
-"$python" "$top/tests/disc/browser/preview_page_test.py" "$out" 2>&1 | tee "$log" || true
+tests="$top/tests/disc/browser"
+"$python" "$tests/preview_page_test.py" "$out/index.html" "$out" 2>&1 | tee "$log" || true
 count
-if [ -n "$module" ]; then
-    if [ -f "$module" ]; then
-        "$python" "$top/tests/disc/browser/live_page_test.py" "$module" "$top/demo/disc" \
-            "$top/tools/lumora-disc/web/live_page.html" "$out" 2>&1 | tee "$log" || true
-        count
-    else
-        echo "FAIL: no module $module: run make wasm"
-        failed=$((failed + 1))
-    fi
-fi
+"$python" "$tests/live_page_test.py" "$out/index.html" "$out" "$module" 2>&1 | tee "$log" || true
+count
+"$python" "$tests/delay_page_test.py" "$tool" "$top/demo/disc" 2>&1 | tee "$log" || true
+count
 echo "browser: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -1,4 +1,5 @@
-// `preview` on the demo disc: the pictures show what lumora.exe composes, the page maps them.
+// `preview` on the demo disc: the pictures show what lumora.exe composes, the page carries the
+// disc.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,6 +13,7 @@
 
 #include "imaging/dib_image.h"
 #include "preview.h"
+#include "zlib_pack.h"
 
 namespace lumora::disc {
 namespace {
@@ -95,20 +97,27 @@ void TheOverviewOutlinesEachRegion(const fs::path& out) {
     EXPECT_EQ(outlined.At(0, 0), plain.At(0, 0));
 }
 
-void ThePageMapsEveryScreenAndRegion(const fs::path& out) {
+// The page embeds Lumora.ini as written and every picture and sound it names, each file once;
+// nothing else of the disc.
+void ThePageCarriesTheDiscItRuns(const fs::path& out) {
     std::ifstream file(out / "index.html");
     std::stringstream page;
     page << file.rdbuf();
     const std::string html = page.str();
-    EXPECT_NE(html.find("\"coords\": \"34,170,290,170,290,216,34,216\""), std::string::npos);
-    EXPECT_NE(html.find("\"balloonDelay\": 600"), std::string::npos);
-    EXPECT_NE(html.find("\"hover\": \"screen1-region2-highlight.png\""), std::string::npos);
-    EXPECT_NE(html.find("\"description\": \"Lumora Demo Disc - Software\""), std::string::npos);
+    EXPECT_EQ(html.find("/*LUMORA-DATA*/"), std::string::npos) << "the data is filled in";
+    EXPECT_NE(html.find("\"codePage\": 1252"), std::string::npos);
+    for (const char* named : {"art\\\\main.bmp", "art\\\\software.bmp", "art\\\\extras.bmp",
+                              "art\\\\main\\\\badge_h.bmp", "art\\\\logo.bmp",
+                              "sounds\\\\hilite.wav", "sounds\\\\start.wav"}) {
+        const size_t at = html.find(std::string("[\"") + named + "\", ");
+        EXPECT_NE(at, std::string::npos) << named;
+        EXPECT_EQ(html.find(std::string("[\"") + named + "\", ", at + 1), std::string::npos)
+            << named << " once";
+    }
+    EXPECT_EQ(html.find("README.TXT\", "), std::string::npos) << "a program's file is not shown";
     for (const char* picture : {"screen1.png", "screen2.png", "screen3.png"}) {
         EXPECT_TRUE(fs::exists(out / picture)) << picture;
     }
-    EXPECT_NE(html.find("Starts the help program with the topic Using the demo disc."),
-              std::string::npos);
 }
 
 // One preview of the demo disc for all the checks: writing it is the slow part.
@@ -130,8 +139,8 @@ TEST(Preview, ShowsTheDemoDiscAsLumoraComposesIt) {
         TheOverviewOutlinesEachRegion(out);
     }
     {
-        SCOPED_TRACE("ThePageMapsEveryScreenAndRegion");
-        ThePageMapsEveryScreenAndRegion(out);
+        SCOPED_TRACE("ThePageCarriesTheDiscItRuns");
+        ThePageCarriesTheDiscItRuns(out);
     }
     fs::remove_all(out);
 }
@@ -143,7 +152,7 @@ TEST(Preview, NamesEveryScreenItLeavesOutAndWhy) {
         fs::temp_directory_path() / ("lumora-disc-preview-" + std::to_string(random()));
     std::vector<std::string> notes;
     ASSERT_EQ(WritePreview(std::string(LUMORA_TEST_DATA) + "/discs/misspelled", out,
-                           kDefaultCodePage, &notes),
+                           kDefaultCodePage, std::string(), &notes),
               std::nullopt);
     const std::string note =
         "The screen 'Home' is not shown: picture 'art\\home.bmp' depends on the current folder, "
@@ -158,14 +167,37 @@ TEST(Preview, NamesEveryScreenItLeavesOutAndWhy) {
     fs::remove_all(out);
 }
 
-TEST(PreviewText, DescriptionsCannotEndTheScript) {
-    PreviewDisc disc;
-    PreviewScreen screen;
-    screen.name = "</script><b>";
-    disc.screens.push_back(screen);
-    const std::string page = PreviewPage(disc);
+TEST(PreviewText, NamesAndNotesCannotEndTheScript) {
+    PageData data;
+    data.files.emplace_back("</script><b>\xE9.bmp", "BM");
+    data.notes.push_back("</script>");
+    data.module = std::string("\0asm", 4);
+    const std::string page = PreviewPage(data).value_or("");
     EXPECT_EQ(page.find("</script><b>"), std::string::npos);
-    EXPECT_NE(page.find("\\u003c/script>\\u003cb>"), std::string::npos);
+    EXPECT_NE(page.find("\"module\": 4,\n\"ini\": 0,\n\"files\": [\n[\"\\u003c/script>\\u003cb>"
+                        "\xC3\xA9.bmp\", 2]"),
+              std::string::npos)
+        << "a byte of the disc's code page is one character";
+    EXPECT_NE(page.find("\"notes\": [\"\\u003c/script>\"]"), std::string::npos);
+}
+
+// What the page unpacks is what the kit read: packed in the zlib format.
+TEST(PreviewText, FilesArePackedWithoutLoss) {
+    std::string bytes(70000, '\0');
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<char>(i % 251 < 200 ? 7 : i * 13);
+    }
+    for (const std::string& original : {bytes, std::string(), std::string("BM")}) {
+        const std::optional<std::string> packed = ZlibPack(original);
+        ASSERT_TRUE(packed);
+        int size = 0;
+        char* unpacked =
+            stbi_zlib_decode_malloc(packed->data(), static_cast<int>(packed->size()), &size);
+        ASSERT_NE(unpacked, nullptr) << original.size() << " bytes";
+        EXPECT_EQ(std::string(unpacked, static_cast<size_t>(size)), original);
+        free(unpacked);
+    }
+    EXPECT_LT(ZlibPack(bytes)->size(), bytes.size() / 4);
 }
 
 }  // namespace

@@ -12,11 +12,12 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-# The kit as the walk-through has it: lumora-disc on the PATH, with a Windows build beside it
-# that holds the shipped lumora.exe (the i686 build when it is there, else the first bytes of a
-# 32-bit Windows program).
-mkdir -p "$work/kit/native" "$work/kit/win" "$work/disc"
+# The kit as the walk-through has it: lumora-disc on the PATH, with the page's module and a
+# Windows build beside it that holds the shipped lumora.exe (the i686 build when it is there,
+# else the first bytes of a 32-bit Windows program).
+mkdir -p "$work/kit/native" "$work/kit/wasm" "$work/kit/win" "$work/disc"
 cp "$tool" "$work/kit/native/lumora-disc"
+cp "$top/build/wasm/lumora_page.wasm" "$work/kit/wasm/" || fail "no page module: run make wasm"
 if [ -f "$top/build/win/lumora.exe" ]; then
     cp "$top/build/win/lumora.exe" "$work/kit/win/lumora.exe"
 else

@@ -1,7 +1,9 @@
-// The preview of lumora-disc against lumora.exe itself: the demo disc's first screen, plain and
-// then with each region under the pointer (its highlight, then its balloon), shows exactly the
-// pixels of the preview's picture of that state. Both compose with the same core code; this
-// checks that the screen window draws that composition, colours and all. `lumora-disc run
+// The preview of lumora-disc against lumora.exe itself: each screen of the demo disc, reached by
+// clicks as a user reaches it, plain and then with each region under the pointer (its
+// highlight, then its balloon), shows exactly the pixels of the preview's picture of that state;
+// the browser tests hold the preview page's canvas to the same pictures. Both compose with the same
+// core code; this checks that the screen window draws that composition, colours and all.
+// `lumora-disc run
 // --screenshot` is held against the same preview.
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -88,8 +90,8 @@ std::vector<std::string> Split(const std::string& text, char separator) {
     return parts;
 }
 
-// The centre of a shape's corners ("x,y|x,y|..."): inside each shape of the demo's first screen
-// and outside every region listed before it.
+// The centre of a shape's corners ("x,y|x,y|..."): inside each shape of the demo's screens and
+// outside every region listed before it.
 Point CentreOf(const std::string& shape) {
     int sx = 0, sy = 0, n = 0;
     for (const std::string& corner : Split(shape, '|')) {
@@ -157,34 +159,57 @@ class PreviewMatch : public LumoraTest {
         return ::testing::AssertionFailure() << name << ": " << Differences(expected, seen);
     }
 
+    // The screen `stem` ("screen2") of the preview, plain and with each region under the
+    // pointer, moving from the region before straight to the next; the number of balloons.
+    int ScreenMatches(const std::string& screen, const std::string& stem) {
+        MoveTo(kOffRegions);
+        EXPECT_TRUE(WaitForPicture(stem + ".png", 5000));
+        const std::vector<std::string> regions = Split(Ini("Screen " + screen, "RegionNames"), '|');
+        int balloons = 0;
+        for (size_t r = 0; r < regions.size(); ++r) {
+            SCOPED_TRACE(screen + " region " + regions[r]);
+            const Point inside = CentreOf(Ini(screen + "-Region " + regions[r], "Shape"));
+            EXPECT_GE(inside.x, 0);
+            MoveTo(inside);
+            const std::string regionStem = stem + "-region" + std::to_string(r + 1);
+            const bool highlight = fs::exists(Path("preview/" + regionStem + "-highlight.png"));
+            const bool balloon = fs::exists(Path("preview/" + regionStem + ".png"));
+            EXPECT_TRUE(
+                WaitForPicture(highlight ? regionStem + "-highlight.png" : stem + ".png", 900));
+            if (balloon) {
+                EXPECT_TRUE(WaitForPicture(regionStem + ".png", 3000));
+                ++balloons;
+            }
+        }
+        return balloons;
+    }
+
+    // A region's centre, to click it.
+    Point RegionCentre(const std::string& screen, const std::string& region) {
+        return CentreOf(Ini(screen + "-Region " + region, "Shape"));
+    }
+
+    // A point of every screen of the demo that no region covers.
+    static constexpr Point kOffRegions{5, 5};
     bool previewed_ = false;
 };
 
-TEST_F(PreviewMatch, TheFirstScreenAndEachRegionUnderThePointerShowThePreviewsPixels) {
+TEST_F(PreviewMatch, EveryScreenAndEachRegionUnderThePointerShowThePreviewsPixels) {
     ASSERT_TRUE(previewed_) << "lumora-disc preview failed";
     ASSERT_TRUE(Start({-1, -1}));
     ASSERT_TRUE(WaitUntil([&] { return ScreenWindow() != 0; }));
-    EXPECT_TRUE(WaitForPicture("screen1.png", 5000));
+    ASSERT_EQ(Split(Ini("Screen Main", "RegionNames"), '|').size(), 9u)
+        << "the demo's first screen changed";
+    EXPECT_EQ(ScreenMatches("Main", "screen1"), 8)
+        << "every region of the first screen but Version has a balloon";
 
-    const std::vector<std::string> regions = Split(Ini("Screen Main", "RegionNames"), '|');
-    ASSERT_EQ(regions.size(), 9u) << "the demo's first screen changed";
-    int balloons = 0;
-    for (size_t r = 0; r < regions.size(); ++r) {
-        SCOPED_TRACE("region " + regions[r]);
-        const Point inside = CentreOf(Ini("Main-Region " + regions[r], "Shape"));
-        ASSERT_GE(inside.x, 0);
-        // From the region before straight to this one: its pictures go as these come.
-        MoveTo(inside);
-        const std::string stem = "screen1-region" + std::to_string(r + 1);
-        const bool highlight = fs::exists(Path("preview/" + stem + "-highlight.png"));
-        const bool balloon = fs::exists(Path("preview/" + stem + ".png"));
-        EXPECT_TRUE(WaitForPicture(highlight ? stem + "-highlight.png" : "screen1.png", 900));
-        if (balloon) {
-            EXPECT_TRUE(WaitForPicture(stem + ".png", 3000));
-            ++balloons;
-        }
-    }
-    EXPECT_EQ(balloons, 8) << "every region of the first screen but Version has a balloon";
+    ClickAt(RegionCentre("Main", "Software"));
+    EXPECT_EQ(ScreenMatches("Software", "screen2"), 7);
+    ClickAt(RegionCentre("Software", "Back"));
+    MoveTo(kOffRegions);
+    ASSERT_TRUE(WaitForPicture("screen1.png", 5000)) << "Back returns to the first screen";
+    ClickAt(RegionCentre("Main", "Extras"));
+    EXPECT_EQ(ScreenMatches("Extras", "screen3"), 9) << "About has a balloon only";
 }
 
 // `lumora-disc run --screenshot` where no display is up: the kit starts a virtual display and

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "actions/help.h"
+#include "actions/sound_rule.h"
 #include "actions/splash_time.h"
 #include "imaging/art_scale.h"
 #include "screens/balloon_delay.h"
@@ -84,6 +86,20 @@ TEST(ClickPlan, ASetupFindsItsDiscRecordsItselfAndCallsWithTheSetupId) {
     EXPECT_TRUE(plan[2].asSetup);
     action.setupFunc.reset();
     EXPECT_TRUE(PlanSetup(action).empty());
+}
+
+TEST(Sounds, ANamedSoundPlaysOnlyWhileUseSoundIsOn) {
+    ProgramSettings settings;
+    const std::optional<std::string> file = "D:\\click.wav";
+    EXPECT_EQ(SoundToPlay(file, settings), nullptr);
+    settings.useSound = 1;
+    ASSERT_NE(SoundToPlay(file, settings), nullptr);
+    EXPECT_EQ(*SoundToPlay(file, settings), "D:\\click.wav");
+    EXPECT_EQ(SoundToPlay(std::nullopt, settings), nullptr);
+}
+
+TEST(Help, TheHelpProgramOfTheProgramFolderWithTheTopic) {
+    EXPECT_EQ(HelpCommandLine("D:\\", "Using the disc"), "D:\\LNCHHLP.EXE Using the disc");
 }
 
 TEST(SplashTime, ZeroIsNoneAndAboveFifteenOrNegativeIsFifteen) {

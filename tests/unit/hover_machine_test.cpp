@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "screens/balloon_delay.h"
+#include "screens/region_hit.h"
+#include "screens/screen_keys.h"
 
 namespace lumora {
 
@@ -418,6 +420,28 @@ TEST_F(HoverMachineTest, TheTabOrderIsTheListOfShapedRegions) {
     machine_.WindowDestroyed();
     EXPECT_TRUE(machine_.focusableRegions().empty());
     EXPECT_EQ(machine_.NextFocusable(-1, false), -1);
+}
+
+TEST_F(HoverMachineTest, TheScreensKeysByTheirVirtualKeyCodes) {
+    EXPECT_EQ(ScreenKeyDown(machine_, kKeyTab, false, false),
+              (C{PlaceHighlight(0), kDraw, kHighlightSound, Start(300)}));
+    EXPECT_EQ(ScreenKeyDown(machine_, kKeyTab, true, false).back(), Start(300))
+        << "Shift+Tab goes back, to region 5";
+    EXPECT_EQ(machine_.focusRegion(), 5);
+    EXPECT_EQ(ScreenKeyDown(machine_, kKeyEnter, false, true), C{}) << "a held Enter runs once";
+    EXPECT_EQ(ScreenKeyDown(machine_, kKeySpace, false, false).back(), RunOf(5));
+    EXPECT_EQ(ScreenKeyDown(machine_, kKeyEnter, false, false).back(), RunOf(5));
+    EXPECT_EQ(ScreenKeyDown(machine_, 'A', false, false), C{}) << "other keys do nothing";
+    EXPECT_EQ(ScreenKeyDown(machine_, kKeyEscape, false, false), (C{RestoreBalloon(5), kDraw}))
+        << "region 5 has only a balloon";
+    EXPECT_EQ(machine_.focusRegion(), -1);
+}
+
+TEST(RegionHit, TheFirstRegionInListOrderWinsWhereShapesOverlap) {
+    const bool holds[] = {false, true, true};
+    EXPECT_EQ(FirstRegionHit(3, [&](int i) { return holds[i]; }), 1);
+    EXPECT_EQ(FirstRegionHit(1, [&](int i) { return holds[i]; }), -1);
+    EXPECT_EQ(FirstRegionHit(0, [](int) { return true; }), -1);
 }
 
 }  // namespace

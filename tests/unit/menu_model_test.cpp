@@ -151,6 +151,19 @@ TEST(MenuModel, MenuSectionGivesPositionAndItems) {
     EXPECT_FALSE(LoadMenuSpec(ini, "Missing", Context()));
 }
 
+TEST(MenuModel, APositionIsCountedFromTheOwnersCornerInPicturePixels) {
+    EXPECT_EQ(MenuCorner(Point{100, 50}, std::nullopt, 2), std::nullopt) << "at the pointer";
+    EXPECT_EQ(MenuCorner(Point{100, 50}, Point{24, 240}, 1), (Point{124, 290}));
+    EXPECT_EQ(MenuCorner(Point{100, 50}, Point{24, 240}, 3), (Point{172, 770}));
+    EXPECT_EQ(MenuCorner(Point{10, -10}, Point{2147483647, -2147483647 - 1}, 2),
+              (Point{2147483647, -2147483647 - 1}))
+        << "clamped, never wrapped";
+    EXPECT_FALSE(RoutesToMenu(kFirstMenuCommandId - 1));
+    EXPECT_TRUE(RoutesToMenu(kFirstMenuCommandId));
+    EXPECT_TRUE(RoutesToMenu(kLastRoutedCommandId));
+    EXPECT_FALSE(RoutesToMenu(kLastRoutedCommandId + 1));
+}
+
 MenuItemTable Table() {
     FakeIni ini;
     ini.Set("Tools-MenuItem Plain", "Description", "Plain");

@@ -13,6 +13,7 @@
 #include "disc_run.h"
 #include "iso_image.h"
 #include "launcher_program.h"
+#include "page_data.h"
 #include "preview.h"
 
 namespace {
@@ -80,9 +81,23 @@ int Check(const Arguments& arguments) {
 }
 
 int Preview(const Arguments& arguments) {
+    // The page runs the disc on the core compiled to WebAssembly, found beside the kit.
+    const std::vector<std::filesystem::path> modules = PageModules(KitFolder());
+    std::optional<std::string> module;
+    for (const std::filesystem::path& candidate : modules) {
+        if (!module) {
+            module = ReadBytes(candidate);
+        }
+    }
+    if (!module) {
+        std::cerr << "lumora-disc: no page module: looked for " << modules.front().string()
+                  << " and " << modules.back().lexically_normal().string()
+                  << "; build it with make wasm\n";
+        return 1;
+    }
     std::vector<std::string> notes;
     const auto problem =
-        WritePreview(arguments.folder, *arguments.output, arguments.codePage, &notes);
+        WritePreview(arguments.folder, *arguments.output, arguments.codePage, *module, &notes);
     for (const std::string& note : notes) {
         std::cerr << "lumora-disc: preview: " << note << "\n";
     }

@@ -1,6 +1,11 @@
+// The PNG pictures and the page's packed files, with stb's encoder and its zlib compressor.
+#include <climits>
+#include <cstdlib>
 #include <fstream>
+#include <memory>
 
 #include "rgb_image.h"
+#include "zlib_pack.h"
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #define STBI_WRITE_NO_STDIO
@@ -24,6 +29,26 @@ bool WritePng(const std::string& path, const RgbImage& image) {
     file.write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(file);
+}
+
+std::optional<std::string> ZlibPack(const std::string& bytes) {
+    if (bytes.size() >= INT_MAX) {
+        return std::nullopt;
+    }
+    if (bytes.empty()) {
+        // stb's compressor leaves out the one empty block that nothing needs.
+        return std::string("\x78\x9C\x03\x00\x00\x00\x00\x01", 8);
+    }
+    int size = 0;
+    // stb hands out memory from malloc.
+    const std::unique_ptr<unsigned char, decltype(&std::free)> packed(
+        stbi_zlib_compress(reinterpret_cast<unsigned char*>(const_cast<char*>(bytes.data())),
+                           static_cast<int>(bytes.size()), &size, 8),
+        &std::free);
+    if (!packed) {
+        return std::nullopt;
+    }
+    return std::string(reinterpret_cast<const char*>(packed.get()), static_cast<size_t>(size));
 }
 
 }  // namespace lumora::disc

@@ -3,17 +3,13 @@
 #include <algorithm>
 #include <fstream>
 
-#include "actions/action_table.h"
-#include "actions/click_plan.h"
-#include "actions/splash_time.h"
 #include "check_context.h"
 #include "check_pictures.h"
 #include "config/ini_document.h"
 #include "config/string_table.h"
 #include "disc_files.h"
-#include "menus/menu_model.h"
+#include "page_data.h"
 #include "resource.h"
-#include "screens/balloon_delay.h"
 #include "screens/screen_model.h"
 
 namespace lumora::disc {
@@ -22,72 +18,6 @@ namespace {
 
 std::string Key(unsigned id) {
     return CheckContext::Text(id);
-}
-
-// The disc's root as the page shows it: the drive letter a disc usually has.
-std::string ForPage(const std::string& text) {
-    std::string out = text;
-    const std::string root = DiscFiles::Root();
-    for (size_t at = out.find(root); at != std::string::npos; at = out.find(root, at)) {
-        out.replace(at, root.size(), "D:\\");
-    }
-    return out;
-}
-
-std::string ListText(const StringList& list) {
-    std::string out;
-    for (const std::string& element : list) {
-        out += (out.empty() ? "" : "|") + element;
-    }
-    return out;
-}
-
-// What a click on the region does, one line each: the action in the words of the table of
-// actions, the items of a menu it opens, then the checks and the splash on the way.
-std::vector<std::string> Describe(const CheckContext& context, const ActionRecord& action,
-                                  bool hasSound) {
-    auto shown = [](const std::optional<std::string>& text) {
-        return text ? std::optional<std::string>(ForPage(*text)) : std::nullopt;
-    };
-    std::vector<std::string> lines;
-    if (!action.launchFunc) {
-        lines.push_back(hasSound ? "No action: a click only plays the region's sound."
-                                 : "No action: a click does nothing.");
-        return lines;
-    }
-    lines.push_back(DescribeAction(action, shown(action.launchData)) + ".");
-    const ActionInfo* info = FindAction(*action.launchFunc);
-    if (info && info->code == ActionCode::kMenu && action.launchData) {
-        // Each item in one line: a menu that opens another is not followed.
-        const std::optional<MenuSpec> menu =
-            LoadMenuSpec(context.ini(), *action.launchData, context.model());
-        for (const MenuItem& item : menu ? menu->items : std::vector<MenuItem>()) {
-            lines.push_back(item.IsSeparator()
-                                ? "  ----"
-                                : "  " + *item.description + ": " +
-                                      DescribeAction(item.action, shown(item.action.launchData)) +
-                                      ".");
-        }
-    }
-    if (action.launchDir) {
-        lines.push_back("Working folder: " + ForPage(*action.launchDir));
-    }
-    if (NeedsDisc(action.launchReq)) {
-        const StringList& disc = *action.launchReq;
-        lines.push_back("Needs the disc labelled " + disc[0] + " (" + disc[1] + ").");
-    }
-    if (action.launchScreenReq) {
-        lines.push_back("Needs the display " + ListText(*action.launchScreenReq) + ".");
-    }
-    if (action.setupFunc) {
-        lines.push_back("When it is not installed, offers its setup: " + *action.setupFunc + " " +
-                        shown(action.setupData).value_or("") + ".");
-    }
-    if (const std::optional<SplashShow> splash = PlannedSplash(action.splash)) {
-        lines.push_back("Shows " + ForPage(splash->picture) + " for " +
-                        std::to_string(splash->seconds) + " s first.");
-    }
-    return lines;
 }
 
 // The three-by-five dots of each digit, a row of three bits each.
@@ -154,6 +84,45 @@ bool Save(const std::filesystem::path& out, const std::string& name, const RgbIm
     return true;
 }
 
+// The screen as shown, with its regions' outlines, and under the pointer on each region: its
+// highlight, then with its balloon, composed as the screen window composes them.
+std::optional<std::string> WriteScreenPictures(const DiscFiles& files, const ScreenModel& model,
+                                               const DibImage& background,
+                                               const std::filesystem::path& out,
+                                               const std::string& stem) {
+    std::string problem;
+    const RgbImage plain = ToRgb(background, background);
+    RgbImage outlined = plain;
+    for (size_t r = 0; r < model.regions.size(); ++r) {
+        DrawOutline(outlined, model.regions[r].shape, static_cast<int>(r + 1));
+    }
+    if (!Save(out, stem + ".png", plain, problem) ||
+        !Save(out, stem + "-regions.png", outlined, problem)) {
+        return problem;
+    }
+    for (size_t r = 0; r < model.regions.size(); ++r) {
+        const RegionSpec& region = model.regions[r];
+        DibImage canvas;
+        canvas.CopyFrom(background);
+        const std::string regionStem = stem + "-region" + std::to_string(r + 1);
+        for (const RegionPicture* picture : {&region.highlight, &region.balloon}) {
+            const auto loaded =
+                picture->path ? LoadPictureQuietly(files, *picture->path) : std::nullopt;
+            if (!loaded) {
+                continue;
+            }
+            canvas.Compose(*loaded, picture->position.x, picture->position.y,
+                           picture->transparency);
+            const std::string name =
+                regionStem + (picture == &region.highlight ? "-highlight.png" : ".png");
+            if (!Save(out, name, ToRgb(canvas, background), problem)) {
+                return problem;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 void DrawOutline(RgbImage& image, const std::vector<Point>& shape, int number) {
@@ -196,8 +165,14 @@ std::optional<RgbImage> StartScreenPicture(const std::filesystem::path& folder) 
     return ToRgb(*background, *background);
 }
 
+std::vector<std::filesystem::path> PageModules(const std::filesystem::path& kitFolder) {
+    const char kModule[] = "lumora_page.wasm";
+    return {kitFolder / kModule, kitFolder.parent_path() / "wasm" / kModule};
+}
+
 std::optional<std::string> WritePreview(const std::filesystem::path& folder,
                                         const std::filesystem::path& out, int codePage,
+                                        const std::string& module,
                                         std::vector<std::string>* notes) {
     const DiscFiles files(folder, codePage);
     std::string problem;
@@ -217,115 +192,52 @@ std::optional<std::string> WritePreview(const std::filesystem::path& folder,
     std::error_code error;
     std::filesystem::create_directories(out, error);
 
-    PreviewDisc disc;
-    disc.codePage = codePage;
-    if (const int delay = config->entries.FindInt(Key(IDS_KEY_BALLOON_DELAY));
-        delay != kSettingAbsent) {
-        disc.balloonDelay = BalloonDelayMs(delay);
-    }
-    struct Loaded {
-        ScreenModel model;
-        DibImage background;
-    };
-    std::vector<Loaded> loaded;
+    PageData page;
+    page.module = module;
+    page.codePage = codePage;
+    int shown = 0;
     for (const std::string& name : names) {
         const std::string notShown = "The screen '" + name + "' is not shown: ";
-        auto model = LoadScreenModel(*ini, name, context.model());
+        const auto model = LoadScreenModel(*ini, name, context.model());
         if (!model) {
-            disc.notes.push_back(notShown + MissingScreenPart(*ini, name) + ".");
+            page.notes.push_back(
+                CodePageToUtf8(notShown + MissingScreenPart(*ini, name) + ".", codePage));
             continue;  // Lumora never shows it
         }
         if (const auto size = OversizedPicture(files, model->background)) {
-            disc.notes.push_back(notShown + "its picture is " + std::to_string(size->width) + "x" +
-                                 std::to_string(size->height) + TooLargeText() + ".");
+            page.notes.push_back(
+                CodePageToUtf8(notShown + "its picture is " + std::to_string(size->width) + "x" +
+                                   std::to_string(size->height) + TooLargeText() + ".",
+                               codePage));
             continue;
         }
         std::string why;
-        auto background = LoadPictureQuietly(files, model->background, &why);
+        const auto background = LoadPictureQuietly(files, model->background, &why);
         if (!background) {
-            disc.notes.push_back(notShown + why + ".");
+            page.notes.push_back(CodePageToUtf8(notShown + why + ".", codePage));
             continue;
         }
-        loaded.push_back({std::move(*model), std::move(*background)});
+        if (const auto failed = WriteScreenPictures(files, *model, *background, out,
+                                                    "screen" + std::to_string(++shown))) {
+            return failed;
+        }
     }
     if (notes) {
-        *notes = disc.notes;
+        *notes = page.notes;
     }
-    const auto startup = CheckContext::Value(*config, IDS_KEY_STARTUP);
-    for (size_t s = 0; s < loaded.size(); ++s) {
-        const ScreenModel& model = loaded[s].model;
-        const DibImage& background = loaded[s].background;
-        if (startup && model.name == *startup) {
-            disc.start = static_cast<int>(s);
-        }
-        PreviewScreen screen;
-        screen.name = model.name;
-        screen.description = model.description;
-        screen.width = background.width();
-        screen.height = background.height();
-        const std::string stem = "screen" + std::to_string(s + 1);
-        screen.plain = stem + ".png";
-        screen.outlined = stem + "-regions.png";
-        const RgbImage plain = ToRgb(background, background);
-        RgbImage outlined = plain;
-        for (size_t r = 0; r < model.regions.size(); ++r) {
-            DrawOutline(outlined, model.regions[r].shape, static_cast<int>(r + 1));
-        }
-        if (!Save(out, screen.plain, plain, problem) ||
-            !Save(out, screen.outlined, outlined, problem)) {
-            return problem;
-        }
-        for (size_t r = 0; r < model.regions.size(); ++r) {
-            const RegionSpec& described = model.regions[r];
-            PreviewRegion region;
-            region.name = described.name;
-            region.shape = described.shape;
-            region.function = described.action.launchFunc.value_or("");
-            // The canvas as the screen window composes it: highlight, then balloon.
-            DibImage canvas;
-            canvas.CopyFrom(background);
-            const std::string regionStem = stem + "-region" + std::to_string(r + 1);
-            const auto highlight = described.highlight.path
-                                       ? LoadPictureQuietly(files, *described.highlight.path)
-                                       : std::nullopt;
-            if (highlight) {
-                canvas.Compose(*highlight, described.highlight.position.x,
-                               described.highlight.position.y, described.highlight.transparency);
-                region.hover = regionStem + "-highlight.png";
-                if (!Save(out, region.hover, ToRgb(canvas, background), problem)) {
-                    return problem;
-                }
-            }
-            const auto balloon = described.balloon.path
-                                     ? LoadPictureQuietly(files, *described.balloon.path)
-                                     : std::nullopt;
-            if (balloon) {
-                canvas.Compose(*balloon, described.balloon.position.x, described.balloon.position.y,
-                               described.balloon.transparency);
-                region.balloon = regionStem + ".png";
-                if (!Save(out, region.balloon, ToRgb(canvas, background), problem)) {
-                    return problem;
-                }
-            }
-            region.panel = Describe(context, described.action, described.sound.has_value());
-            const ActionInfo* action = FindAction(region.function);
-            if (action && action->code == ActionCode::kScreen && described.action.launchData) {
-                for (size_t t = 0; t < loaded.size(); ++t) {
-                    if (loaded[t].model.name == *described.action.launchData) {
-                        region.screenTarget = static_cast<int>(t);
-                    }
-                }
-            }
-            screen.regions.push_back(std::move(region));
-        }
-        disc.screens.push_back(std::move(screen));
+    if (shown == 0) {
+        return page.notes.empty() ? "the disc has no screen that Lumora shows" : page.notes.front();
     }
-    if (disc.screens.empty()) {
-        return "the disc has no screen that Lumora shows";
+    const auto iniPath = files.Find(DiscFiles::Root() + BuiltInText(IDS_INI_FILE_NAME));
+    page.ini = iniPath ? ReadBytes(*iniPath).value_or(std::string()) : std::string();
+    page.files = PageFilesOf(context, *config);
+    const std::optional<std::string> html = PreviewPage(page);
+    if (!html) {
+        return "the disc's pictures and sounds are too large for one page";
     }
-    std::ofstream page(out / "index.html", std::ios::binary);
-    page << PreviewPage(disc);
-    if (!page) {
+    std::ofstream written(out / "index.html", std::ios::binary);
+    written << *html;
+    if (!written) {
         return "cannot write " + (out / "index.html").string();
     }
     return std::nullopt;

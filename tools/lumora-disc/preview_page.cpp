@@ -1,187 +1,97 @@
-#include "config/code_page.h"
+// The page that `preview` writes: the template of web/page.html with the module, Lumora.ini and
+// the disc's files embedded, packed and as base64, so that it opens from the file system.
+#include <cstdint>
+
 #include "diagnostics.h"
 #include "preview.h"
+#include "zlib_pack.h"
 
 namespace lumora::disc {
 
 namespace {
 
-// A JSON string that is safe inside a script element.
-std::string ScriptString(const std::string& text) {
+const char kTemplate[] =
+#include "page_template.inc"
+    ;
+
+const char kDataMarker[] = "/*LUMORA-DATA*/";
+
+std::string Base64(const std::string& bytes) {
+    static const char kDigits[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
     std::string out;
-    for (const char c : JsonString(text)) {
-        if (c == '<') {
-            out += "\\u003c";
-        } else {
-            out += c;
-        }
+    out.reserve((bytes.size() + 2) / 3 * 4);
+    for (size_t i = 0; i < bytes.size(); i += 3) {
+        const size_t left = bytes.size() - i;
+        uint32_t group = static_cast<uint8_t>(bytes[i]) << 16;
+        group |= left > 1 ? static_cast<uint8_t>(bytes[i + 1]) << 8 : 0;
+        group |= left > 2 ? static_cast<uint8_t>(bytes[i + 2]) : 0;
+        out += kDigits[group >> 18 & 63];
+        out += kDigits[group >> 12 & 63];
+        out += left > 1 ? kDigits[group >> 6 & 63] : '=';
+        out += left > 2 ? kDigits[group & 63] : '=';
     }
     return out;
 }
 
-// Texts from Lumora.ini, in its code page, for the page, which is UTF-8.
-std::string PageString(const std::string& text, int codePage) {
-    return ScriptString(CodePageToUtf8(text, codePage));
-}
-
-std::string Strings(const std::vector<std::string>& texts, int codePage) {
-    std::string out = "[";
-    for (size_t i = 0; i < texts.size(); ++i) {
-        out += (i ? ", " : "") + PageString(texts[i], codePage);
-    }
-    return out + "]";
-}
-
-std::string Coordinates(const std::vector<Point>& shape) {
+// A JSON string that cannot end the script element it stands in.
+std::string ScriptString(const std::string& jsonString) {
     std::string out;
-    for (const Point& p : shape) {
-        out += (out.empty() ? "" : ",") + std::to_string(p.x) + "," + std::to_string(p.y);
+    for (const char c : jsonString) {
+        out += c == '<' ? std::string("\\u003c") : std::string(1, c);
     }
-    return ScriptString(out);
+    return out;
 }
 
-std::string DiscJson(const PreviewDisc& disc) {
-    const int page = disc.codePage;
-    std::string out = "{\"start\": " + std::to_string(disc.start) +
-                      ", \"balloonDelay\": " + std::to_string(disc.balloonDelay) +
-                      ", \"notes\": " + Strings(disc.notes, page) + ", \"screens\": [\n";
-    for (size_t s = 0; s < disc.screens.size(); ++s) {
-        const PreviewScreen& screen = disc.screens[s];
-        out += std::string(s ? ",\n" : "") + " {\"name\": " + PageString(screen.name, page) +
-               ", \"description\": " + PageString(screen.description, page) +
-               ", \"width\": " + std::to_string(screen.width) +
-               ", \"height\": " + std::to_string(screen.height) +
-               ", \"plain\": " + ScriptString(screen.plain) +
-               ", \"outlined\": " + ScriptString(screen.outlined) + ", \"regions\": [\n";
-        for (size_t r = 0; r < screen.regions.size(); ++r) {
-            const PreviewRegion& region = screen.regions[r];
-            out += std::string(r ? ",\n" : "") + "  {\"name\": " + PageString(region.name, page) +
-                   ", \"coords\": " + Coordinates(region.shape) +
-                   ", \"hover\": " + ScriptString(region.hover) +
-                   ", \"balloon\": " + ScriptString(region.balloon) +
-                   ", \"function\": " + PageString(region.function, page) +
-                   ", \"target\": " + std::to_string(region.screenTarget) +
-                   ", \"panel\": " + Strings(region.panel, page) + "}";
+// A name of the disc's 8-bit text as a JSON string of one character per byte.
+std::string ByteString(const std::string& name) {
+    std::string latin;
+    for (const char c : name) {
+        const auto byte = static_cast<uint8_t>(c);
+        if (byte < 0x80) {
+            latin += c;
+        } else {
+            latin += static_cast<char>(0xC0 | byte >> 6);
+            latin += static_cast<char>(0x80 | (byte & 0x3F));
         }
-        out += "]}";
     }
-    return out + "\n]}";
+    return ScriptString(JsonString(latin));
 }
 
-const char kHead[] = R"(<!DOCTYPE html>
-<html lang="en">
-<head>
-<meta charset="utf-8">
-<title>Lumora disc preview</title>
-<style>
-body { font: 14px sans-serif; margin: 16px; background: #222; color: #eee; }
-#layout { display: flex; gap: 16px; align-items: flex-start; }
-#screen { display: block; }
-area { cursor: pointer; }
-#panel { min-width: 280px; max-width: 420px; background: #333; padding: 8px 12px; }
-#panel pre { white-space: pre-wrap; font: 13px monospace; }
-#outline { margin-top: 16px; }
-a { color: #9cf; }
-</style>
-</head>
-<body>
-<h1 id="title"></h1>
-<div id="layout">
-<div><img id="screen" usemap="#regions" alt=""><map name="regions" id="regions"></map>
-<p><label><input type="checkbox" id="show-outline"> Show the regions' outlines</label></p></div>
-<div id="panel"><h2>What a click does</h2><pre id="action">Point at a region and click it.</pre>
-<h2>Regions</h2><ol id="legend"></ol>
-<ul id="notes"></ul>
-<p>Balloons show as with "Use Balloons" on, after BalloonDelay. D:\ stands for the disc.</p></div>
-</div>
-<script>
-)";
-
-const char kScript[] = R"(
-let current = -1, previous = -1, hovered = -1, timer = 0;
-const img = document.getElementById("screen");
-const map = document.getElementById("regions");
-const outline = document.getElementById("show-outline");
-function restingPicture() {
-  const screen = disc.screens[current];
-  return outline.checked ? screen.outlined : screen.plain;
+// The module, Lumora.ini and the files, one after another in one pack, which the page unpacks
+// at once and takes apart by their sizes; none when they cannot be packed.
+std::optional<std::string> DataJson(const PageData& data) {
+    std::string out = "{\"codePage\": " + std::to_string(data.codePage) + ",\n\"notes\": [";
+    for (size_t i = 0; i < data.notes.size(); ++i) {
+        out += (i ? ", " : "") + ScriptString(JsonString(data.notes[i]));
+    }
+    out += "],\n\"module\": " + std::to_string(data.module.size()) +
+           ",\n\"ini\": " + std::to_string(data.ini.size()) + ",\n\"files\": [";
+    std::string all = data.module + data.ini;
+    for (size_t i = 0; i < data.files.size(); ++i) {
+        const auto& [name, bytes] = data.files[i];
+        out += std::string(i ? ",\n" : "\n") + "[" + ByteString(name) + ", " +
+               std::to_string(bytes.size()) + "]";
+        all += bytes;
+    }
+    const std::optional<std::string> packed = ZlibPack(all);
+    if (!packed) {
+        return std::nullopt;
+    }
+    return out + "],\n\"pack\": \"" + Base64(*packed) + "\"}";
 }
-function leave() {
-  clearTimeout(timer);
-  timer = 0;
-  hovered = -1;
-  img.src = restingPicture();
-}
-function enter(index) {
-  if (hovered === index) return;
-  leave();
-  hovered = index;
-  const region = disc.screens[current].regions[index];
-  if (region.hover) img.src = region.hover;
-  if (region.balloon) {
-    timer = setTimeout(() => { timer = 0; if (hovered === index) img.src = region.balloon; },
-                       disc.balloonDelay);
-  }
-}
-function click(index) {
-  const region = disc.screens[current].regions[index];
-  document.getElementById("action").textContent =
-      region.name + "\n" + region.panel.join("\n");
-  if (region.function === "DispatchScreen" && region.target >= 0) {
-    show(region.target);
-  } else if (region.function === "DispatchPreviousScreen" && previous >= 0) {
-    show(previous);
-  } else if (region.balloon) {
-    img.src = region.hover || restingPicture();  // a click removes the balloon
-  }
-}
-function show(index) {
-  previous = current;
-  current = index;
-  const screen = disc.screens[index];
-  document.getElementById("title").textContent = screen.description || screen.name;
-  document.title = screen.description || screen.name;
-  img.width = screen.width;
-  img.height = screen.height;
-  map.replaceChildren();
-  const legend = document.getElementById("legend");
-  legend.replaceChildren();
-  screen.regions.forEach((region, i) => {
-    const item = document.createElement("li");
-    item.textContent = region.name;
-    legend.appendChild(item);
-    if (!region.coords) return;
-    const area = document.createElement("area");
-    area.shape = "poly";
-    area.coords = region.coords;
-    area.href = "#";
-    area.alt = region.name;
-    area.dataset.region = i;
-    area.addEventListener("mouseenter", () => enter(i));
-    area.addEventListener("mousemove", () => enter(i));
-    area.addEventListener("mouseleave", leave);
-    area.addEventListener("click", (event) => { event.preventDefault(); click(i); });
-    map.appendChild(area);
-  });
-  leave();
-}
-outline.addEventListener("change", () => { if (hovered < 0) img.src = restingPicture(); });
-for (const note of disc.notes) {
-  const item = document.createElement("li");
-  item.textContent = note;
-  document.getElementById("notes").appendChild(item);
-}
-show(disc.start);
-previous = -1;
-</script>
-</body>
-</html>
-)";
 
 }  // namespace
 
-std::string PreviewPage(const PreviewDisc& disc) {
-    return std::string(kHead) + "const disc = " + DiscJson(disc) + ";\n" + kScript;
+std::optional<std::string> PreviewPage(const PageData& data) {
+    std::string page = kTemplate;
+    const size_t at = page.find(kDataMarker);
+    const std::optional<std::string> json = DataJson(data);
+    if (at == std::string::npos || !json) {
+        return std::nullopt;
+    }
+    page.replace(at, sizeof kDataMarker - 1, *json);
+    return page;
 }
 
 }  // namespace lumora::disc

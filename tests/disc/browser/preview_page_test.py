@@ -1,181 +1,160 @@
-"""The preview page in a real browser (Debian's chromium, headless, through chromium-driver and
-python3-selenium): pointing at a region shows its highlight's pixels, the balloon follows after
-BalloonDelay, and a click on a DispatchScreen region changes the screen.
-Usage: python3 preview_page_test.py PREVIEW_FOLDER"""
-import functools
-import http.server
+"""The page `lumora-disc preview` writes for the demo disc, opened from file:// with no server,
+used as lumora.exe is: pointing at a region shows its highlight with the hand cursor and, after
+BalloonDelay, its balloon; a click changes the screen and Back returns; a region opens a menu at
+the pointer, an item opens another at its MenuPosition, a choice runs the item; Tab, Shift+Tab,
+Enter and Escape walk and run the regions; a program action is said in the panel as lumora.exe
+starts it; sounds play once a click has woken the page's audio; the outline view and the region
+list follow the screen.
+Usage: python3 preview_page_test.py PAGE PREVIEW_FOLDER"""
+import os
 import sys
-import threading
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
-from selenium.webdriver.common.action_chains import ActionChains
-from selenium.webdriver.common.actions.action_builder import ActionBuilder
-from selenium.webdriver.support.ui import WebDriverWait
+from page_driver import Checks, Keys, Page, centre
 
-folder = sys.argv[1]
-passed = 0
-failed = 0
+page_path, preview = sys.argv[1:3]
+check = Checks()
 
 
-def check(ok, what):
-    global passed, failed
-    print(f"{'ok' if ok else 'FAIL'}: {what}", flush=True)
-    if ok:
-        passed += 1
-    else:
-        failed += 1
+def png(name):
+    return os.path.join(preview, name)
 
 
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-    def handle(self):
-        try:
-            super().handle()
-        except ConnectionError:
-            pass  # the browser dropped a picture it no longer shows
+def region(page, name):
+    return next(r for r in page.screen()["regions"] if r["name"] == name)
 
 
-# Served over HTTP so that the page may read its own pictures' pixels into a canvas.
-server = http.server.ThreadingHTTPServer(
-    ("127.0.0.1", 0), functools.partial(QuietHandler, directory=folder))
-threading.Thread(target=server.serve_forever, daemon=True).start()
-base = f"http://127.0.0.1:{server.server_address[1]}"
-
-options = webdriver.ChromeOptions()
-options.binary_location = "/usr/bin/chromium"
-for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1280,800",
-                 "--force-device-scale-factor=1", "--disable-background-networking",
-                 "--disable-component-update", "--no-first-run"):
-    options.add_argument(argument)
-driver = None
-
-# The first pixel where the hovered region's highlight differs from the plain screen, both
-# colours, a point inside the region's shape, and what the region leads to.
-FIND_REGION = """
-const done = arguments[arguments.length - 1];
-const screen = disc.screens[disc.start];
-const index = screen.regions.findIndex((r) => r.hover && r.function === "DispatchScreen" &&
-                                              r.target >= 0);
-async function pixels(src) {
-  const image = new Image();
-  image.src = src;
-  await image.decode();
-  const canvas = document.createElement("canvas");
-  canvas.width = image.width;
-  canvas.height = image.height;
-  const context = canvas.getContext("2d");
-  context.drawImage(image, 0, 0);
-  return context.getImageData(0, 0, image.width, image.height).data;
-}
-(async () => {
-  if (index < 0) return done(null);
-  const r = screen.regions[index];
-  const plain = await pixels(screen.plain);
-  const hover = await pixels(r.hover);
-  const balloon = r.balloon ? await pixels(r.balloon) : hover;
-  let changed = null;
-  for (let i = 0; i < plain.length && !changed; i += 4) {
-    if (plain[i] !== hover[i] || plain[i + 1] !== hover[i + 1] || plain[i + 2] !== hover[i + 2]) {
-      const p = i / 4;
-      changed = {x: p % screen.width, y: Math.floor(p / screen.width),
-                 plain: Array.from(plain.slice(i, i + 3)), hover: Array.from(hover.slice(i, i + 3)),
-                 balloon: Array.from(balloon.slice(i, i + 3))};
-    }
-  }
-  // The centre of the shape's corners: inside the convex shapes of the demo's first screen.
-  const xs = r.coords.split(",").map(Number);
-  let cx = 0, cy = 0;
-  for (let i = 0; i < xs.length; i += 2) { cx += xs[i]; cy += xs[i + 1]; }
-  done({index, name: r.name, changed, hover: r.hover, balloon: r.balloon,
-        inside: [Math.round(cx / (xs.length / 2)), Math.round(cy / (xs.length / 2))],
-        target: disc.screens[r.target].description, delay: disc.balloonDelay});
-})();
-"""
-
-# The colour of the one pixel of a base64 PNG (the browser's own screenshot of it).
-PIXEL_OF = """
-const [data, done] = arguments;
-const image = new Image();
-image.src = "data:image/png;base64," + data;
-image.decode().then(() => {
-  const canvas = document.createElement("canvas");
-  canvas.width = canvas.height = 1;
-  const context = canvas.getContext("2d");
-  context.drawImage(image, 0, 0);
-  done(Array.from(context.getImageData(0, 0, 1, 1).data.slice(0, 3)));
-});
-"""
+def menu_items(page):
+    return page.script(
+        "return document.getElementById('backdrop').hidden ? null :"
+        " [...document.querySelectorAll('#menu button')].map((b) => b.textContent);")
 
 
-def screen_box():
-    return driver.execute_script(
-        "const b = document.getElementById('screen').getBoundingClientRect();"
-        "return [Math.round(b.left), Math.round(b.top)];")
+def menu_corner(page):
+    """The menu's top-left corner from the canvas's, in CSS pixels."""
+    return page.script(
+        "const m = document.getElementById('menu').getBoundingClientRect();"
+        "const c = document.getElementById('screen').getBoundingClientRect();"
+        "return [Math.round(m.left - c.left), Math.round(m.top - c.top)];")
 
 
-def shown_pixel(x, y):
-    """The colour that the browser shows now at (x, y) of the screen picture."""
-    left, top = screen_box()
-    shot = driver.execute_cdp_cmd("Page.captureScreenshot", {
-        "clip": {"x": left + x, "y": top + y, "width": 1, "height": 1, "scale": 1}})
-    return driver.execute_async_script(PIXEL_OF, shot["data"])
+def choose(page, text):
+    page.script("[...document.querySelectorAll('#menu button')]"
+                ".find((b) => b.textContent === arguments[0]).click();", text)
 
 
-def wait_for(script, *arguments, timeout=5):
-    try:
-        WebDriverWait(driver, timeout, poll_frequency=0.02).until(
-            lambda d: d.execute_script(script, *arguments))
-        return True
-    except Exception:
-        return False
+def panel(page):
+    return page.text("action")
 
 
-SHOWS = ("const img = document.getElementById('screen');"
-         "return img.complete && img.src.endsWith(arguments[0]);")
-
+page = None
 try:
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-    driver.set_script_timeout(10)
-    driver.get(base + "/index.html")
-    wait_for("return document.getElementById('screen').complete;")
-    region = driver.execute_async_script(FIND_REGION)
-    check(region is not None and region["changed"] is not None,
-          "the first screen has a region with a highlight that leads to another screen")
-    if region and region["changed"]:
-        x, y = region["changed"]["x"], region["changed"]["y"]
-        check(shown_pixel(x, y) == region["changed"]["plain"],
-              f"before hovering, ({x}, {y}) shows the plain screen")
+    page = Page()
+    page.open(page_path)
+    check(page.title() == "Lumora Demo Disc", "the page opens from file:// on the start screen")
+    legend = page.script("return [...document.querySelectorAll('#legend li')]"
+                         ".map((li) => li.textContent);")
+    check(len(legend) == 9 and legend[0] == "Badge: Shows the screen Software"
+          and legend[3].startswith("ReadMe: Starts C:\\WINDOWS\\notepad.exe D:\\README.TXT"),
+          f"the region list names each region and what a click does ({legend[:4]})")
+    page.script("document.getElementById('show-outline').click();")
+    polygons = page.script("const o = document.getElementById('outline');"
+                           "return o.hidden ? -1 : o.querySelectorAll('polygon').length;")
+    check(polygons == 9, f"the outline view draws the nine regions ({polygons})")
 
-        left, top = screen_box()
-        pointed = time.monotonic()
-        pointer = ActionBuilder(driver)
-        pointer.pointer_action.move_to_location(left + region["inside"][0],
-                                                top + region["inside"][1])
-        pointer.perform()
-        check(wait_for(SHOWS, region["hover"]), f"hovering {region['name']} shows its highlight")
-        # The balloon may have joined the highlight already on a slow machine.
-        check(shown_pixel(x, y) in (region["changed"]["hover"], region["changed"]["balloon"]),
-              f"hovering {region['name']} shows its highlight's pixel at ({x}, {y})")
-        if region["balloon"]:
-            check(wait_for(SHOWS, region["balloon"]), f"the balloon of {region['name']} shows")
-            elapsed = (time.monotonic() - pointed) * 1000
-            check(elapsed >= region["delay"] - 20,
-                  f"the balloon shows after {region['delay']} ms ({elapsed:.0f} ms)")
+    # Hover: the highlight at once, with the hand; the balloon after BalloonDelay=600.
+    badge = region(page, "Badge")
+    pointed = time.monotonic()
+    page.point_at(*centre(badge["shape"]))
+    found = page.shows(png("screen1-region1-highlight.png"), timeout=0.3)
+    early = (time.monotonic() - pointed) * 1000
+    cursor = page.script("return document.getElementById('screen').style.cursor;")
+    check((found["count"] == 0 or early >= 600) and cursor == "pointer",
+          f"pointing at Badge shows its highlight and the hand ({found['count']} pixels differ)")
+    found = page.shows(png("screen1-region1.png"))
+    elapsed = (time.monotonic() - pointed) * 1000
+    check(found["count"] == 0 and elapsed >= 600 - 20,
+          f"its balloon follows after BalloonDelay ({elapsed:.0f} ms)")
+    check(page.script("return window.lumoraSounds.length;") == 0,
+          "no sound plays before a click or a key")
 
-        ActionChains(driver).click().perform()
-        check(wait_for("return document.getElementById('title').textContent === arguments[0];",
-                       region["target"]),
-              f"clicking {region['name']} shows the screen '{region['target']}'")
+    # A click to another screen, and back.
+    page.click_at(*centre(badge["shape"]))
+    check(page.wait(lambda: page.title() == "Lumora Demo Disc - Software"),
+          f"clicking Badge shows the screen Software ({page.title()})")
+    check(panel(page) == "Plays D:\\sounds\\page.wav.\nShows the screen Software.",
+          f"the panel says what the click did ({panel(page)!r})")
+    check(page.wait(lambda: "sounds\\page.wav" in page.script("return window.lumoraSounds;")),
+          "the click's sound plays once the click has woken the audio")
+    page.click_at(*centre(region(page, "Back")["shape"]))
+    check(page.wait(lambda: page.title() == "Lumora Demo Disc"),
+          "Back returns to the screen shown before")
+    page.point_away()
+    found = page.shows(png("screen1.png"))
+    check(found["count"] == 0, f"the start screen shows as before ({found['count']} differ)")
+
+    # A program action: said in the panel, nothing started.
+    page.click_at(*centre(region(page, "ReadMe")["shape"]))
+    check(panel(page) == "Plays D:\\sounds\\click.wav.\n"
+                         "Starts C:\\WINDOWS\\notepad.exe D:\\README.TXT and waits for it.\n"
+                         "The program's path is started in its short (8.3) form.",
+          f"ReadMe's panel says what lumora.exe starts ({panel(page)!r})")
+    check(page.title() == "Lumora Demo Disc", "and the screen stays")
+
+    # Menus: Version opens [Menu Disc] at the pointer; Help topics opens [Menu Topics] at
+    # MenuPosition=24,240 of the screen; a choice runs its item.
+    version = centre(region(page, "Version")["shape"])
+    page.click_at(*version)
+    items = menu_items(page)
+    check(items == ["Explore the software", "Extras and support", "Help topics...",
+                    "Close the disc"], f"Version opens the menu Disc ({items})")
+    corner = menu_corner(page)
+    check(abs(corner[0] - version[0]) <= 1 and abs(corner[1] - version[1]) <= 1,
+          f"at the pointer ({corner}, the pointer at {version})")
+    choose(page, "Help topics...")
+    check(page.wait(lambda: (menu_items(page) or [""])[0] == "Using the demo disc"),
+          f"Help topics opens the menu Topics ({menu_items(page)})")
+    check(menu_corner(page) == [24, 240], f"at its MenuPosition 24,240 ({menu_corner(page)})")
+    choose(page, "Pixel Garden")
+    check(menu_items(page) is None and panel(page) ==
+          "Starts the help program with the topic Pixel Garden.\n"
+          "The command: D:\\LNCHHLP.EXE Pixel Garden",
+          f"choosing Pixel Garden says the help program it starts ({panel(page)!r})")
+    page.click_at(*version)
+    page.keys(Keys.ESCAPE)
+    check(page.wait(lambda: menu_items(page) is None) and page.title() == "Lumora Demo Disc",
+          "Escape closes a menu without a choice")
+    page.click_at(*version)
+    choose(page, "Extras and support")
+    check(page.wait(lambda: page.title() == "Lumora Demo Disc - Extras & Support"),
+          "choosing Extras and support shows that screen")
+
+    # The keyboard: Tab lights the first region, Enter runs it, Shift+Tab goes back, Escape
+    # lets go.
+    page.point_away()
+    page.keys(Keys.TAB)
+    found = page.shows(png("screen3-region1-highlight.png"), timeout=0.3)
+    check(found["count"] == 0 or page.difference(png("screen3-region1.png"))["count"] == 0,
+          "Tab lights up Service, the first region")
+    page.keys(Keys.ESCAPE)
+    found = page.shows(png("screen3.png"))
+    check(found["count"] == 0, "Escape lets it go")
+    page.keys(Keys.SHIFT + Keys.TAB)
+    page.keys(Keys.ENTER)
+    check(page.wait(lambda: panel(page) == "Closes Lumora.") and
+          page.text("action-name") == "Exit",
+          f"Shift+Tab and Enter run Exit, the last region ({panel(page)!r})")
+    page.keys(Keys.TAB)
+    page.keys(Keys.TAB)
+    page.keys(Keys.TAB)
+    page.keys(Keys.TAB)
+    page.keys(Keys.ENTER)
+    check(page.wait(lambda: page.title() == "Lumora Demo Disc"),
+          "Tab to Home and Enter show the start screen")
 except Exception as error:  # a browser or driver failure is a failed check, not a crash
     check(False, f"{type(error).__name__}: {error}")
 finally:
-    if driver:
-        driver.quit()
-    server.shutdown()
+    if page:
+        page.quit()
 
-print(f"browser: {passed} passed, {failed} failed")
-sys.exit(1 if failed else 0)
+sys.exit(check.close())

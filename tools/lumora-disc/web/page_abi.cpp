@@ -55,17 +55,21 @@ void lumora_page_add_file(Page* page, const char* name, uint32_t nameLength, con
     page->session.AddFile(std::string(name, nameLength), std::vector<uint8_t>(bytes, bytes + size));
 }
 
-// 1 when the disc opens, else 0.
+// Lumora.ini as written, read in the code page given; 1 when the disc opens, else 0.
 LUMORA_PAGE_EXPORT(lumora_page_open)
-int lumora_page_open(Page* page, const char* ini, uint32_t length) {
-    return page->session.Open(std::string_view(ini, length)) ? 1 : 0;
+int lumora_page_open(Page* page, const char* ini, uint32_t length, int codePage) {
+    return page->session.Open(std::string_view(ini, length), codePage) ? 1 : 0;
 }
 
-// The commands that show the start screen; an empty list when no screen shows.
+// The display: dots per inch and the work area in device pixels.
+LUMORA_PAGE_EXPORT(lumora_page_display)
+const char* lumora_page_display(Page* page, int dpi, int workWidth, int workHeight) {
+    return Reply(page, page->session.Display(dpi, workWidth, workHeight));
+}
+
+// The commands that show the start screen.
 LUMORA_PAGE_EXPORT(lumora_page_start) const char* lumora_page_start(Page* page) {
-    PageCommands out;
-    page->session.ShowStartScreen(out);
-    return Reply(page, out);
+    return Reply(page, page->session.Start());
 }
 
 LUMORA_PAGE_EXPORT(lumora_page_screen) const char* lumora_page_screen(Page* page) {
@@ -80,7 +84,7 @@ LUMORA_PAGE_EXPORT(lumora_page_height) int lumora_page_height(Page* page) {
     return page->session.height();
 }
 
-// Red, green, blue, alpha; width x height pixels, rows from the top.
+// Red, green, blue, alpha; width x height window pixels, rows from the top.
 LUMORA_PAGE_EXPORT(lumora_page_pixels) const uint8_t* lumora_page_pixels(Page* page) {
     return page->session.rgba().data();
 }
@@ -95,13 +99,13 @@ LUMORA_PAGE_EXPORT(lumora_page_pointer_leave) const char* lumora_page_pointer_le
 }
 
 LUMORA_PAGE_EXPORT(lumora_page_pointer_down)
-const char* lumora_page_pointer_down(Page* page, int x, int y, int button, int held) {
-    return Reply(page, page->session.PointerDown(x, y, button, held));
+const char* lumora_page_pointer_down(Page* page, int x, int y, int button, int held, int clicks) {
+    return Reply(page, page->session.PointerDown(x, y, button, held, clicks));
 }
 
 LUMORA_PAGE_EXPORT(lumora_page_pointer_up)
-const char* lumora_page_pointer_up(Page* page, int x, int y, int button) {
-    return Reply(page, page->session.PointerUp(x, y, button));
+const char* lumora_page_pointer_up(Page* page, int x, int y, int button, int held) {
+    return Reply(page, page->session.PointerUp(x, y, button, held));
 }
 
 LUMORA_PAGE_EXPORT(lumora_page_timer) const char* lumora_page_timer(Page* page, int timer) {
@@ -111,6 +115,12 @@ LUMORA_PAGE_EXPORT(lumora_page_timer) const char* lumora_page_timer(Page* page, 
 LUMORA_PAGE_EXPORT(lumora_page_key_down)
 const char* lumora_page_key_down(Page* page, int key, int shift, int repeated) {
     return Reply(page, page->session.KeyDown(key, shift != 0, repeated != 0));
+}
+
+// The menu shown last closed: the chosen item's command id, 0 for none.
+LUMORA_PAGE_EXPORT(lumora_page_menu_choice)
+const char* lumora_page_menu_choice(Page* page, int commandId) {
+    return Reply(page, page->session.MenuChoice(commandId));
 }
 
 LUMORA_PAGE_EXPORT(lumora_page_blur) const char* lumora_page_blur(Page* page) {

@@ -8,15 +8,16 @@
 namespace lumora::disc {
 
 void PageFiles::Add(const std::string& name, std::vector<uint8_t> bytes) {
+    const int id = added_++;
     auto names = DiscPathNames(DiscRoot() + name);
     if (!names || names->empty()) {
         return;
     }
     const size_t same = Lookup(*names, true);
     if (same < files_.size()) {
-        files_[same].file = {name, std::move(bytes)};
+        files_[same].file = {name, id, std::move(bytes)};
     } else {
-        files_.push_back({std::move(*names), {name, std::move(bytes)}});
+        files_.push_back({std::move(*names), {name, id, std::move(bytes)}});
     }
 }
 

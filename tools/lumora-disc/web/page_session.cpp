@@ -1,27 +1,25 @@
 #include "page_session.h"
 
-#include <algorithm>
-
+#include "actions/action_table.h"
+#include "actions/sound_rule.h"
 #include "config/settings_model.h"
 #include "config/string_table.h"
 #include "diagnostics.h"
 #include "disc_paths.h"
-#include "polygon_mask.h"
+#include "imaging/art_scale.h"
+#include "imaging/pixel_scale.h"
+#include "page_panel.h"
 #include "resource.h"
 #include "rgb_image.h"
+#include "screens/display_scale.h"
+#include "screens/screen_keys.h"
 
 namespace lumora::disc {
 
 namespace {
 
-PageCommand Command(PageAction action) {
-    PageCommand command;
-    command.action = action;
-    return command;
-}
-
 PageCommand TimerCommand(PageAction action, unsigned delayMs = 0) {
-    PageCommand command = Command(action);
+    PageCommand command = MakeCommand(action);
     command.timer = kBalloonTimer;
     command.delayMs = delayMs;
     return command;
@@ -30,288 +28,481 @@ PageCommand TimerCommand(PageAction action, unsigned delayMs = 0) {
 }  // namespace
 
 PageSession::PageSession() {
-    context_.text = BuiltInText;
-    context_.expandPath = [this](std::string& path) {
+    disc_.context.text = BuiltInText;
+    disc_.context.expandPath = [this](std::string& path) {
         ExpandDiscPath(path, settings_.install ? &*settings_.install : nullptr);
     };
 }
 
 void PageSession::AddFile(const std::string& name, std::vector<uint8_t> bytes) {
-    files_.Add(name, std::move(bytes));
+    disc_.files.Add(name, std::move(bytes));
 }
 
-bool PageSession::Open(std::string_view iniText) {
-    ini_.emplace(iniText);
-    const IniSection* config = ini_->FindSection(BuiltInText(IDS_SECTION_CONFIG));
+bool PageSession::Open(std::string_view iniFile, int codePage) {
+    disc_.ini.emplace(iniFile, codePage);
+    const IniSection* config = disc_.ini->FindSection(BuiltInText(IDS_SECTION_CONFIG));
     if (!config) {
-        ini_.reset();
+        disc_.ini.reset();
         return false;
     }
     settings_ = ProgramSettings{};
-    ReadProgramSettings(config->entries, context_, settings_);
+    ReadProgramSettings(config->entries, disc_.context, settings_);
     return true;
 }
 
-bool PageSession::ShowStartScreen(PageCommands& out) {
-    if (!ShowScreen(settings_.startup.value_or(std::string()), out)) {
-        return false;
+// Events. Each one ends as a message of lumora.exe's ends: a screen shown anew is painted, and
+// its first paint lets its regions be read.
+
+PageCommands PageSession::Display(int dpi, int workWidth, int workHeight) {
+    PageCommands out;
+    dpi_ = dpi;
+    workArea_ = PixelSize{workWidth, workHeight};
+    LayOut(out);
+    Finish(out);
+    return out;
+}
+
+PageCommands PageSession::Start() {
+    PageCommands out;
+    if (!disc_.ini) {
+        return out;
     }
+    Carry(Screens().Show(settings_.startup.value_or(std::string())), out);
+    LayOut(out);
     Sound(settings_.startSound, out);
-    return true;
+    Finish(out);
+    return out;
 }
-
-bool PageSession::ShowScreen(const std::string& name, PageCommands& out) {
-    // Only the screens listed in "ScreenNames" are shown, named exactly as listed.
-    const StringList names = settings_.screenNames.value_or(StringList{});
-    if (!ini_ || std::find(names.begin(), names.end(), name) == names.end()) {
-        return false;
-    }
-    auto model = LoadScreenModel(*ini_, name, context_);
-    auto background = model ? LoadPicture(model->background) : std::nullopt;
-    DibImage canvas;
-    if (!background || !canvas.CopyFrom(*background)) {
-        return false;
-    }
-    if (!screenName_.empty()) {
-        // The old screen's window goes, and its balloon timer with it.
-        Carry(hover_.WindowDestroyed(), out);
-        out.push_back(TimerCommand(PageAction::kStopTimer));
-    }
-    screenName_ = name;
-    background_ = std::move(*background);
-    canvas_ = std::move(canvas);
-    regions_.clear();
-    std::vector<HoverRegionFacts> facts;
-    for (RegionSpec& spec : model->regions) {
-        PageRegion region{std::move(spec), std::nullopt, std::nullopt};
-        region.highlight = LoadPicture(region.spec.highlight.path);
-        region.balloon = LoadPicture(region.spec.balloon.path);
-        facts.push_back(
-            {!region.spec.shape.empty(), region.highlight.has_value(), region.balloon.has_value()});
-        regions_.push_back(std::move(region));
-    }
-    hover_.ShowScreen(std::move(facts));
-    rgba_.assign(static_cast<size_t>(width()) * height() * 4, 0);
-    canvas_.ClearDirty();
-    Draw(PixelRect{0, 0, width(), height()}, out);
-    return true;
-}
-
-// Events.
 
 PageCommands PageSession::PointerMove(int x, int y, int held) {
     PageCommands out;
     const bool inside = x >= 0 && y >= 0 && x < width() && y < height();
-    Carry(Hover().MouseMove(inside ? HitTest(x, y) : -1, inside,
-                            (held & (kLeftHeld | kRightHeld)) != 0, active_),
-          out);
+    pointer_ = Pointer{x, y, held, inside};
+    if (shown_) {
+        HoverMachine& hover = Hover(out);
+        Carry(hover.MouseMove(inside ? HitTest(x, y) : -1, inside,
+                              (held & (kLeftHeld | kRightHeld)) != 0, active_),
+              out);
+    }
+    Finish(out);
     return out;
 }
 
 PageCommands PageSession::PointerLeave() {
+    return PointerMove(-1, -1, pointer_.held);
+}
+
+PageCommands PageSession::PointerDown(int x, int y, int button, int held, int clicks) {
     PageCommands out;
-    Carry(Hover().MouseMove(-1, false, false, active_), out);
+    pointer_.held = held;
+    // The second press of a double click comes to lumora.exe's screen window as a double-click
+    // message, which it does not handle: a double click runs the region once.
+    const bool doubleClick = clicks > 1 && clicks % 2 == 0;
+    if (shown_ && button == kLeftButton && !doubleClick) {
+        HoverMachine& hover = Hover(out);
+        Carry(hover.LeftButtonDown(HitTest(x, y), (held & kRightHeld) != 0), out);
+    }
+    Finish(out);
     return out;
 }
 
-PageCommands PageSession::PointerDown(int x, int y, int button, int held) {
+PageCommands PageSession::PointerUp(int x, int y, int button, int held) {
     PageCommands out;
-    if (button == kLeftButton) {
-        Carry(Hover().LeftButtonDown(HitTest(x, y), (held & kRightHeld) != 0), out);
+    pointer_.held = held;
+    if (shown_ && button == kLeftButton) {
+        HoverMachine& hover = Hover(out);
+        Carry(hover.LeftButtonUp(HitTest(x, y)), out);
     }
-    return out;
-}
-
-PageCommands PageSession::PointerUp(int x, int y, int button) {
-    PageCommands out;
-    if (button == kLeftButton) {
-        Carry(Hover().LeftButtonUp(HitTest(x, y)), out);
-    }
+    Finish(out);
     return out;
 }
 
 PageCommands PageSession::Timer(int timer) {
     PageCommands out;
-    if (timer == kBalloonTimer) {
-        Carry(Hover().BalloonTimer(), out);
+    if (shown_) {
+        HoverMachine& hover = Hover(out);
+        Carry(timer == kBalloonTimer ? hover.BalloonTimer() : hover.OtherTimer(), out);
     }
+    Finish(out);
     return out;
 }
 
 PageCommands PageSession::KeyDown(int key, bool shift, bool repeated) {
     PageCommands out;
-    switch (key) {
-        case kKeyTab:
-            Carry(Hover().TabKey(shift), out);
-            break;
-        case kKeyEnter:
-        case kKeySpace:
-            // A held key runs the region once.
-            if (!repeated) {
-                Carry(Hover().ActivateKey(), out);
-            }
-            break;
-        case kKeyEscape:
-            Carry(Hover().EscapeKey(), out);
-            break;
-        default:
-            break;
+    if (shown_) {
+        Carry(ScreenKeyDown(Hover(out), key, shift, repeated), out);
     }
+    Finish(out);
     return out;
 }
 
 PageCommands PageSession::Deactivate() {
     PageCommands out;
     active_ = false;
-    Carry(Hover().AppDeactivated(), out);
+    if (shown_) {
+        Carry(Hover(out).AppDeactivated(), out);
+    }
+    Finish(out);
+    return out;
+}
+
+PageCommands PageSession::MenuChoice(int commandId) {
+    PageCommands out;
+    const int position = RoutesToMenu(commandId) ? menu_.PositionOfCommand(commandId) : -1;
+    if (position >= 0) {
+        // A copy: the item's action may open another menu, which replaces the items.
+        const MenuItem item = menu_.items()[static_cast<size_t>(position)];
+        RunPlan(PlanMenuChoice(item.action), item.action, item.description.value_or(item.name),
+                out);
+    }
+    Finish(out);
     return out;
 }
 
 int PageSession::HitTest(int x, int y) const {
-    for (size_t i = 0; i < regions_.size(); ++i) {
-        if (PolygonCovers(regions_[i].spec.shape, x, y)) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+    return shown_
+               ? shown_->HitTest(ToPictureCoordinate(x, scale()), ToPictureCoordinate(y, scale()))
+               : -1;
 }
 
 std::string PageSession::ScreenJson() const {
-    std::string out = "{\"name\": " + JsonString(screenName_) +
-                      ", \"width\": " + std::to_string(width()) +
-                      ", \"height\": " + std::to_string(height()) + ", \"regions\": [";
-    for (size_t i = 0; i < regions_.size(); ++i) {
+    std::string out =
+        "{\"name\": " + JsonString(shown_ ? shown_->name() : std::string()) +
+        ", \"description\": " + JsonString(shown_ ? shown_->description() : std::string()) +
+        ", \"width\": " + std::to_string(shown_ ? shown_->background().width() : 0) +
+        ", \"height\": " + std::to_string(shown_ ? shown_->background().height() : 0) +
+        ", \"scale\": " + std::to_string(scale()) + ", \"regions\": [";
+    for (int i = 0; shown_ && i < shown_->regionCount(); ++i) {
+        const RegionSpec& spec = shown_->region(i)->spec;
         std::string shape;
-        for (const Point& p : regions_[i].spec.shape) {
+        for (const Point& p : spec.shape) {
             shape += (shape.empty() ? "" : ", ") + std::to_string(p.x) + ", " + std::to_string(p.y);
         }
-        out += std::string(i ? ", " : "") + "{\"name\": " + JsonString(regions_[i].spec.name) +
-               ", \"shape\": [" + shape + "]}";
+        out += std::string(i ? ", " : "") + "{\"name\": " + JsonString(SpokenName(spec)) +
+               ", \"shape\": [" + shape +
+               "], \"does\": " + JsonString(ForPage(DescribeClick(spec.action, spec.sound))) + "}";
     }
     return out + "]}";
 }
 
-// Carrying out the hover machine's commands, as the screen window does at 1:1.
+// The screen session's commands, carried out as lumora.exe's screen and main windows do.
 
-HoverMachine& PageSession::Hover() {
-    hover_.UseSettings(HoverSettings{settings_.balloonHelp != 0, settings_.balloonDelay});
-    return hover_;
+ScreenSession& PageSession::Screens() {
+    session_.UseScreenNames(settings_.screenNames);
+    return session_;
 }
 
-void PageSession::Carry(const HoverCommands& commands, PageCommands& out) {
-    for (const HoverCommand& command : commands) {
-        const PageRegion* r =
-            command.region >= 0 && command.region < static_cast<int>(regions_.size())
-                ? &regions_[static_cast<size_t>(command.region)]
-                : nullptr;
+HoverMachine& PageSession::Hover(PageCommands& out) {
+    Carry(session_.RegionsNeeded(), out);
+    session_.hover().UseSettings(HoverSettings{settings_.balloonHelp != 0, settings_.balloonDelay});
+    return session_.hover();
+}
+
+void PageSession::LayOut(PageCommands& out) {
+    ScaleFacts facts;
+    facts.dpi = dpi_;
+    facts.workArea = workArea_;
+    if (shown_) {
+        facts.picture = PixelSize{shown_->background().width(), shown_->background().height()};
+    }
+    Carry(session_.ScaleChanged(DisplayScale(facts)), out);
+    if (shown_) {
+        Carry(session_.PicturesReady(shown_->AnyAuthorsDoubleSize()), out);
+    }
+}
+
+void PageSession::Carry(const SessionCommands& commands, PageCommands& out) {
+    for (const SessionCommand& command : commands) {
         switch (command.action) {
-            case HoverAction::kPlaceHighlight:
-                if (r && r->highlight) {
-                    Place(*r->highlight, r->spec.highlight);
+            case SessionAction::kCloseScreen:
+                CloseScreen(out);
+                break;
+            case SessionAction::kOpenScreen:
+                OpenScreen(command.text, out);
+                break;
+            case SessionAction::kSetTitle: {
+                PageCommand title = MakeCommand(PageAction::kTitle);
+                title.text = command.text.empty() ? BuiltInText(IDS_APP_TITLE) : command.text;
+                out.push_back(std::move(title));
+                break;
+            }
+            case SessionAction::kHover:
+                Carry(command.hover, out);
+                break;
+            case SessionAction::kRedraw:
+                // As an invalidated window: painted once the event is over.
+                redrawPending_ = shown_ != nullptr;
+                break;
+            default:
+                if (shown_) {
+                    Carry(shown_->Carry(command, session_), out);
                 }
                 break;
-            case HoverAction::kRestoreHighlight:
-                if (r && r->highlight) {
-                    Restore(*r->highlight, r->spec.highlight);
-                }
-                break;
-            case HoverAction::kPlaceBalloon:
-                if (r && r->balloon) {
-                    Place(*r->balloon, r->spec.balloon);
-                }
-                break;
-            case HoverAction::kRestoreBalloon:
-                if (r && r->balloon) {
-                    Restore(*r->balloon, r->spec.balloon);
-                }
-                break;
-            case HoverAction::kDrawCanvas:
-                Draw(canvas_.dirty(), out);
-                canvas_.ClearDirty();
-                break;
-            case HoverAction::kStartBalloonTimer:
-                out.push_back(TimerCommand(PageAction::kStartTimer, command.delayMs));
-                break;
-            case HoverAction::kStopBalloonTimer:
-                out.push_back(TimerCommand(PageAction::kStopTimer));
-                break;
-            case HoverAction::kHotCursorOn:
-                out.push_back(Command(PageAction::kHotCursor));
-                break;
-            case HoverAction::kHotCursorOff:
-                out.push_back(Command(PageAction::kPlainCursor));
-                break;
-            case HoverAction::kCaptureMouse:
-                out.push_back(Command(PageAction::kCapture));
-                break;
-            case HoverAction::kReleaseMouse:
-                out.push_back(Command(PageAction::kRelease));
-                break;
-            case HoverAction::kPlayHighlightSound:
-                Sound(settings_.highlightSound, out);
-                break;
-            case HoverAction::kPlayBalloonSound:
-                Sound(settings_.balloonSound, out);
-                break;
-            case HoverAction::kRunRegion:
-                if (r) {
-                    PageCommand run = Command(PageAction::kRunRegion);
-                    run.region = command.region;
-                    run.name = r->spec.name;
-                    out.push_back(std::move(run));
-                }
-                return;
         }
     }
 }
 
-void PageSession::Place(const DibImage& picture, const RegionPicture& where) {
-    canvas_.Compose(picture, where.position.x, where.position.y, where.transparency);
-}
-
-void PageSession::Restore(const DibImage& picture, const RegionPicture& where) {
-    const PixelRect area =
-        PlacedRect(where.position.x, where.position.y, picture.width(), picture.height());
-    canvas_.Compose(background_, 0, 0, -1, &area);
-}
-
-void PageSession::Draw(PixelRect area, PageCommands& out) {
-    area = IntersectRect(area, PixelRect{0, 0, width(), height()});
-    if (area.empty()) {
+void PageSession::OpenScreen(const std::string& name, PageCommands& out) {
+    shown_ = PageScreen::Load(disc_, name);
+    if (shown_) {
+        Carry(session_.Opened(shown_->description()), out);
+        Carry(session_.PicturesReady(shown_->AnyAuthorsDoubleSize()), out);
+    }
+    screenChanged_ = true;
+    if (!shown_ || shown_->canvas().empty()) {
+        shown_.reset();
+        Carry(session_.OpenFailed(), out);
+        Resize(PixelSize{0, 0}, out);
         return;
     }
-    for (int y = area.top; y < area.bottom; ++y) {
-        uint8_t* p = &rgba_[(static_cast<size_t>(y) * width() + area.left) * 4];
-        for (int x = area.left; x < area.right; ++x, p += 4) {
-            const Rgb color = ShownColor(canvas_, background_, x, y);
-            p[0] = color.r;
-            p[1] = color.g;
-            p[2] = color.b;
-            p[3] = 255;
+    ++generation_;
+    redrawPending_ = true;
+}
+
+void PageSession::CloseScreen(PageCommands& out) {
+    Carry(session_.Closed(), out);
+    // The window's timer goes with it.
+    out.push_back(TimerCommand(PageAction::kStopTimer));
+    shown_.reset();
+}
+
+void PageSession::Finish(PageCommands& out) {
+    if (redrawPending_) {
+        redrawPending_ = false;
+        DrawAll(out);
+        // The picture is on the display now; the regions follow before any input is handled.
+        Carry(session_.FirstPaint(), out);
+    }
+    if (screenChanged_) {
+        screenChanged_ = false;
+        out.push_back(MakeCommand(PageAction::kScreen));
+    }
+}
+
+void PageSession::Resize(PixelSize size, PageCommands& out) {
+    if (size.width == size_.width && size.height == size_.height && !rgba_.empty()) {
+        return;
+    }
+    size_ = size;
+    rgba_.assign(static_cast<size_t>(size.width) * size.height * 4, 0);
+    PageCommand resize = MakeCommand(PageAction::kResize);
+    resize.rect = PixelRect{0, 0, size.width, size.height};
+    resize.scale = scale();
+    out.push_back(resize);
+}
+
+void PageSession::DrawAll(PageCommands& out) {
+    if (!shown_) {
+        return;
+    }
+    const int block = ArtBlock(scale(), session_.artScale());
+    const DibImage& canvas = shown_->canvas();
+    Resize(ScaleSize(PixelSize{canvas.width(), canvas.height()}, block), out);
+    shown_->canvas().ClearDirty();
+    Draw(PixelRect{0, 0, canvas.width(), canvas.height()}, out);
+}
+
+void PageSession::Draw(PixelRect artArea, PageCommands& out) {
+    if (!shown_) {
+        return;
+    }
+    const DibImage& canvas = shown_->canvas();
+    const DibImage& colors = shown_->colors(session_.artScale());
+    const int block = ArtBlock(scale(), session_.artScale());
+    artArea = IntersectRect(artArea, PixelRect{0, 0, canvas.width(), canvas.height()});
+    const PixelRect window = ScaleRect(artArea, block);
+    if (artArea.empty() || window.right > width() || window.bottom > height()) {
+        return;
+    }
+    for (int y = artArea.top; y < artArea.bottom; ++y) {
+        for (int x = artArea.left; x < artArea.right; ++x) {
+            const Rgb color = ShownColor(canvas, colors, x, y);
+            // Every art pixel is a block of window pixels of exactly its colour.
+            for (int row = 0; row < block; ++row) {
+                uint8_t* p =
+                    &rgba_[(static_cast<size_t>(y * block + row) * width() + x * block) * 4];
+                for (int column = 0; column < block; ++column, p += 4) {
+                    p[0] = color.r;
+                    p[1] = color.g;
+                    p[2] = color.b;
+                    p[3] = 255;
+                }
+            }
         }
     }
-    PageCommand draw = Command(PageAction::kDraw);
-    draw.rect = area;
+    PageCommand draw = MakeCommand(PageAction::kDraw);
+    draw.rect = window;
     out.push_back(draw);
 }
 
+// The hover machine's commands, carried out as the screen window does.
+
+void PageSession::Carry(const HoverCommands& commands, PageCommands& out) {
+    for (const HoverCommand& command : commands) {
+        Carry(command, out);
+        if (command.action == HoverAction::kRunRegion) {
+            // The action may have replaced this screen: nothing of it is touched afterwards.
+            return;
+        }
+    }
+}
+
+void PageSession::Carry(const HoverCommand& command, PageCommands& out) {
+    switch (command.action) {
+        case HoverAction::kPlaceHighlight:
+        case HoverAction::kRestoreHighlight:
+        case HoverAction::kPlaceBalloon:
+        case HoverAction::kRestoreBalloon:
+            if (shown_) {
+                shown_->Carry(command, session_.artScale());
+            }
+            break;
+        case HoverAction::kDrawCanvas:
+            if (shown_) {
+                Draw(shown_->canvas().dirty(), out);
+                shown_->canvas().ClearDirty();
+            }
+            break;
+        case HoverAction::kStartBalloonTimer:
+            out.push_back(TimerCommand(PageAction::kStartTimer, command.delayMs));
+            break;
+        case HoverAction::kStopBalloonTimer:
+            out.push_back(TimerCommand(PageAction::kStopTimer));
+            break;
+        case HoverAction::kHotCursorOn:
+            out.push_back(MakeCommand(PageAction::kHotCursor));
+            break;
+        case HoverAction::kHotCursorOff:
+            out.push_back(MakeCommand(PageAction::kPlainCursor));
+            break;
+        case HoverAction::kCaptureMouse:
+            out.push_back(MakeCommand(PageAction::kCapture));
+            break;
+        case HoverAction::kReleaseMouse:
+            out.push_back(MakeCommand(PageAction::kRelease));
+            break;
+        case HoverAction::kPlayHighlightSound:
+            Sound(settings_.highlightSound, out);
+            break;
+        case HoverAction::kPlayBalloonSound:
+            Sound(settings_.balloonSound, out);
+            break;
+        case HoverAction::kRunRegion:
+            RunRegion(command.region, out);
+            break;
+    }
+}
+
 void PageSession::Sound(const std::optional<std::string>& file, PageCommands& out) const {
-    // Sounds play only while "UseSound" is on, as lumora.exe plays them.
-    const PageFile* found = file && settings_.useSound ? files_.Find(*file) : nullptr;
-    if (found) {
-        PageCommand sound = Command(PageAction::kSound);
-        sound.file = found->name;
+    const std::string* played = SoundToPlay(file, settings_);
+    if (const PageFile* found = played ? disc_.files.Find(*played) : nullptr) {
+        PageCommand sound = MakeCommand(PageAction::kSound);
+        sound.file = found->id;
         out.push_back(std::move(sound));
     }
 }
 
-std::optional<DibImage> PageSession::LoadPicture(const std::optional<std::string>& path) const {
-    const PageFile* file = path ? files_.Find(*path) : nullptr;
-    DibImage image;
-    if (!file || !image.LoadBytes(file->bytes.data(), file->bytes.size())) {
-        return std::nullopt;
+// A click, through the one click plan.
+
+void PageSession::RunRegion(int index, PageCommands& out) {
+    const PageRegion* clicked = shown_ ? shown_->region(index) : nullptr;
+    if (!clicked) {
+        return;
     }
-    return image;
+    const int generation = generation_;
+    // Copies: the action may replace the screen and its regions.
+    const ActionRecord action = clicked->spec.action;
+    RunPlan(PlanRegionClick(action, clicked->spec.sound), action, SpokenName(clicked->spec), out);
+    // Unless the keyboard leads, the hover state is read again from where the pointer is now:
+    // on this screen as after any click, on a new one as its window appears under the pointer.
+    const bool sameScreen = generation == generation_;
+    if (shown_ && session_.hover().focusRegion() == -1 && (sameScreen || pointer_.inside)) {
+        HoverMachine& hover = Hover(out);
+        Carry(
+            hover.MouseMove(pointer_.inside ? HitTest(pointer_.x, pointer_.y) : -1, pointer_.inside,
+                            (pointer_.held & (kLeftHeld | kRightHeld)) != 0, active_),
+            out);
+    }
+}
+
+void PageSession::RunPlan(const ClickPlan& plan, const ActionRecord& action,
+                          const std::string& name, PageCommands& out) {
+    PageCommand panel = MakeCommand(PageAction::kPanel);
+    panel.text = name;
+    panel.lines = DescribePlan(plan, action, settings_);
+    if (panel.lines.empty()) {
+        panel.lines.push_back("Does nothing.");
+    }
+    out.push_back(std::move(panel));
+    // The checks are said in the panel: they ask of the computer that runs lumora.exe.
+    for (const ClickStep& step : plan) {
+        if (step.kind == ClickStepKind::kPlaySound) {
+            Sound(step.text, out);
+        } else if (step.kind == ClickStepKind::kShowSplash) {
+            if (const PageFile* picture = disc_.files.Find(step.text)) {
+                PageCommand splash = MakeCommand(PageAction::kSplash);
+                splash.file = picture->id;
+                splash.seconds = step.seconds;
+                splash.scale = scale();
+                out.push_back(std::move(splash));
+            }
+        } else if (step.kind == ClickStepKind::kCallAction) {
+            CallAction(step, out);
+        }
+    }
+}
+
+void PageSession::CallAction(const ClickStep& step, PageCommands& out) {
+    // The action is found by its exported function's name, exactly as written.
+    const ActionInfo* action = FindAction(step.text);
+    if (!action) {
+        return;
+    }
+    switch (action->code) {
+        case ActionCode::kScreen:
+            if (step.data) {
+                Carry(Screens().Show(*step.data), out);
+                LayOut(out);
+            }
+            break;
+        case ActionCode::kPreviousScreen:
+            Carry(Screens().ShowPrevious(), out);
+            LayOut(out);
+            break;
+        case ActionCode::kMenu:
+            if (shown_) {
+                ShowMenu(step.data.value_or(std::string()), out);
+            }
+            break;
+        default:
+            // What lumora.exe does outside its screen the panel says.
+            break;
+    }
+}
+
+void PageSession::ShowMenu(const std::string& name, PageCommands& out) {
+    // The items shown before are gone in every case.
+    menu_ = MenuItemTable();
+    std::optional<MenuSpec> spec =
+        name.empty() ? std::nullopt : LoadMenuSpec(*disc_.ini, name, disc_.context);
+    if (!spec) {
+        return;
+    }
+    const std::optional<Point> corner = MenuCorner(Point{0, 0}, spec->position, scale());
+    menu_ = MenuItemTable(std::move(spec->items));
+    if (menu_.empty()) {
+        return;
+    }
+    PageCommand menu = MakeCommand(PageAction::kMenu);
+    menu.atPointer = !corner;
+    if (corner) {
+        menu.rect = PixelRect{corner->x, corner->y, corner->x, corner->y};
+    }
+    for (const MenuItem& item : menu_.items()) {
+        menu.items.push_back(PageMenuItem{item.commandId, item.description.value_or(std::string()),
+                                          item.IsSeparator()});
+    }
+    out.push_back(std::move(menu));
 }
 
 }  // namespace lumora::disc

@@ -3,6 +3,8 @@
 set(LUMORA_PAGE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/page_commands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/page_files.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/page_panel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/page_screen.cpp
     ${CMAKE_CURRENT_LIST_DIR}/page_session.cpp
 )
 set(LUMORA_PAGE_KIT_SOURCES
