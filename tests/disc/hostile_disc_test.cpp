@@ -239,7 +239,7 @@ TEST(HostileDisc, ThePreviewNamesEachScreenItLeavesOutWithItsReason) {
     text.replace(text.find("ScreenNames=Main"), 16, "ScreenNames=Gone|Main|Bare|Ghost|Cut");
     folder.Write("Lumora.ini", text);
     std::vector<std::string> notes;
-    EXPECT_EQ(WritePreview(folder.path(), folder.path() / "preview", kDefaultCodePage, &notes),
+    EXPECT_EQ(WritePreview(folder.path(), folder.path() / "preview", kDefaultCodePage, "", &notes),
               std::nullopt);
     ASSERT_EQ(notes.size(), 4u);
     EXPECT_EQ(notes[0], "The screen 'Gone' is not shown: picture 'gone.bmp' is missing.");

@@ -139,8 +139,8 @@ std::vector<std::string> DescribePlan(const ClickPlan& plan, const ActionRecord&
                 lines.push_back(
                     (step.data ? "Records in [Setup] that " + *step.data + " is being installed"
                                : std::string("Records in [Setup] that no application is named")) +
-                    (step.exitDuringSetup ? "; Lumora closes once the setup has started."
-                                          : "; Lumora stays while it runs."));
+                    (step.leaveDuringSetup ? "; Lumora closes once the setup has started."
+                                           : "; Lumora stays while it runs."));
                 break;
             case ClickStepKind::kCallAction:
                 DescribeCall(step, action, settings, lines);
