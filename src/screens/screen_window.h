@@ -15,6 +15,7 @@
 #include "screens/hot_cursor.h"
 #include "screens/screen_content.h"
 #include "screens/screen_session.h"
+#include "screens/screen_store.h"
 #include "win/window.h"
 
 namespace lumora {
@@ -77,6 +78,8 @@ class CScreenWindow : public Window {
     HoverMachine& Hover();
     bool IsAppActive() const;
     void DrawCanvasChanges();
+    // One step of reading ahead, when the program has nothing else to do and no action runs.
+    void ReadAheadStep();
     void OnPaint();
     void OnMouseMove(WPARAM flags, POINT point);
     void OnKeyDown(WPARAM key, LPARAM flags);
@@ -88,6 +91,7 @@ class CScreenWindow : public Window {
     CPopupMenu menus_;
     CLogoDialog logoPopup_;
     HotCursor cursor_;
+    ScreenStore store_;  // outlives the shown screen, which borrows from it
     std::unique_ptr<ScreenContent> shown_;
 };
 
