@@ -8,6 +8,7 @@
 namespace lumora {
 
 std::unique_ptr<ScreenContent> ScreenContent::Load(const std::string& name, ScreenStore& store) {
+    store.CheckIniFile();
     std::optional<ScreenSection> section =
         LoadScreenSection(store.ini(), name, ProgramModelContext());
     if (!section) {
@@ -95,6 +96,7 @@ void ScreenContent::RereadRegion(int index) {
     // Its launch data afresh from the registry, and what the setup changed on disc: the store
     // reads a changed INI file or picture anew.
     *record = CRegion{};
+    store_->CheckIniFile();
     *record = LoadRegionRecord(store_->ini(), name_, name, store_->pictures(), lookForDoubleSizes_);
 }
 

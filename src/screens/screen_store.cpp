@@ -18,11 +18,13 @@ ScreenStore::ScreenStore(size_t pictureLimit)
     : sections_(profile_, IniStamp), pictures_(pictureLimit) {}
 
 void ScreenStore::NewPlan() {
+    CheckIniFile();
     plan_.clear();
     pictures_.Trim();
 }
 
 bool ScreenStore::Preload(const std::string& name, bool withDoubleSizes) {
+    CheckIniFile();
     const std::optional<ScreenModel> model =
         LoadScreenModel(sections_, name, ProgramModelContext());
     if (!model) {

@@ -19,11 +19,14 @@ class ScreenStore {
     ScreenStore(const ScreenStore&) = delete;
     ScreenStore& operator=(const ScreenStore&) = delete;
 
+    // The INI file's sections, as held when the file was unchanged at the last look.
     const IniReader& ini() const { return sections_; }
+    // Looks whether the INI file changed, once for all that showing a screen reads.
+    void CheckIniFile() { sections_.CheckFile(); }
     PictureCache& pictures() { return pictures_; }
 
-    // Another screen is shown: what was read ahead for the last one may go now, oldest first,
-    // when the budget needs the room.
+    // Another screen is shown, and where it leads is to be read: what was read ahead for the
+    // last one may go now, oldest first, when the budget needs the room.
     void NewPlan();
     // Reads a screen's sections and pictures ahead (its authors' 2x pictures too when asked)
     // and keeps them for the shown screen; false when the budget has no room left.
