@@ -110,9 +110,7 @@ void CScreenWindow::SetScale(int scale) {
 }
 
 void CScreenWindow::PlaceInParent() {
-    const RECT placed = ScreenWindowPlace(background().width(), background().height(), scale());
-    ::MoveWindow(hwnd(), placed.left, placed.top, placed.right - placed.left,
-                 placed.bottom - placed.top, TRUE);
+    MoveWindowTo(hwnd(), ScreenWindowPlace(background().width(), background().height(), scale()));
 }
 
 int CScreenWindow::regionCount() {
