@@ -152,8 +152,7 @@ LRESULT CMainWindow::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
     // Message boxes take the shown screen's title for their caption.
     App().caption = [this] { return screen_.description(); };
     screen_.titleChanged = [this](const std::string& title) {
-        ::SetWindowTextA(hwnd(),
-                         title.empty() ? ResourceString(IDS_APP_TITLE).c_str() : title.c_str());
+        SetWindowTextIfChanged(hwnd(), title.empty() ? ResourceString(IDS_APP_TITLE) : title);
     };
     ShowScreen(Settings().startup.value_or(std::string()));
     SizeToScreen(true);
@@ -301,8 +300,7 @@ void CMainWindow::LayOut(const MonitorFacts& monitor, POINT corner, bool centre)
         }
         return;
     }
-    const PixelRect& r = placement.rect;
-    ::MoveWindow(hwnd(), r.left, r.top, r.width(), r.height(), TRUE);
+    MoveWindowTo(hwnd(), ToRect(placement.rect));
     if (screen_.exists()) {
         screen_.PlaceInParent();
     }

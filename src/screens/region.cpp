@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "actions/launch_data_registry.h"
-#include "config/private_profile_reader.h"
 #include "config/program_model_context.h"
 
 namespace lumora {
@@ -22,19 +21,20 @@ UniqueRgn MakeShape(const std::vector<Point>& outline) {
 }
 
 // The bitmap object exists whenever the key does, loaded or empty.
-std::shared_ptr<const CDib> LoadPicture(const RegionPicture& picture, PictureCache& pictures) {
-    return picture.path ? pictures.Get(*picture.path) : nullptr;
+std::shared_ptr<const CDib> LoadPicture(const RegionPicture& picture, PictureCache& pictures,
+                                        bool withDoubleSizes) {
+    return picture.path ? pictures.Get(*picture.path, withDoubleSizes) : nullptr;
 }
 
 // The record of a region as its section describes it.
-CRegion BuildRegion(const RegionSpec& described, PictureCache& pictures) {
+CRegion BuildRegion(const RegionSpec& described, PictureCache& pictures, bool withDoubleSizes) {
     CRegion region;
     region.name = described.name;
     region.shape = MakeShape(described.shape);
-    region.balloon = LoadPicture(described.balloon, pictures);
+    region.balloon = LoadPicture(described.balloon, pictures, withDoubleSizes);
     region.balloonPos = described.balloon.position;
     region.balloonTransparency = described.balloon.transparency;
-    region.highlight = LoadPicture(described.highlight, pictures);
+    region.highlight = LoadPicture(described.highlight, pictures, withDoubleSizes);
     region.highlightPos = described.highlight.position;
     region.highlightTransparency = described.highlight.transparency;
     region.sound = described.sound;
@@ -49,11 +49,11 @@ CRegion BuildRegion(const RegionSpec& described, PictureCache& pictures) {
 
 }  // namespace
 
-CRegion LoadRegionRecord(const std::string& screenName, const std::string& regionName,
-                         PictureCache& pictures) {
-    return BuildRegion(
-        LoadRegionSpec(PrivateProfileReader(), screenName, regionName, ProgramModelContext()),
-        pictures);
+CRegion LoadRegionRecord(const IniReader& ini, const std::string& screenName,
+                         const std::string& regionName, PictureCache& pictures,
+                         bool withDoubleSizes) {
+    return BuildRegion(LoadRegionSpec(ini, screenName, regionName, ProgramModelContext()), pictures,
+                       withDoubleSizes);
 }
 
 }  // namespace lumora

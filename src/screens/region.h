@@ -36,8 +36,10 @@ struct CRegion {
 };
 
 // Reads the region's section (screen name + "-Region " + region name) into a fresh record: the
-// polygon made a GDI region, the pictures taken from the screen's pictures.
-CRegion LoadRegionRecord(const std::string& screenName, const std::string& regionName,
-                         PictureCache& pictures);
+// polygon made a GDI region, the pictures taken from the cache (with their authors' 2x pictures
+// when withDoubleSizes).
+CRegion LoadRegionRecord(const IniReader& ini, const std::string& screenName,
+                         const std::string& regionName, PictureCache& pictures,
+                         bool withDoubleSizes);
 
 }  // namespace lumora

@@ -1,6 +1,5 @@
 #include "screens/screen_content.h"
 
-#include "config/private_profile_reader.h"
 #include "config/program_model_context.h"
 #include "imaging/pixel_scale.h"
 #include "imaging/rect_conversion.h"
@@ -9,22 +8,29 @@
 
 namespace lumora {
 
-std::unique_ptr<ScreenContent> ScreenContent::Load(const std::string& name) {
+std::unique_ptr<ScreenContent> ScreenContent::Load(const std::string& name, ScreenStore& store) {
+    store.CheckIniFile();
     std::optional<ScreenSection> section =
-        LoadScreenSection(PrivateProfileReader(), name, ProgramModelContext());
+        LoadScreenSection(store.ini(), name, ProgramModelContext());
     if (!section) {
         return nullptr;
     }
     auto content = std::make_unique<ScreenContent>();
+    content->description_ = std::move(section->description);
+    content->regionNames_ = std::move(section->regionNames);
     // The background makes its own palette; the canvas borrows it.
-    if (!content->background_.Load(section->background)) {
+    content->background_ = store.pictures().Get(section->background, false);
+    if (content->background_->empty()) {
         return nullptr;
     }
+    content->store_ = &store;
     content->name_ = name;
-    content->description_ = std::move(section->description);
-    content->backgroundPath_ = std::move(section->background);
-    content->regionNames_ = std::move(section->regionNames);
     return content;
+}
+
+const CDib& ScreenContent::background() const {
+    static const CDib none;
+    return background_ ? *background_ : none;
 }
 
 void ScreenContent::ReadRegions() {
@@ -32,7 +38,8 @@ void ScreenContent::ReadRegions() {
     regions_.reserve(regionNames_.size());
     // A region whose keys are missing or broken still takes its slot.
     for (const std::string& regionName : regionNames_) {
-        regions_.push_back(LoadRegionRecord(name_, regionName, pictures_));
+        regions_.push_back(LoadRegionRecord(store_->ini(), name_, regionName, store_->pictures(),
+                                            lookForDoubleSizes_));
     }
 }
 
@@ -83,21 +90,38 @@ void ScreenContent::RereadRegion(int index) {
         return;
     }
     const std::string name = *record->name;
-    // The old pictures go first, so that a picture file the setup replaced is read anew.
+    // Its launch data afresh from the registry, and what the setup changed on disc: the store
+    // reads a changed INI file or picture anew.
     *record = CRegion{};
-    *record = LoadRegionRecord(name_, name, pictures_);
+    store_->CheckIniFile();
+    *record = LoadRegionRecord(store_->ini(), name_, name, store_->pictures(), lookForDoubleSizes_);
+}
+
+std::vector<ActionRecord> ScreenContent::RegionActions() const {
+    std::vector<ActionRecord> actions;
+    actions.reserve(regions_.size());
+    for (const CRegion& r : regions_) {
+        actions.push_back(r.action);
+    }
+    return actions;
 }
 
 void ScreenContent::LookForDoubleSizes() {
-    background_.LoadDoubleSize(backgroundPath_);
-    pictures_.LookForDoubleSizes();
+    // For what is held now; what is read later brings its own.
+    lookForDoubleSizes_ = true;
+    PictureCache& pictures = store_->pictures();
+    pictures.LookForDoubleSize(background_.get());
+    for (const CRegion& r : regions_) {
+        pictures.LookForDoubleSize(r.highlight.get());
+        pictures.LookForDoubleSize(r.balloon.get());
+    }
 }
 
 bool ScreenContent::AnyAuthorsDoubleSize() const {
     auto authors = [](const std::shared_ptr<const CDib>& p) {
         return p && p->hasAuthorsDoubleSize();
     };
-    bool any = background_.hasAuthorsDoubleSize();
+    bool any = background_->hasAuthorsDoubleSize();
     for (const CRegion& r : regions_) {
         any = any || authors(r.highlight) || authors(r.balloon);
     }
@@ -107,7 +131,7 @@ bool ScreenContent::AnyAuthorsDoubleSize() const {
 int ScreenContent::BuildCanvas(int artScale) {
     if (artScale == 2) {
         // Pictures without an author's 2x picture are doubled, once, for the 2x canvas.
-        bool doubled = background_.EnsureDoubleSize() != FALSE;
+        bool doubled = background_->EnsureDoubleSize() != FALSE;
         for (const CRegion& r : regions_) {
             for (const CDib* p : {r.highlight.get(), r.balloon.get()}) {
                 doubled = doubled && (!p || p->empty() || p->EnsureDoubleSize());
@@ -115,7 +139,7 @@ int ScreenContent::BuildCanvas(int artScale) {
         }
         artScale = doubled ? 2 : 1;
     }
-    if (!canvas_.CopyFrom(Art(background_, artScale))) {
+    if (!canvas_.CopyFrom(Art(*background_, artScale))) {
         canvas_.Free();
     }
     return artScale;
@@ -135,8 +159,7 @@ SessionCommands ScreenContent::Carry(const SessionCommand& command, ScreenSessio
     switch (command.action) {
         case SessionAction::kReadRegions:
             ReadRegions();
-            session.RegionsRead(RegionFacts());
-            break;
+            return session.RegionsRead(RegionFacts());
         case SessionAction::kLookForDoubleSizes:
             LookForDoubleSizes();
             break;
@@ -196,7 +219,7 @@ void ScreenContent::Restore(const CDib& picture, Point position, int artScale) {
     const RECT area =
         ToRect(PlacedRect(ToWindowCoordinate(position.x, artScale),
                           ToWindowCoordinate(position.y, artScale), drawn.width(), drawn.height()));
-    canvas_.Compose(Art(background_, artScale), 0, 0, -1, &area);
+    canvas_.Compose(Art(*background_, artScale), 0, 0, -1, &area);
 }
 
 }  // namespace lumora

@@ -1,6 +1,6 @@
 // Everything loaded for the shown screen: its picture, its regions, their pictures and the canvas
-// they are drawn on. Made when a screen opens and dropped whole when it goes, so nothing of one
-// screen lives on into the next.
+// they are drawn on. Made when a screen opens and dropped whole when it goes; its pictures and
+// what was read ahead come from the screen store, which keeps them for the screens that follow.
 #pragma once
 
 #include <memory>
@@ -10,21 +10,22 @@
 #include "actions/launch.h"
 #include "imaging/cdib.h"
 #include "screens/hover_machine.h"
-#include "screens/picture_cache.h"
 #include "screens/region.h"
 #include "screens/screen_session.h"
+#include "screens/screen_store.h"
 #include "win/lifetime.h"
 
 namespace lumora {
 
 class ScreenContent {
   public:
-    // The screen's section and picture; none when it has no regions list or no picture.
-    static std::unique_ptr<ScreenContent> Load(const std::string& name);
+    // The screen's section and picture, from the store (what was read ahead is not read
+    // again); none when it has no regions list or no picture. The store outlives the content.
+    static std::unique_ptr<ScreenContent> Load(const std::string& name, ScreenStore& store);
 
     const std::string& name() const { return name_; }
     const std::string& description() const { return description_; }
-    const CDib& background() const { return background_; }
+    const CDib& background() const;
     // The background with what hovering placed on it, at the art scale.
     const CDib& canvas() const { return canvas_; }
     // Code that waits across a message loop asks it whether the screen is gone.
@@ -43,6 +44,8 @@ class ScreenContent {
     LaunchTarget TargetOf(int index);
     // Reads the region's section again into its record.
     void RereadRegion(int index);
+    // What the regions' clicks do, in list order.
+    std::vector<ActionRecord> RegionActions() const;
 
     // The authors' 2x pictures of what is held and what is loaded later.
     void LookForDoubleSizes();
@@ -65,13 +68,13 @@ class ScreenContent {
     void Place(const CDib& picture, Point position, int transparency, int artScale);
     void Restore(const CDib& picture, Point position, int artScale);
 
+    ScreenStore* store_ = nullptr;
     std::string name_;
     std::string description_;
-    std::string backgroundPath_;
     StringList regionNames_;
-    CDib background_;
-    CDib canvas_;            // borrows the background's palette: declared after it
-    PictureCache pictures_;  // the regions' pictures, each file once
+    bool lookForDoubleSizes_ = false;
+    std::shared_ptr<const CDib> background_;
+    CDib canvas_;  // borrows the background's palette: declared after it
     std::vector<CRegion> regions_;
     Lifetime lifetime_;
 };

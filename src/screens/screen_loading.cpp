@@ -1,8 +1,11 @@
 // Showing screens in the screen window as the screen session commands: loading a screen, its
-// regions and its 2x pictures, building its canvas, reading a region again.
+// regions and its 2x pictures, building its canvas, reading a region again, reading ahead.
+#include "config/program_model_context.h"
 #include "resource.h"
+#include "screens/screen_links.h"
 #include "screens/screen_place.h"
 #include "screens/screen_window.h"
+#include "win/messages.h"
 #include "win/resource_string.h"
 
 namespace lumora {
@@ -38,6 +41,21 @@ void CScreenWindow::Carry(const SessionCommand& command) {
         case SessionAction::kOpenScreen:
             // Screen changes come with the parent they are shown in.
             break;
+        case SessionAction::kIdleWanted:
+            if (exists()) {
+                ::SetTimer(hwnd(), kReadAheadTimerId, kReadAheadStepMs, nullptr);
+            }
+            break;
+        case SessionAction::kFindLinks:
+            store_.NewPlan();
+            if (shown_) {
+                session_.LinksFound(
+                    FindScreenLinks(shown_->RegionActions(), store_.ini(), ProgramModelContext()));
+            }
+            break;
+        case SessionAction::kPreloadScreen:
+            session_.Preloaded(store_.Preload(command.text, command.artScale == 2));
+            break;
         default:
             // What is loaded changes in the content, which may have more for the window.
             if (shown_) {
@@ -51,7 +69,7 @@ void CScreenWindow::Carry(const SessionCommand& command) {
 
 BOOL CScreenWindow::LoadScreen(HWND parent, const std::string& name) {
     const std::string className = ResourceString(IDS_MAIN_WINDOW_CLASS);
-    shown_ = className.empty() || !parent ? nullptr : ScreenContent::Load(name);
+    shown_ = className.empty() || !parent ? nullptr : ScreenContent::Load(name, store_);
     if (shown_) {
         Carry(parent, session_.Opened(shown_->description()));
         Carry(parent, session_.PicturesReady(shown_->AnyAuthorsDoubleSize()));
@@ -69,6 +87,10 @@ BOOL CScreenWindow::LoadScreen(HWND parent, const std::string& name) {
     }
     told_ = ReaderMark{};
     Tell(ScreenShownNotices());
+    if (session_.preloadPending()) {
+        // At an even scale the regions were read before the window was there to time it.
+        ::SetTimer(hwnd(), kReadAheadTimerId, kReadAheadStepMs, nullptr);
+    }
     return TRUE;
 }
 
@@ -90,9 +112,7 @@ void CScreenWindow::SetScale(int scale) {
 }
 
 void CScreenWindow::PlaceInParent() {
-    const RECT placed = ScreenWindowPlace(background().width(), background().height(), scale());
-    ::MoveWindow(hwnd(), placed.left, placed.top, placed.right - placed.left,
-                 placed.bottom - placed.top, TRUE);
+    MoveWindowTo(hwnd(), ScreenWindowPlace(background().width(), background().height(), scale()));
 }
 
 int CScreenWindow::regionCount() {

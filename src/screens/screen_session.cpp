@@ -32,10 +32,13 @@ SessionCommand HoverStep(HoverAction action, int region) {
 
 }  // namespace
 
+bool ScreenSession::Listed(const std::string& name) const {
+    return screenNames_ &&
+           std::find(screenNames_->begin(), screenNames_->end(), name) != screenNames_->end();
+}
+
 SessionCommands ScreenSession::Show(const std::string& name) {
-    const bool listed = screenNames_ && std::find(screenNames_->begin(), screenNames_->end(),
-                                                  name) != screenNames_->end();
-    if (!listed) {
+    if (!Listed(name)) {
         return {Command(SessionAction::kSetTitle)};
     }
     if (current_ != name) {
@@ -68,6 +71,7 @@ SessionCommands ScreenSession::ShowListed(const std::string& name) {
 SessionCommands ScreenSession::Opened(const std::string& description) {
     open_ = true;
     regionsRead_ = false;
+    ForgetPreload();
     doubleSizesWanted_ = false;
     builtArtScale_ = 0;
     SessionCommands out{Command(SessionAction::kSetTitle, description)};
@@ -92,6 +96,7 @@ SessionCommands ScreenSession::Closed() {
     regionsRead_ = false;
     doubleSizesWanted_ = false;
     builtArtScale_ = 0;
+    ForgetPreload();
     return out;
 }
 
@@ -117,11 +122,12 @@ SessionCommands ScreenSession::RegionsNeeded() {
     return {Command(SessionAction::kReadRegions)};
 }
 
-void ScreenSession::RegionsRead(std::vector<HoverRegionFacts> regions) {
+SessionCommands ScreenSession::RegionsRead(std::vector<HoverRegionFacts> regions) {
     regionsRead_ = true;
     // The screen starts with nothing hovered or pressed, so that a pointer resting over a region
     // highlights it at its first move.
     hover_.ShowScreen(std::move(regions));
+    return open_ ? SessionCommands{Command(SessionAction::kIdleWanted)} : SessionCommands{};
 }
 
 SessionCommands ScreenSession::ScaleChanged(int scale) {
@@ -129,11 +135,17 @@ SessionCommands ScreenSession::ScaleChanged(int scale) {
     if (scale == scale_) {
         return {};
     }
+    const bool doubleSizesBefore = DrawsDoubleSizes(scale_);
     scale_ = scale;
     SessionCommands out;
     if (open_) {
         WantForScale(out);
         out.push_back(Command(SessionAction::kRedraw));
+        if (links_ && DrawsDoubleSizes(scale_) && !doubleSizesBefore) {
+            // What was read ahead lacks the 2x pictures that this scale draws.
+            PlanPreload();
+            out.push_back(Command(SessionAction::kIdleWanted));
+        }
     }
     return out;
 }
@@ -183,6 +195,65 @@ SessionCommands ScreenSession::RegionReread(int index, const HoverRegionFacts& f
     }
     out.push_back(HoverStep(HoverAction::kDrawCanvas, -1));
     return out;
+}
+
+SessionCommands ScreenSession::Idle() {
+    if (!open_ || !regionsRead_) {
+        return {};
+    }
+    if (!linksAsked_) {
+        linksAsked_ = true;
+        return {Command(SessionAction::kFindLinks)};
+    }
+    if (preloadQueue_.empty()) {
+        return {};
+    }
+    SessionCommand read = Command(SessionAction::kPreloadScreen, preloadQueue_.front());
+    read.artScale = DrawsDoubleSizes(scale_) ? 2 : 1;
+    return {read};
+}
+
+void ScreenSession::LinksFound(ScreenLinks links) {
+    if (open_) {
+        links_ = std::move(links);
+        PlanPreload();
+    }
+}
+
+void ScreenSession::Preloaded(bool roomLeft) {
+    if (!preloadQueue_.empty()) {
+        preloadQueue_.erase(preloadQueue_.begin());
+    }
+    if (!roomLeft) {
+        preloadQueue_.clear();
+    }
+}
+
+bool ScreenSession::preloadPending() const {
+    return open_ && regionsRead_ && (!linksAsked_ || !preloadQueue_.empty());
+}
+
+void ScreenSession::PlanPreload() {
+    preloadQueue_.clear();
+    // Only screens that Show would show, and not the one shown.
+    auto add = [this](const std::string& name) {
+        if (Listed(name) && name != current_ &&
+            std::find(preloadQueue_.begin(), preloadQueue_.end(), name) == preloadQueue_.end()) {
+            preloadQueue_.push_back(name);
+        }
+    };
+    if (links_->previous) {
+        add(previous_);
+    }
+    for (const std::string& name : links_->screens) {
+        add(name);
+    }
+}
+
+void ScreenSession::ForgetPreload() {
+    links_.reset();
+    linksAsked_ = false;
+    preloadQueue_.clear();
 }
 
 }  // namespace lumora

@@ -11,6 +11,7 @@
 
 #include "config/program_settings.h"
 #include "screens/hover_machine.h"
+#include "screens/screen_links.h"
 
 namespace lumora {
 
@@ -25,6 +26,10 @@ enum class SessionAction {
     kReadRegion,            // read region `region` again, then report RegionReread
     kHover,                 // carry out `hover`
     kRedraw,                // draw the whole window anew
+    kIdleWanted,            // call Idle when nothing else waits, until it gives nothing
+    kFindLinks,             // tell LinksFound where the shown screen's actions lead
+    kPreloadScreen,         // `text`: read that screen's sections and pictures ahead (their 2x
+                            // pictures too when `artScale` is 2), then report Preloaded
 };
 
 struct SessionCommand {
@@ -73,8 +78,9 @@ class ScreenSession {
     // them sooner.
     SessionCommands FirstPaint() { return RegionsNeeded(); }
     SessionCommands RegionsNeeded();
-    // The regions were read: the hover machine starts afresh with them.
-    void RegionsRead(std::vector<HoverRegionFacts> regions);
+    // The regions were read: the hover machine starts afresh with them, and once nothing else
+    // waits the screens they lead to are read ahead.
+    SessionCommands RegionsRead(std::vector<HoverRegionFacts> regions);
     // The display's whole-number scale changed: at an even one the 2x pictures and the regions
     // are wanted; the window is drawn anew.
     SessionCommands ScaleChanged(int scale);
@@ -90,6 +96,18 @@ class ScreenSession {
     SessionCommands RegionReread(int index, const HoverRegionFacts& facts,
                                  bool anyAuthorsDoubleSize);
 
+    // Reading ahead, one step each time the program has nothing else to do: first where the
+    // shown screen leads, then each of those screens not shown, in order: the previous one
+    // (whose pictures are most likely held still), then the regions' screens, then the menus'.
+    // Nothing when there is nothing (more) to read.
+    SessionCommands Idle();
+    void LinksFound(ScreenLinks links);
+    // The screen asked for was read ahead; without room left in the budget no more is read
+    // until another screen is shown.
+    void Preloaded(bool roomLeft);
+    // True while Idle has a step to give.
+    bool preloadPending() const;
+
     bool open() const { return open_; }
     bool regionsRead() const { return regionsRead_; }
     int scale() const { return scale_; }
@@ -99,9 +117,13 @@ class ScreenSession {
     const HoverMachine& hover() const { return hover_; }
 
   private:
+    // Listed in "ScreenNames", compared exactly.
+    bool Listed(const std::string& name) const;
     SessionCommands ShowListed(const std::string& name);
     // The commands that read what an even scale wants: the 2x pictures and the regions.
     void WantForScale(SessionCommands& out);
+    void PlanPreload();
+    void ForgetPreload();
 
     std::optional<StringList> screenNames_;
     std::string current_;
@@ -113,6 +135,10 @@ class ScreenSession {
     bool doubleSizesWanted_ = false;
     int builtArtScale_ = 0;  // 0: no canvas yet
     HoverMachine hover_;
+    // Reading ahead for the shown screen.
+    std::optional<ScreenLinks> links_;  // none: not asked yet
+    bool linksAsked_ = false;
+    StringList preloadQueue_;  // the next to read first
 };
 
 }  // namespace lumora

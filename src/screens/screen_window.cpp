@@ -6,6 +6,7 @@
 
 #include <climits>
 
+#include "actions/action_gate.h"
 #include "actions/sound.h"
 #include "config/display.h"
 #include "config/settings.h"
@@ -45,7 +46,9 @@ LRESULT CScreenWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             }
             return Default(message, wParam, lParam);
         case WM_TIMER:
-            if (shown_) {
+            if (wParam == kReadAheadTimerId) {
+                ReadAheadStep();
+            } else if (shown_) {
                 Carry(wParam == kBalloonTimerId ? Hover().BalloonTimer() : Hover().OtherTimer());
             }
             return 0;
@@ -99,6 +102,21 @@ HoverMachine& CScreenWindow::Hover() {
     const ProgramSettings& settings = Settings();
     session_.hover().UseSettings(HoverSettings{settings.balloonHelp != 0, settings.balloonDelay});
     return session_.hover();
+}
+
+void CScreenWindow::ReadAheadStep() {
+    // The message loops of a running action dispatch timers too: the action is left alone.
+    if (ActionGate::Busy()) {
+        ::SetTimer(hwnd(), kReadAheadTimerId, kReadAheadWaitMs, nullptr);
+        return;
+    }
+    const SessionCommands step = session_.Idle();
+    if (step.empty()) {
+        ::KillTimer(hwnd(), kReadAheadTimerId);
+        return;
+    }
+    ::SetTimer(hwnd(), kReadAheadTimerId, kReadAheadStepMs, nullptr);
+    Carry(GetParent(hwnd()), step);
 }
 
 void CScreenWindow::Carry(const HoverCommands& commands) {

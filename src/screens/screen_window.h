@@ -18,6 +18,7 @@
 #include "screens/screen_session.h"
 #include "win/accessible_object.h"
 #include "win/lifetime.h"
+#include "screens/screen_store.h"
 #include "win/window.h"
 
 namespace lumora {
@@ -87,6 +88,8 @@ class CScreenWindow : public Window {
     HoverMachine& Hover();
     bool IsAppActive() const;
     void DrawCanvasChanges();
+    // One step of reading ahead, when the program has nothing else to do and no action runs.
+    void ReadAheadStep();
     void OnPaint();
     void OnMouseMove(WPARAM flags, POINT point);
     void OnKeyDown(WPARAM key, LPARAM flags);
@@ -102,6 +105,7 @@ class CScreenWindow : public Window {
     CPopupMenu menus_;
     CLogoDialog logoPopup_;
     HotCursor cursor_;
+    ScreenStore store_;  // outlives the shown screen, which borrows from it
     std::unique_ptr<ScreenContent> shown_;
     // The shown screen's object for readers, made when one first asks; what they were told.
     UniqueCom<IAccessible> accessible_;

@@ -4,6 +4,8 @@ list(APPEND LUMORA_CORE_SOURCES
     src/screens/hover_machine.cpp
     src/screens/layout.cpp
     src/screens/screen_keys.cpp
+    src/screens/picture_budget.cpp
+    src/screens/screen_links.cpp
     src/screens/screen_model.cpp
     src/screens/screen_session.cpp
 )
@@ -16,5 +18,6 @@ list(APPEND LUMORA_WIN_SOURCES
     src/screens/screen_content.cpp
     src/screens/screen_loading.cpp
     src/screens/screen_place.cpp
+    src/screens/screen_store.cpp
     src/screens/screen_window.cpp
 )

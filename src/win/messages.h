@@ -22,5 +22,11 @@ constexpr WPARAM kAppExitCommand = 0xE141;
 constexpr UINT_PTR kBalloonTimerId = 102;
 // The logo popup's display time.
 constexpr UINT_PTR kLogoTimerId = 105;
+// The screen window's reading ahead: one step each time the timer fires, which it does only when
+// no other message waits, until there is nothing more to read; while an action runs it only looks
+// in now and then.
+constexpr UINT_PTR kReadAheadTimerId = 103;
+constexpr UINT kReadAheadStepMs = 10;
+constexpr UINT kReadAheadWaitMs = 500;
 
 }  // namespace lumora

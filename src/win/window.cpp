@@ -147,4 +147,26 @@ INT_PTR CALLBACK ModelessDialog::DialogProc(HWND hwnd, UINT message, WPARAM wPar
     return handled;
 }
 
+void MoveWindowTo(HWND window, const RECT& rect) {
+    RECT now{};
+    if (::GetWindowRect(window, &now)) {
+        const bool child = (::GetWindowLongA(window, GWL_STYLE) & WS_CHILD) != 0;
+        ::MapWindowPoints(nullptr, child ? ::GetParent(window) : nullptr,
+                          reinterpret_cast<POINT*>(&now), 2);
+        if (::EqualRect(&now, &rect)) {
+            return;
+        }
+    }
+    ::MoveWindow(window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+}
+
+void SetWindowTextIfChanged(HWND window, const std::string& text) {
+    std::string now(static_cast<size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
+    now.resize(
+        static_cast<size_t>(::GetWindowTextA(window, now.data(), static_cast<int>(now.size()))));
+    if (now != text) {
+        ::SetWindowTextA(window, text.c_str());
+    }
+}
+
 }  // namespace lumora

@@ -13,6 +13,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace lumora {
 
 class Window {
@@ -79,5 +81,12 @@ bool IsProgramWindow(HWND window);
 
 // The module that holds the program's resources and exports.
 HINSTANCE ProgramInstance();
+
+// Moves and sizes the window to `rect` (in its parent's client coordinates, or the screen's for a
+// top-level window) and repaints it; nothing when it is there already: a screen change to a screen
+// of the same size costs no move.
+void MoveWindowTo(HWND window, const RECT& rect);
+// Sets the window's text unless it has that text already.
+void SetWindowTextIfChanged(HWND window, const std::string& text);
 
 }  // namespace lumora

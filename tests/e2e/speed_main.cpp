@@ -2,7 +2,8 @@
 // the screen, and from a click on a go-to-screen region to the next screen fully painted, for
 // lumora.exe on a 640 x 480 screen of 20 regions with two pictures each, and beside each the
 // same for bare_window.exe, which only blits bitmaps. The pointer is moved with xdotool, whose
-// start-up (a few milliseconds before its event leaves) is inside every figure alike.
+// start-up (a few milliseconds before its event leaves) is inside every figure alike. Then the
+// files lumora.exe opens on such a switch, which from a real disc cost a seek each.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include "display_dpi.h"
 #include "lumora_test.h"
 #include "process.h"
+#include "wine_log.h"
 
 namespace e2e {
 namespace {
@@ -109,8 +111,8 @@ class Speed : public LumoraTest {
     }
 
     // Hover and screen-switch figures for whatever shows at `origin` (the picture's top-left);
-    // a click at `switchAt` changes the screen.
-    void MeasureWindow(const char* who, const std::function<Point()>& origin, Point switchAt) {
+    // a click at `switchAt` changes the screen. The median of the switch.
+    double MeasureWindow(const char* who, const std::function<Point()>& origin, Point switchAt) {
         auto at = [&](Point p) { return Point{origin().x + p.x, origin().y + p.y}; };
         auto shows = [&](Point p, Paint paint) {
             const Point s = at(p);
@@ -142,8 +144,12 @@ class Speed : public LumoraTest {
             return ms;
         });
         Print("click -> next screen", who, change);
+        return change.median;
     }
 };
+
+// lumora.exe's switch at 1x, beside which the bare window's is printed.
+double lumoraSwitchMs = 0;
 
 // Start-up, timed as a person sees it: from starting the program to its screen painted, for
 // lumora.exe and for bare_window.exe showing the same picture, in pairs, one after the other.
@@ -198,7 +204,7 @@ TEST_F(Speed, StartUp) {
 TEST_F(Speed, Lumora) {
     MakeDisc();
     ASSERT_TRUE(Start({1, 1}, Paint::kNavy));
-    MeasureWindow(
+    lumoraSwitchMs = MeasureWindow(
         "lumora.exe",
         [&] {
             const Rect r = probe().ClientRect(ScreenWindow());
@@ -224,6 +230,34 @@ TEST_F(Speed, LumoraAtTwice) {
         kSwitchRegion.Center());
 }
 
+// Counted by Wine's file channel, from the click until the next screen's regions answer the
+// pointer and the program has stopped reading (what it reads in idle time is counted too).
+TEST_F(Speed, FilesOpenedPerSwitch) {
+    MakeDisc();
+    environment_ = {"WINEDEBUG=trace+file"};
+    ASSERT_TRUE(Start({1, 1}, Paint::kNavy));
+    const std::string log = Path("wine.log");
+    ASSERT_TRUE(WaitForQuietLog(log));
+    const int switches = kRuns / 2;
+    OpenedFiles all;
+    Paint shown = Paint::kNavy;
+    for (int i = 0; i < switches; ++i) {
+        const long from = LogSize(log);
+        ClickAt(kSwitchRegion.Center());
+        shown = shown == Paint::kNavy ? Paint::kMaroon : Paint::kNavy;
+        ASSERT_TRUE(WaitForPixel(kPlain, shown));
+        MoveTo(kHoverRegion.Center());
+        ASSERT_TRUE(WaitForPixel(kHoverLight.Center(), Paint::kYellow));
+        ASSERT_TRUE(WaitForQuietLog(log));
+        const OpenedFiles opened = FilesOpened(log, from);
+        all.pictures += opened.pictures;
+        all.ini += opened.ini;
+    }
+    std::printf("speed: %-22s %-12s pictures %4.1f  Lumora.ini %4.1f  (%d switches)\n",
+                "files opened per switch", "lumora.exe", double(all.pictures) / switches,
+                double(all.ini) / switches, switches);
+}
+
 TEST_F(Speed, BareWindow) {
     MakeDisc();
     ASSERT_TRUE(WriteSolidBitmap(Path("light.bmp"), kHoverLight.Width(), kHoverLight.Height(),
@@ -244,12 +278,16 @@ TEST_F(Speed, BareWindow) {
         return Env().screen->Pixel(client.left + 1, client.top + 1) == ColorOf(Paint::kNavy);
     }));
     // The bare window changes its picture on a click on its highlight.
-    MeasureWindow(
+    const double bareSwitchMs = MeasureWindow(
         "bare window",
         [&] {
             return Point{client.left, client.top};
         },
         kHoverLight.Center());
+    if (lumoraSwitchMs > 0 && bareSwitchMs > 0) {
+        std::printf("speed: switch ratio lumora.exe / bare window %.2f\n",
+                    lumoraSwitchMs / bareSwitchMs);
+    }
 }
 
 }  // namespace

@@ -180,5 +180,68 @@ TEST_F(ScreenSessionTest, AClosedOrFailedScreenAsksForNothing) {
     EXPECT_TRUE(session_.Closed().empty());
 }
 
+// Reading ahead: after the regions, one idle step at a time.
+TEST_F(ScreenSessionTest, ScreensAreReadAheadWhenIdleAfterTheRegionsInTheirOrder) {
+    Open("Main");
+    Open("Second");  // Main is the previous screen now
+    EXPECT_TRUE(session_.Idle().empty()) << "nothing is read before the regions";
+    EXPECT_FALSE(session_.preloadPending());
+    EXPECT_EQ(Actions(session_.RegionsRead({})), (std::vector<A>{A::kIdleWanted}));
+    EXPECT_TRUE(session_.preloadPending());
+    EXPECT_EQ(Actions(session_.Idle()), (std::vector<A>{A::kFindLinks}));
+    // Only screens that may be shown, not the one shown, each once; the previous one first.
+    session_.LinksFound(
+        ScreenLinks{{"Third", "Unlisted", "Second", "Main", "Third"}, /*previous=*/true});
+    std::vector<std::string> read;
+    for (SessionCommands step = session_.Idle(); !step.empty(); step = session_.Idle()) {
+        ASSERT_EQ(Actions(step), (std::vector<A>{A::kPreloadScreen}));
+        EXPECT_EQ(step[0].artScale, 1);
+        read.push_back(step[0].text);
+        session_.Preloaded(true);
+    }
+    EXPECT_EQ(read, (std::vector<std::string>{"Main", "Third"}));
+    EXPECT_FALSE(session_.preloadPending());
+}
+
+TEST_F(ScreenSessionTest, AFullBudgetOrAnotherScreenEndsTheReadingAhead) {
+    Open("Main");
+    session_.RegionsRead({});
+    session_.Idle();
+    session_.LinksFound(ScreenLinks{{"Second", "Third"}, false});
+    EXPECT_EQ(session_.Idle()[0].text, "Second");
+    session_.Preloaded(false);
+    EXPECT_TRUE(session_.Idle().empty());
+    // The next screen asks where it leads afresh.
+    session_.Closed();
+    EXPECT_TRUE(session_.Idle().empty());
+    Open("Second");
+    session_.RegionsRead({});
+    EXPECT_EQ(Actions(session_.Idle()), (std::vector<A>{A::kFindLinks}));
+    // Links that come after the screen went are dropped.
+    session_.Closed();
+    session_.LinksFound(ScreenLinks{{"Third"}, false});
+    EXPECT_FALSE(session_.preloadPending());
+}
+
+TEST_F(ScreenSessionTest, AtAnEvenScaleScreensAreReadAheadWithTheirTwoTimesPictures) {
+    Open("Main");
+    session_.RegionsRead({});
+    session_.Idle();
+    session_.LinksFound(ScreenLinks{{"Second"}, false});
+    session_.Preloaded(true);
+    EXPECT_TRUE(session_.Idle().empty());
+    // What was read at 1x lacks the 2x pictures: it is read again.
+    const SessionCommands scaled = session_.ScaleChanged(2);
+    EXPECT_EQ(Actions(scaled).back(), A::kIdleWanted);
+    const SessionCommands step = session_.Idle();
+    ASSERT_EQ(Actions(step), (std::vector<A>{A::kPreloadScreen}));
+    EXPECT_EQ(step[0].text, "Second");
+    EXPECT_EQ(step[0].artScale, 2);
+    session_.Preloaded(true);
+    // Another even scale needs nothing new.
+    EXPECT_EQ(Actions(session_.ScaleChanged(4)), (std::vector<A>{A::kRedraw}));
+    EXPECT_TRUE(session_.Idle().empty());
+}
+
 }  // namespace
 }  // namespace lumora

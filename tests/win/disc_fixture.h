@@ -38,6 +38,8 @@ class DiscFixture : public ::testing::Test {
         LoadProgramSettings();
     }
 
+    std::string ReadIni() const { return disc_->ReadIni(); }
+
     // A solid 8-bit picture of one palette index.
     std::string SolidPicture(const std::string& name, int width, int height, uint8_t index) {
         std::string path = disc_->AddFile(name);

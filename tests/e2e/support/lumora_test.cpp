@@ -82,6 +82,7 @@ pid_t LumoraTest::Launch(const std::string& program, const std::string& director
     options.outputFile = Path("wine.log");
     options.environment = {"WINEDLLOVERRIDES=mscoree,mshtml=;winmm=n,b",
                            "LUMORA_SOUND_LOG=Z:" + Path("sounds.log")};
+    options.environment.insert(options.environment.end(), environment_.begin(), environment_.end());
     return Spawn({"wine", program}, options);
 }
 

@@ -72,6 +72,8 @@ class LumoraTest : public ::testing::Test {
     ::testing::AssertionResult Settle();
 
     IniText ini_ = disc::StandardIni();
+    // NAME=value entries for lumora.exe's environment beside the fixture's own (WINEDEBUG=...).
+    std::vector<std::string> environment_;
     Hwnd main_ = 0;
     pid_t pid_ = -1;
 
