@@ -16,9 +16,9 @@
 #include "screens/hot_cursor.h"
 #include "screens/screen_content.h"
 #include "screens/screen_session.h"
+#include "screens/screen_store.h"
 #include "win/accessible_object.h"
 #include "win/lifetime.h"
-#include "screens/screen_store.h"
 #include "win/window.h"
 
 namespace lumora {
