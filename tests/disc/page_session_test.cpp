@@ -148,7 +148,8 @@ TEST_F(DemoPage, DrawsAndHoversTheStartScreenAsThePreviewComposesIt) {
     EXPECT_TRUE(Shows(session_, ToRgb(background_, background_)));
     EXPECT_EQ(session_.ScreenJson().rfind(
                   "{\"name\": \"Main\", \"description\": \"Lumora Demo Disc\", \"width\": 640, "
-                  "\"height\": 480, \"scale\": 1, \"regions\": [{\"name\": \"Badge\", \"shape\": "
+                  "\"height\": 480, \"scale\": 1, \"regions\": [{\"name\": \"Badge\", \"label\": "
+                  "\"Explore the software\", \"shape\": "
                   "[430, 152, ",
                   0),
               0u)

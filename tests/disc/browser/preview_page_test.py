@@ -61,6 +61,10 @@ try:
     polygons = page.script("const o = document.getElementById('outline');"
                            "return o.hidden ? -1 : o.querySelectorAll('polygon').length;")
     check(polygons == 9, f"the outline view draws the nine regions ({polygons})")
+    spoken = page.script("return [...document.querySelectorAll('#outline polygon')]"
+                         ".map((p) => p.getAttribute('aria-label'));")
+    check(spoken[0] == "Explore the software" and spoken[3] == "Read me",
+          f"each outline carries the region's spoken label as its text ({spoken[:4]})")
 
     # Hover: the highlight at once, with the hand; the balloon after BalloonDelay=600.
     badge = region(page, "Badge")

@@ -178,8 +178,8 @@ std::string PageSession::ScreenJson() const {
         for (const Point& p : spec.shape) {
             shape += (shape.empty() ? "" : ", ") + std::to_string(p.x) + ", " + std::to_string(p.y);
         }
-        out += std::string(i ? ", " : "") + "{\"name\": " + JsonString(SpokenName(spec)) +
-               ", \"shape\": [" + shape +
+        out += std::string(i ? ", " : "") + "{\"name\": " + JsonString(spec.name) +
+               ", \"label\": " + JsonString(SpokenName(spec)) + ", \"shape\": [" + shape +
                "], \"does\": " + JsonString(ForPage(DescribeClick(spec.action, spec.sound))) + "}";
     }
     return out + "]}";
@@ -412,7 +412,7 @@ void PageSession::RunRegion(int index, PageCommands& out) {
     const int generation = generation_;
     // Copies: the action may replace the screen and its regions.
     const ActionRecord action = clicked->spec.action;
-    RunPlan(PlanRegionClick(action, clicked->spec.sound), action, SpokenName(clicked->spec), out);
+    RunPlan(PlanRegionClick(action, clicked->spec.sound), action, clicked->spec.name, out);
     // Unless the keyboard leads, the hover state is read again from where the pointer is now:
     // on this screen as after any click, on a new one as its window appears under the pointer.
     const bool sameScreen = generation == generation_;
