@@ -11,6 +11,10 @@ target_compile_options(lumora_win PRIVATE ${LUMORA_WARNINGS})
 target_link_libraries(lumora_win PUBLIC lumora_core user32 gdi32 advapi32)
 
 set(LUMORA_RESOURCES ${CMAKE_SOURCE_DIR}/res/lumora.rc)
+# windres reports no included files: the resource script is built again when any of them changes.
+file(GLOB LUMORA_RESOURCE_PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*)
+list(REMOVE_ITEM LUMORA_RESOURCE_PARTS ${LUMORA_RESOURCES})
+set_source_files_properties(${LUMORA_RESOURCES} PROPERTIES OBJECT_DEPENDS "${LUMORA_RESOURCE_PARTS}")
 
 set(LUMORA_DEF_FILE ${CMAKE_SOURCE_DIR}/src/actions/lumora.def)
 if(MSVC)

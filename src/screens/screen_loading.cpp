@@ -6,6 +6,7 @@
 #include "screens/screen_place.h"
 #include "screens/screen_window.h"
 #include "win/messages.h"
+#include "win/program_timers.h"
 #include "win/resource_string.h"
 
 namespace lumora {
@@ -43,7 +44,7 @@ void CScreenWindow::Carry(const SessionCommand& command) {
             break;
         case SessionAction::kIdleWanted:
             if (exists()) {
-                ::SetTimer(hwnd(), kReadAheadTimerId, kReadAheadStepMs, nullptr);
+                StartProgramTimer(hwnd(), kReadAheadTimerId, kReadAheadStepMs);
             }
             break;
         case SessionAction::kFindLinks:
@@ -89,7 +90,7 @@ BOOL CScreenWindow::LoadScreen(HWND parent, const std::string& name) {
     Tell(ScreenShownNotices());
     if (session_.preloadPending()) {
         // At an even scale the regions were read before the window was there to time it.
-        ::SetTimer(hwnd(), kReadAheadTimerId, kReadAheadStepMs, nullptr);
+        StartProgramTimer(hwnd(), kReadAheadTimerId, kReadAheadStepMs);
     }
     return TRUE;
 }

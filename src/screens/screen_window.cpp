@@ -107,15 +107,15 @@ HoverMachine& CScreenWindow::Hover() {
 void CScreenWindow::ReadAheadStep() {
     // The message loops of a running action dispatch timers too: the action is left alone.
     if (ActionGate::Busy()) {
-        ::SetTimer(hwnd(), kReadAheadTimerId, kReadAheadWaitMs, nullptr);
+        StartProgramTimer(hwnd(), kReadAheadTimerId, kReadAheadWaitMs);
         return;
     }
     const SessionCommands step = session_.Idle();
     if (step.empty()) {
-        ::KillTimer(hwnd(), kReadAheadTimerId);
+        StopProgramTimer(hwnd(), kReadAheadTimerId);
         return;
     }
-    ::SetTimer(hwnd(), kReadAheadTimerId, kReadAheadStepMs, nullptr);
+    StartProgramTimer(hwnd(), kReadAheadTimerId, kReadAheadStepMs);
     Carry(GetParent(hwnd()), step);
 }
 

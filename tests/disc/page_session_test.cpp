@@ -335,9 +335,9 @@ TEST_F(SmallDisc, ANegativeDelayIsAVeryLongOne) {
     EXPECT_EQ(session.ScreenJson(),
               "{\"name\": \"Main\", \"description\": \"\", \"width\": 40, \"height\": 30, "
               "\"scale\": 1, \"regions\": ["
-              "{\"name\": \"A\", \"shape\": [0, 0, 20, 0, 20, 30, 0, 30], \"does\": \"Does "
-              "nothing\"}, "
-              "{\"name\": \"B\", \"shape\": [], \"does\": \"Closes Lumora\"}]}");
+              "{\"name\": \"A\", \"label\": \"A\", \"shape\": [0, 0, 20, 0, 20, 30, 0, 30], "
+              "\"does\": \"Does nothing\"}, "
+              "{\"name\": \"B\", \"label\": \"B\", \"shape\": [], \"does\": \"Closes Lumora\"}]}");
     const PageCommands hover = session.PointerMove(5, 5, 0);
     ASSERT_EQ(hover.size(), 5u);
     EXPECT_EQ(hover[3].action, PageAction::kSound);

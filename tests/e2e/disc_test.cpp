@@ -340,11 +340,18 @@ TEST_F(DiscImage, LumoraStartedFromTheImageFindsItsDiscByTheImagesLabel) {
     ini.Set(kRegionASection, "LaunchOnReq", "1");
     std::ofstream(Path("Lumora.ini"), std::ios::binary) << ini.Text();
 
+    // The image carries the product, the i686 lumora.exe that make builds beside the kit. Once
+    // extracted, the build this machine's Wine runs takes its place (a 64-bit one where Wine runs
+    // no 32-bit programs).
+    const std::string runnable = work_ + "/runnable.exe";
+    fs::rename(Path("lumora.exe"), runnable);
     const std::string built = BuildImage();
     ASSERT_NE(built.find("labelled LUMORA_TEST\nexit 0"), std::string::npos) << built;
     ASSERT_EQ(ImageLabel(image_), "LUMORA_TEST");
     ASSERT_TRUE(ExtractImage());
     EXPECT_TRUE(fs::exists(cd_ + "/lumora.exe") && fs::exists(cd_ + "/autorun.inf"));
+    fs::remove(cd_ + "/lumora.exe");
+    fs::copy_file(runnable, cd_ + "/lumora.exe");
     ASSERT_TRUE(InsertDisc(ImageLabel(image_), cd_));
     ASSERT_EQ(DriveR(), std::to_string(kDriveCdrom) + "|LUMORA_TEST");
 
