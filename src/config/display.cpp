@@ -6,8 +6,11 @@ namespace lumora {
 
 ColorClass GetDisplayColorClass() {
     int bitsPerPixel = 1;
-    if (UniqueMemoryDc info{::CreateICA("DISPLAY", nullptr, nullptr, nullptr)}) {
-        bitsPerPixel = ::GetDeviceCaps(info.get(), BITSPIXEL) * ::GetDeviceCaps(info.get(), PLANES);
+    // The screen's own device context: an information context for "DISPLAY" would load the
+    // display driver's state anew on every call, and this is asked on every screen change.
+    if (const ClientDc screen{nullptr}) {
+        bitsPerPixel =
+            ::GetDeviceCaps(screen.get(), BITSPIXEL) * ::GetDeviceCaps(screen.get(), PLANES);
     }
     return ColorClassForBits(bitsPerPixel);
 }
