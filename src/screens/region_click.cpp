@@ -25,12 +25,7 @@ void CScreenWindow::RunRegion(int index) {
     // keyboard leads, the hover state is read again from where the pointer is now.
     if (outcome != ClickOutcome::kIgnored && site.alive.alive() && exists() &&
         session_.hover().focusRegion() == -1) {
-        POINT pointer{};
-        ::GetCursorPos(&pointer);
-        ::ScreenToClient(hwnd(), &pointer);
-        const WPARAM buttons = (::GetKeyState(VK_LBUTTON) < 0 ? MK_LBUTTON : 0) |
-                               (::GetKeyState(VK_RBUTTON) < 0 ? MK_RBUTTON : 0);
-        OnMouseMove(buttons, pointer);
+        ReadPointer();
     }
 }
 

@@ -12,9 +12,18 @@
 namespace lumora {
 
 void CScreenWindow::Carry(HWND parent, const SessionCommands& commands) {
-    for (const SessionCommand& command : commands) {
+    for (size_t i = 0; i < commands.size(); ++i) {
+        const SessionCommand& command = commands[i];
         if (command.action == SessionAction::kCloseScreen) {
-            DestroyWindow();
+            // A screen that another follows leaves its window to the next: removing a window and
+            // creating one costs more under Wine than drawing the picture.
+            const bool followed =
+                i + 1 < commands.size() && commands[i + 1].action == SessionAction::kOpenScreen;
+            if (followed && exists()) {
+                CloseShown();
+            } else {
+                DestroyWindow();
+            }
         } else if (command.action == SessionAction::kOpenScreen) {
             LoadScreen(parent, command.text);
         } else {
@@ -76,12 +85,18 @@ BOOL CScreenWindow::LoadScreen(HWND parent, const std::string& name) {
         Carry(parent, session_.PicturesReady(shown_->AnyAuthorsDoubleSize()));
     }
     const RECT placed = ScreenWindowPlace(background().width(), background().height(), scale());
-    if (!shown_ || shown_->canvas().empty() ||
-        !CreateEx(0, className.c_str(), nullptr, WS_CHILD | WS_VISIBLE, placed.left, placed.top,
-                  placed.right - placed.left, placed.bottom - placed.top, parent,
-                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kChildId)))) {
-        // No window, so no WM_DESTROY: the screen goes here, or its picture would still decide
-        // the layout.
+    const bool shows = shown_ && !shown_->canvas().empty();
+    if (shows && exists()) {
+        MoveWindowTo(hwnd(), placed);
+        ::InvalidateRect(hwnd(), nullptr, FALSE);
+        pointerUnread_ = true;
+    } else if (!shows ||
+               !CreateEx(0, className.c_str(), nullptr, WS_CHILD | WS_VISIBLE, placed.left,
+                         placed.top, placed.right - placed.left, placed.bottom - placed.top, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kChildId)))) {
+        // No screen to show: a window kept from the screen before goes, and the screen goes here
+        // too, or its picture would still decide the layout.
+        DestroyWindow();
         shown_.reset();
         Carry(parent, session_.OpenFailed());
         return FALSE;

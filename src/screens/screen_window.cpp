@@ -28,13 +28,7 @@ LRESULT CScreenWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             // The main window decides when its screen goes, never a message to the child.
             return 0;
         case WM_DESTROY:
-            for (const SessionCommand& command : session_.Closed()) {
-                Carry(command);
-            }
-            shown_.reset();
-            // A reader that still holds the screen's object finds it disconnected.
-            accessible_.reset();
-            told_ = ReaderMark{};
+            ForgetShown();
             return 0;
         case WM_PAINT:
             OnPaint();
@@ -55,10 +49,17 @@ LRESULT CScreenWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_MOUSEMOVE:
             OnMouseMove(wParam, point);
             return 0;
+        case WM_LBUTTONDBLCLK:
+            // The second press of a double click runs nothing more, unless the first was on the
+            // screen before: the window is kept across screens, and a quick click on the next
+            // one is a click of its own.
+            if (pressedOn_.alive()) {
+                return 0;
+            }
+            [[fallthrough]];
         case WM_LBUTTONDOWN:
-            // The second press of a double click comes as WM_LBUTTONDBLCLK, which is not
-            // handled: a double click runs the region once.
             if (shown_) {
+                pressedOn_ = shown_->Watch();
                 Carry(Hover().LeftButtonDown(HitTest(point), (wParam & MK_RBUTTON) != 0));
             }
             return 0;
@@ -92,6 +93,14 @@ void CScreenWindow::OnPaint() {
     }
     // The picture is on the display now; the regions follow before any input is handled.
     Carry(GetParent(hwnd()), session_.FirstPaint());
+    if (pointerUnread_ && exists()) {
+        // A window kept for the next screen gets no move of its own while the pointer rests.
+        pointerUnread_ = false;
+        POINT pointer{};
+        if (::GetCursorPos(&pointer) && ::WindowFromPoint(pointer) == hwnd()) {
+            ReadPointer();
+        }
+    }
 }
 
 HoverMachine& CScreenWindow::Hover() {
@@ -204,6 +213,15 @@ void CScreenWindow::OnMouseMove(WPARAM flags, POINT point) {
                             (flags & (MK_LBUTTON | MK_RBUTTON)) != 0, IsAppActive()));
 }
 
+void CScreenWindow::ReadPointer() {
+    POINT pointer{};
+    ::GetCursorPos(&pointer);
+    ::ScreenToClient(hwnd(), &pointer);
+    const WPARAM buttons = (::GetKeyState(VK_LBUTTON) < 0 ? MK_LBUTTON : 0) |
+                           (::GetKeyState(VK_RBUTTON) < 0 ? MK_RBUTTON : 0);
+    OnMouseMove(buttons, pointer);
+}
+
 void CScreenWindow::OnKeyDown(WPARAM key, LPARAM flags) {
     if (!shown_) {
         return;
@@ -230,6 +248,24 @@ void CScreenWindow::FillBackground() {
     ::GetClientRect(hwnd(), &client);
     ::FillRect(dc.get(), &client,
                reinterpret_cast<HBRUSH>(::GetClassLongPtrA(hwnd(), GCLP_HBRBACKGROUND)));
+}
+
+void CScreenWindow::ForgetShown() {
+    for (const SessionCommand& command : session_.Closed()) {
+        Carry(command);
+    }
+    shown_.reset();
+    // A reader that still holds the screen's object finds it disconnected.
+    accessible_.reset();
+    told_ = ReaderMark{};
+}
+
+void CScreenWindow::CloseShown() {
+    FillBackground();
+    // The timers would otherwise have died with the window.
+    StopProgramTimer(hwnd(), kBalloonTimerId);
+    StopProgramTimer(hwnd(), kReadAheadTimerId);
+    ForgetShown();
 }
 
 BOOL CScreenWindow::DestroyWindow() {

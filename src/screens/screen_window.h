@@ -82,6 +82,10 @@ class CScreenWindow : public Window {
 
   private:
     const ScreenContent& Shown() const;
+    // The shown screen goes, as when the window goes (ForgetShown), or with the window kept for
+    // the next screen (CloseShown).
+    void ForgetShown();
+    void CloseShown();
     void Carry(const SessionCommand& command);
     void Carry(const HoverCommands& commands);
     void Carry(const HoverCommand& command);
@@ -93,6 +97,8 @@ class CScreenWindow : public Window {
     void OnPaint();
     void OnMouseMove(WPARAM flags, POINT point);
     void OnKeyDown(WPARAM key, LPARAM flags);
+    // The hover state read from where the pointer is now, as if it had just moved there.
+    void ReadPointer();
     LRESULT OnGetObject(UINT message, WPARAM wParam, LPARAM lParam);
     // Tells readers what changed of the focus and the hover since they were last told.
     void Announce();
@@ -110,6 +116,10 @@ class CScreenWindow : public Window {
     // The shown screen's object for readers, made when one first asks; what they were told.
     UniqueCom<IAccessible> accessible_;
     ReaderMark told_;
+    // A new screen in the window of the one before: the pointer is read after its first paint.
+    bool pointerUnread_ = false;
+    // The screen that took the last press of the left button.
+    Liveness pressedOn_;
 };
 
 }  // namespace lumora

@@ -95,13 +95,13 @@ TEST_F(DispatchOriginTest, OneActionAtATimeOpensOneSheet) {
             ::PostMessageA(main_.hwnd(), App().dispatchMessageId, code, 0);
         }
     };
-    const HWND screen = main_.screenWindow().hwnd();
+    const Liveness screen = main_.screenWindow().WatchShown();
     DispatchPreferences(0, nullptr);
     EXPECT_EQ(watch.mostAtOnce, 1);
-    EXPECT_EQ(main_.screenWindow().hwnd(), screen) << "the screen was not reloaded meanwhile";
+    EXPECT_TRUE(screen.alive()) << "the screen was not reloaded meanwhile";
     // Once it has closed, another program's message works again.
     Post(kActionReloadScreen, 0);
-    EXPECT_NE(main_.screenWindow().hwnd(), screen);
+    EXPECT_FALSE(screen.alive());
 }
 
 TEST_F(DispatchOriginTest, ForeignDataIsNeverRead) {

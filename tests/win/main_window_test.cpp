@@ -160,10 +160,11 @@ TEST_F(MainWindowTest, HistoryIsOneLevelDeep) {
     DispatchPreviousScreen(0, nullptr);
     EXPECT_EQ(main_->currentScreen(), "Two");
     // Showing the current screen again reloads it and keeps the history.
-    HWND before = main_->screenWindow().hwnd();
+    const Liveness before = main_->screenWindow().WatchShown();
     main_->ShowScreen("Two");
     EXPECT_EQ(main_->previousScreen(), "One");
-    EXPECT_NE(main_->screenWindow().hwnd(), before);
+    EXPECT_FALSE(before.alive()) << "the screen was read again";
+    EXPECT_TRUE(main_->screenWindow().WatchShown().alive());
 }
 
 TEST_F(MainWindowTest, NameOutsideScreenNamesOnlyResetsTheTitle) {
@@ -426,6 +427,37 @@ TEST_F(MainWindowTest, MatteChangedWhileRunningLaysOutAsAStartWithIt) {
     EXPECT_EQ(CurrentLayout(), startedWithMatte);
 }
 
+// The screen window is kept across screens: a quick click on the screen that a click has just
+// shown is a click of its own, not the second half of a double click.
+TEST_F(MainWindowTest, AQuickClickOnTheNextScreenRunsItsRegion) {
+    const std::string square = "Shape=0,0|100,0|100,100|0,100\nLaunchFunc=DispatchScreen\n";
+    WriteIni(
+        "[Config]\nScreenNames=One|Two\nStartup=One\n"
+        "[Screen One]\nBitmap=%r\\one.bmp\nRegionNames=A\n"
+        "[Screen Two]\nBitmap=%r\\two.bmp\nRegionNames=A\n"
+        "[One-Region A]\n" +
+        square +
+        "LaunchData=Two\n"
+        "[Two-Region A]\n" +
+        square + "LaunchData=One\n");
+    main_ = std::make_unique<CMainWindow>();
+    ASSERT_TRUE(main_->Create());
+    App().mainWindow = main_->hwnd();
+    const HWND screen = main_->screenWindow().hwnd();
+    ::SendMessageA(screen, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 50));
+    ::SendMessageA(screen, WM_LBUTTONUP, 0, MAKELPARAM(50, 50));
+    ASSERT_EQ(main_->currentScreen(), "Two");
+    ASSERT_EQ(main_->screenWindow().hwnd(), screen) << "the window was kept";
+    ::SendMessageA(screen, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(50, 50));
+    ::SendMessageA(screen, WM_LBUTTONUP, 0, MAKELPARAM(50, 50));
+    EXPECT_EQ(main_->currentScreen(), "One");
+    // On the screen that took the first press, the second press of a double click runs nothing.
+    ::SendMessageA(screen, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 50));
+    ::SendMessageA(screen, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(50, 50));
+    ::SendMessageA(screen, WM_LBUTTONUP, 0, MAKELPARAM(50, 50));
+    EXPECT_EQ(main_->currentScreen(), "Two") << "one switch, not two";
+}
+
 TEST_F(MainWindowTest, QuitFromOutsideWithTheSplashUpEndsCleanly) {
     // A click on a region with a splash opens the screen window's popup; then a quit arrives
     // from another thread, the loop ends, and the objects go down with their windows open.
@@ -514,9 +546,10 @@ TEST_F(MainWindowTest, SplashKeepsItsColoursAcrossAScreenChange) {
 TEST_F(MainWindowTest, ReloadKeepsTheWindowWhereItIs) {
     Start("Startup=One\n");
     ::MoveWindow(main_->hwnd(), 5, 6, 500, 400, TRUE);
-    HWND before = main_->screenWindow().hwnd();
+    const Liveness before = main_->screenWindow().WatchShown();
     ::SendMessageA(main_->hwnd(), App().dispatchMessageId, kActionReloadScreen, 0);
-    EXPECT_NE(main_->screenWindow().hwnd(), before);
+    EXPECT_FALSE(before.alive()) << "the screen was read again";
+    EXPECT_TRUE(main_->screenWindow().WatchShown().alive());
     RECT r;
     ::GetWindowRect(main_->hwnd(), &r);
     EXPECT_EQ(r.left, 5);

@@ -18,8 +18,9 @@ std::string Hex(HRESULT result) {
     return out.str();
 }
 
-// The object a reader got for a window; kept, so that a window gone leaves it to be asked.
-IAccessible* ObjectOf(HWND window, HRESULT* result) {
+// The object a reader got for a window; kept, so that a window gone leaves it to be asked, until
+// the reader asks the window again (as readers do when told that its name or parts changed).
+IAccessible* ObjectOf(HWND window, HRESULT* result, bool again = false) {
     static bool apartment = [] {
         ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         return true;
@@ -28,6 +29,10 @@ IAccessible* ObjectOf(HWND window, HRESULT* result) {
     static std::map<HWND, IAccessible*> objects;
     IAccessible*& object = objects[window];
     *result = S_OK;
+    if (again && object) {
+        object->Release();
+        object = nullptr;
+    }
     if (!object) {
         void* got = nullptr;
         *result = ::AccessibleObjectFromWindow(window, OBJID_CLIENT, kIidAccessible, &got);
@@ -121,6 +126,7 @@ void PumpMessages(DWORD ms) {
 //   next <child>          the child after it in the Tab order, or "none"
 //   press <child>         accDoDefaultAction's result
 //   select <child>        accSelect's result with SELFLAG_TAKEFOCUS
+//   again                 lets the object held for the window go and asks the window anew
 //   listen                hears the focus, state, name and order events of the window's program
 //   heard                 the events heard since the last time, blank-separated
 std::string AskReader(HWND window, const std::string& query) {
@@ -145,11 +151,14 @@ std::string AskReader(HWND window, const std::string& query) {
         return all;
     }
     HRESULT result = S_OK;
-    IAccessible* object = ObjectOf(window, &result);
+    IAccessible* object = ObjectOf(window, &result, what == "again");
     if (!object) {
         return "err no object " + Hex(result);
     }
     long child = 0;
+    if (what == "again") {
+        return "1";
+    }
     if (what == "count") {
         long count = -1;
         result = object->get_accChildCount(&count);
