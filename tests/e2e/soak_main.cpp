@@ -138,21 +138,20 @@ class Soak : public LumoraTest {
             ini_.Set(first, "LaunchData", screen == "One" ? "Two" : "One");
             ini_.Set("Screen " + screen, "Bitmap", "%r" + screen + ".bmp");
             ini_.Set("Screen " + screen, "RegionNames", names);
+            ini_.Set("Screen " + screen, "Description", "Soak " + screen);
         }
     }
 
     // Clicks the switch region through the screen window's own button messages and waits for
-    // the other screen's window.
+    // the other screen's title.
     bool SwitchScreen() {
         const Hwnd shown = ScreenWindow();
+        const std::string title = probe().Text(main_);
         const long at = Lparam(kSwitchRegion.Center());
         probe().Send(shown, kMouseMove, 0, at);
         probe().Send(shown, kButtonDown, kLeftButton, at);
         probe().Send(shown, kButtonUp, 0, at);
-        return WaitUntil([&] {
-            const Hwnd now = ScreenWindow();
-            return now != 0 && now != shown;
-        });
+        return WaitUntil([&] { return ScreenWindow() != 0 && probe().Text(main_) != title; });
     }
 };
 

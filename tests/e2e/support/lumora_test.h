@@ -54,6 +54,13 @@ class LumoraTest : public ::testing::Test {
 
     // The screen window (the main window's child) as it is now.
     Hwnd ScreenWindow() { return probe().Child(main_); }
+    // True while the screen in the screen window is the one shown at the first call: the probe
+    // holds that screen's object for readers, which a screen read again (a reload, another
+    // screen) disconnects. The window itself is kept across screens.
+    bool SameScreenShown(Hwnd screen) {
+        const std::string count = probe().Ask("reader " + std::to_string(screen) + " count");
+        return !count.empty() && count.find_first_not_of("0123456789") == std::string::npos;
+    }
     // A point of the current screen's picture on the display.
     Point OnScreen(Point picture);
     Rgb PixelAt(Point picture);
