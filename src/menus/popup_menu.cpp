@@ -48,13 +48,13 @@ BOOL CPopupMenu::ShowMenu(HWND owner, std::string name) {
     }
     owner_ = owner;
     ReplaceItems(MenuItemTable());
-    std::optional<MenuSpec> spec =
+    std::optional<MenuSpec> loaded =
         LoadMenuSpec(PrivateProfileReader(), name, ProgramModelContext());
-    if (!spec) {
+    if (!loaded) {
         return FALSE;
     }
-    const POINT origin = MenuOrigin(owner, spec->position, scale_);
-    ReplaceItems(MenuItemTable(std::move(spec->items)));
+    const POINT origin = MenuOrigin(owner, loaded->position, scale_);
+    ReplaceItems(MenuItemTable(std::move(loaded->items)));
     if (items_.empty()) {
         return FALSE;
     }

@@ -84,10 +84,10 @@ std::vector<std::pair<std::string, std::string>> PageFilesOf(const CheckContext&
     while (!named.menus.empty()) {
         const std::string menu = named.menus.front();
         named.menus.pop_front();
-        const auto spec = menusSeen.insert(menu).second
-                              ? LoadMenuSpec(context.ini(), menu, context.model())
-                              : std::nullopt;
-        for (const MenuItem& item : spec ? spec->items : std::vector<MenuItem>()) {
+        const auto firstSeen = menusSeen.insert(menu).second
+                                   ? LoadMenuSpec(context.ini(), menu, context.model())
+                                   : std::nullopt;
+        for (const MenuItem& item : firstSeen ? firstSeen->items : std::vector<MenuItem>()) {
             named.Action(item.action);
         }
     }

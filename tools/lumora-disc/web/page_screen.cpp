@@ -47,7 +47,7 @@ const PageRegion* PageScreen::region(int index) const {
 
 int PageScreen::HitTest(int x, int y) const {
     return FirstRegionHit(regionCount(), [&](int i) {
-        const std::vector<Point>& shape = regions_[static_cast<size_t>(i)].spec.shape;
+        const std::vector<Point>& shape = regions_[static_cast<size_t>(i)].described.shape;
         return !shape.empty() && PolygonCovers(shape, x, y);
     });
 }
@@ -89,8 +89,8 @@ void PageScreen::ReadRegions() {
         // A region whose keys are missing or broken still takes its slot.
         PageRegion region{LoadRegionSpec(*disc_.ini, name_, regionName, disc_.context), nullptr,
                           nullptr};
-        region.highlight = Picture(region.spec.highlight.path);
-        region.balloon = Picture(region.spec.balloon.path);
+        region.highlight = Picture(region.described.highlight.path);
+        region.balloon = Picture(region.described.balloon.path);
         regions_.push_back(std::move(region));
     }
 }
@@ -98,7 +98,7 @@ void PageScreen::ReadRegions() {
 std::vector<HoverRegionFacts> PageScreen::RegionFacts() const {
     std::vector<HoverRegionFacts> facts;
     for (const PageRegion& r : regions_) {
-        facts.push_back({!r.spec.shape.empty(), r.highlight != nullptr, r.balloon != nullptr});
+        facts.push_back({!r.described.shape.empty(), r.highlight != nullptr, r.balloon != nullptr});
     }
     return facts;
 }
@@ -169,7 +169,7 @@ void PageScreen::Carry(const HoverCommand& command, int artScale) {
     if (!picture) {
         return;
     }
-    const RegionPicture& where = highlight ? r->spec.highlight : r->spec.balloon;
+    const RegionPicture& where = highlight ? r->described.highlight : r->described.balloon;
     const DibImage& drawn = picture->Art(artScale);
     const int x = ToWindowCoordinate(where.position.x, artScale);
     const int y = ToWindowCoordinate(where.position.y, artScale);

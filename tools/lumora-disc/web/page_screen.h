@@ -40,7 +40,7 @@ struct PagePicture {
 };
 
 struct PageRegion {
-    RegionSpec spec;
+    RegionSpec described;
     // There whenever the key is, loaded or empty, as in lumora.exe: the hover machine decides
     // by the key.
     std::shared_ptr<PagePicture> highlight;

@@ -173,14 +173,15 @@ std::string PageSession::ScreenJson() const {
         ", \"height\": " + std::to_string(shown_ ? shown_->background().height() : 0) +
         ", \"scale\": " + std::to_string(scale()) + ", \"regions\": [";
     for (int i = 0; shown_ && i < shown_->regionCount(); ++i) {
-        const RegionSpec& spec = shown_->region(i)->spec;
+        const RegionSpec& described = shown_->region(i)->described;
         std::string shape;
-        for (const Point& p : spec.shape) {
+        for (const Point& p : described.shape) {
             shape += (shape.empty() ? "" : ", ") + std::to_string(p.x) + ", " + std::to_string(p.y);
         }
-        out += std::string(i ? ", " : "") + "{\"name\": " + JsonString(spec.name) +
-               ", \"label\": " + JsonString(SpokenName(spec)) + ", \"shape\": [" + shape +
-               "], \"does\": " + JsonString(ForPage(DescribeClick(spec.action, spec.sound))) + "}";
+        out += std::string(i ? ", " : "") + "{\"name\": " + JsonString(described.name) +
+               ", \"label\": " + JsonString(SpokenName(described)) + ", \"shape\": [" + shape +
+               "], \"does\": " +
+               JsonString(ForPage(DescribeClick(described.action, described.sound))) + "}";
     }
     return out + "]}";
 }
@@ -411,8 +412,9 @@ void PageSession::RunRegion(int index, PageCommands& out) {
     }
     const int generation = generation_;
     // Copies: the action may replace the screen and its regions.
-    const ActionRecord action = clicked->spec.action;
-    RunPlan(PlanRegionClick(action, clicked->spec.sound), action, clicked->spec.name, out);
+    const ActionRecord action = clicked->described.action;
+    RunPlan(PlanRegionClick(action, clicked->described.sound), action, clicked->described.name,
+            out);
     // Unless the keyboard leads, the hover state is read again from where the pointer is now:
     // on this screen as after any click, on a new one as its window appears under the pointer.
     const bool sameScreen = generation == generation_;
@@ -483,13 +485,13 @@ void PageSession::CallAction(const ClickStep& step, PageCommands& out) {
 void PageSession::ShowMenu(const std::string& name, PageCommands& out) {
     // The items shown before are gone in every case.
     menu_ = MenuItemTable();
-    std::optional<MenuSpec> spec =
+    std::optional<MenuSpec> loaded =
         name.empty() ? std::nullopt : LoadMenuSpec(*disc_.ini, name, disc_.context);
-    if (!spec) {
+    if (!loaded) {
         return;
     }
-    const std::optional<Point> corner = MenuCorner(Point{0, 0}, spec->position, scale());
-    menu_ = MenuItemTable(std::move(spec->items));
+    const std::optional<Point> corner = MenuCorner(Point{0, 0}, loaded->position, scale());
+    menu_ = MenuItemTable(std::move(loaded->items));
     if (menu_.empty()) {
         return;
     }
